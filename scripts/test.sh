@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything twice (g++ release and clang with
+# AddressSanitizer + UndefinedBehaviorSanitizer, warnings as errors in both) and runs the whole
+# suite: every test under a private X server in the release build, the headless suites again
+# under the sanitizers.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+jobs="$(nproc)"
+"$root/scripts/deps.sh"
+
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTENANTRY_WERROR=ON >/dev/null
+cmake --build "$root/build" -j"$jobs"
+cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DTENANTRY_SANITIZE=ON \
+  -DTENANTRY_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+headless=()
+for t in unit_tests scenario_tests soak_tests; do
+  cmake --build "$root/build-sanitize" --target help | grep -q "\.\.\. $t\$" && headless+=(--target "$t")
+done
+cmake --build "$root/build-sanitize" -j"$jobs" "${headless[@]}"
+
+status=0
+echo "== headless suites under AddressSanitizer + UndefinedBehaviorSanitizer =="
+(cd "$root/build-sanitize" && ctest --output-on-failure -L 'unit|scenario|soak') || status=1
+echo "== full suite (release build, virtual X server) =="
+(cd "$root/build" && "$root/scripts/with-xvfb.sh" ctest --output-on-failure) || status=1
+exit $status
