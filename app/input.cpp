@@ -36,19 +36,26 @@ PressLatch pressLatchFor(unsigned char key) {
     switch (key) {
         case keyCodeEnter: return {&input.keyEnter, &input.keyEnterHandled};
         case ' ': return {&input.keySpace, &input.keySpaceHandled};
-        case 'q': case 'Q': return {&input.keyQ, &input.keyQHandled};
+        case 'q':
+        case 'Q': return {&input.keyQ, &input.keyQHandled};
         default: return {nullptr, nullptr};
     }
 }
 
 bool* heldLatchFor(unsigned char key) {
     switch (key) {
-        case 'z': case 'Z': return &input.keyZ;
-        case 'x': case 'X': return &input.keyX;
-        case 'a': case 'A': return &input.keyA;
-        case 'd': case 'D': return &input.keyD;
-        case 's': case 'S': return &input.keyS;
-        case 'w': case 'W': return &input.keyW;
+        case 'z':
+        case 'Z': return &input.keyZ;
+        case 'x':
+        case 'X': return &input.keyX;
+        case 'a':
+        case 'A': return &input.keyA;
+        case 'd':
+        case 'D': return &input.keyD;
+        case 's':
+        case 'S': return &input.keyS;
+        case 'w':
+        case 'W': return &input.keyW;
         default: return nullptr;
     }
 }
@@ -71,8 +78,8 @@ void onKeyDown(unsigned char key, int, int) {
     // Text first: a digit or 'q' typed into a name also sets its latch, which the
     // name screens ignore.
     if (shell.saveNameEntry) editTextField(shell.saveName, saveNameMaxChars, saveNameMaxWidth, key);
-    if (game.screen == NameEntry && !shell.helpOpen && !shell.saveMenuOpen &&
-        game.currentPlayer >= 0 && game.currentPlayer < maxSeats)
+    if (game.screen == NameEntry && !shell.helpOpen && !shell.saveMenuOpen && game.currentPlayer >= 0 &&
+        game.currentPlayer < maxSeats)
         editTextField(game.playerNames[game.currentPlayer], playerNameMaxChars, playerNameMaxWidth, key);
 
     if (bool* latch = pressLatchFor(key).latch) *latch = true;

@@ -11,10 +11,7 @@ static void stepStartMenu() {
 
 void stepScreenFlow() {
     switch (game.screen) {
-        case StartMenu:
-            stepStartMenu();
-            break;
-        default:
-            break;
+        case StartMenu: stepStartMenu(); break;
+        default: break;
     }
 }

@@ -3,7 +3,7 @@
 ShellState shell;
 
 WindowSize fitToAspect(int width, int height) {
-    const double ratio = 700.0 / 1200.0;  // 0.5833333333333334
+    const double ratio = 700.0 / 1200.0;                    // 0.5833333333333334
     if (width <= 0 || height <= 0) return {width, height};  // minimised: nothing to fit
     if (static_cast<double>(height) / width <= ratio)
         width = static_cast<int>(height * 1200.0 / 700.0);

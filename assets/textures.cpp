@@ -70,7 +70,8 @@ static void loadKeyed(ImageId id, unsigned int* texture) {
 
 void loadAllTextures() {
     loadBannerTexture();
-    for (int p = 0; p < 28; ++p) loadPlain(static_cast<ImageId>(ImagePropertyPicture0 + p), &propertyPictureTex[p]);
+    for (int p = 0; p < 28; ++p)
+        loadPlain(static_cast<ImageId>(ImagePropertyPicture0 + p), &propertyPictureTex[p]);
     loadPlain(ImageBoard, &boardTex);
     loadKeyed(ImageCardBack0, &cardBackTex[0]);
     loadKeyed(ImageCardBack1, &cardBackTex[1]);

@@ -95,7 +95,8 @@ void checkPropertiesAndDecks(const GameState& s, Checker& c) {
         c.require(holder == bankOwner || inRange(holder, 0, seats - 1), "jail card holder out of range", d);
         if (inRange(holder, 0, 7)) {
             c.require(!s.bankrupt[holder], "bankrupt seat holds a jail card", d);
-            c.require(s.deckOrder[d][deckSize - 1] == jailCardNumber[d], "held jail card not at the bottom", d);
+            c.require(s.deckOrder[d][deckSize - 1] == jailCardNumber[d], "held jail card not at the bottom",
+                      d);
         }
     }
     c.require(inRange(s.activeDeck, 0, 1), "activeDeck out of 0..1");
@@ -127,8 +128,9 @@ void checkNoticesAndDebt(const GameState& s, Checker& c) {
         c.require(terminated(s.noticeReason[i], noticeReasonSize), "notice reason without NUL", i);
     }
     c.require(inRange(s.lastBankrupt, 0, 7), "lastBankrupt out of range");
-    c.require(inRange(s.lastCreditor, 0, 7) || s.lastCreditor == middleCreditor || s.lastCreditor == bankOwner,
-              "lastCreditor out of range");
+    c.require(
+        inRange(s.lastCreditor, 0, 7) || s.lastCreditor == middleCreditor || s.lastCreditor == bankOwner,
+        "lastCreditor out of range");
     c.require(inRange(s.winner, 0, 7), "winner out of range");
     c.require(inRange(s.initiatorMortgagedCount, 0, propertyCount), "initiatorMortgagedCount out of range");
     c.require(inRange(s.partnerMortgagedCount, 0, propertyCount), "partnerMortgagedCount out of range");

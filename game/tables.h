@@ -6,6 +6,7 @@
 
 #include "game/state.h"
 
+// clang-format off
 // Names: entries 0..27 are line 1 of properties 0..27, entries 28..55 line 2 ("" when empty).
 // Where a text shows a property's name it prints "%s %s", so an empty line 2 leaves a trailing blank.
 constexpr char boardNames[56][30] = {
@@ -111,6 +112,8 @@ constexpr int32_t jailCardNumber[2] = {15, 7};
 
 // Squares that draw a card from each deck.
 constexpr int32_t cardSquares[2][3] = {{2, 17, 33}, {7, 22, 36}};
+
+// clang-format on
 
 // Rule constants.
 constexpr int32_t startingMoney = 1500;

@@ -7,11 +7,8 @@
 
 void drawFrame() {
     switch (game.screen) {
-        case StartMenu:
-            drawStartMenu();
-            break;
-        default:
-            break;
+        case StartMenu: drawStartMenu(); break;
+        default: break;
     }
     glColor3f(1, 1, 1);
 }

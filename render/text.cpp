@@ -69,18 +69,26 @@ void drawText(int align, const char* text, float x, float y, float z, float r, f
 
 void drawTexturedQuad(float x, float y, float z, float w, float h) {
     if (h == -1) h = w;
-    glTexCoord2f(0, 0); glVertex3f(x, y, z);
-    glTexCoord2f(1, 0); glVertex3f(x + w, y, z);
-    glTexCoord2f(1, 1); glVertex3f(x + w, y + h, z);
-    glTexCoord2f(0, 1); glVertex3f(x, y + h, z);
+    glTexCoord2f(0, 0);
+    glVertex3f(x, y, z);
+    glTexCoord2f(1, 0);
+    glVertex3f(x + w, y, z);
+    glTexCoord2f(1, 1);
+    glVertex3f(x + w, y + h, z);
+    glTexCoord2f(0, 1);
+    glVertex3f(x, y + h, z);
 }
 
 void drawTexturedQuadMirrored(float x, float y, float z, float w, float h) {
     if (h == -1) h = w;
-    glTexCoord2f(1, 0); glVertex3f(x, y, z);
-    glTexCoord2f(0, 0); glVertex3f(x + w, y, z);
-    glTexCoord2f(0, 1); glVertex3f(x + w, y + h, z);
-    glTexCoord2f(1, 1); glVertex3f(x, y + h, z);
+    glTexCoord2f(1, 0);
+    glVertex3f(x, y, z);
+    glTexCoord2f(0, 0);
+    glVertex3f(x + w, y, z);
+    glTexCoord2f(0, 1);
+    glVertex3f(x + w, y + h, z);
+    glTexCoord2f(1, 1);
+    glVertex3f(x, y + h, z);
 }
 
 void beginFlatMode() {

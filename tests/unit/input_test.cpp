@@ -102,7 +102,7 @@ TEST(PlayerNameEntry, WidthBelow470) {
     type("WWWW");  // 4 x (93 + 4) = 388
     type("W");     // 388 + 93 = 481: refused
     EXPECT_STREQ(game.playerNames[0], "WWWW");
-    type("i");     // 388 + 11 = 399: taken
+    type("i");  // 388 + 11 = 399: taken
     EXPECT_STREQ(game.playerNames[0], "WWWWi");
 }
 

@@ -32,7 +32,7 @@ TEST(Reshape, TruncatesTowardZero) {
     const WindowSize s = fitToAspect(1000, 1000);  // height 1000 * 700 / 1200 = 583.33
     EXPECT_EQ(s.width, 1000);
     EXPECT_EQ(s.height, 583);
-    const WindowSize t = fitToAspect(2000, 301);   // width 301 * 1200 / 700 = 516.0
+    const WindowSize t = fitToAspect(2000, 301);  // width 301 * 1200 / 700 = 516.0
     EXPECT_EQ(t.width, 516);
     EXPECT_EQ(t.height, 301);
 }
