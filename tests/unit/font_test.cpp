@@ -114,8 +114,8 @@ TEST(Font, RowsRunBottomUpAndPixelsLeftToRight) {
     // (first stored ink row) is narrow.
     const Glyph t = decode('T');
     const Box tb = inkBox(t);
-    EXPECT_EQ(rowInk(t, tb.hiRow), glyphAdvance['T']);
-    EXPECT_LT(rowInk(t, tb.loRow), glyphAdvance['T'] / 3);
+    EXPECT_EQ(rowInk(t, tb.hiRow), glyphAdvance[int{'T'}]);
+    EXPECT_LT(rowInk(t, tb.loRow), glyphAdvance[int{'T'}] / 3);
 
     // '!': the dot comes first, separated from the stem by blank rows.
     const Glyph bang = decode('!');
@@ -132,8 +132,8 @@ TEST(Font, RowsRunBottomUpAndPixelsLeftToRight) {
     int lo, hi;
     rowInk(l, lb.hiRow, &lo, &hi);
     EXPECT_EQ(lo, lb.loX);
-    EXPECT_LT(hi, lb.loX + glyphAdvance['L'] / 3);
-    EXPECT_EQ(rowInk(l, lb.loRow), glyphAdvance['L']);
+    EXPECT_LT(hi, lb.loX + glyphAdvance[int{'L'}] / 3);
+    EXPECT_EQ(rowInk(l, lb.loRow), glyphAdvance[int{'L'}]);
 
     // '/': leans right, so its top row lies at the right and its bottom row at the left.
     const Glyph s = decode('/');
