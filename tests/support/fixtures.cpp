@@ -1,6 +1,7 @@
 #include "support/fixtures.h"
 
 #include "game/random.h"
+#include "game/rules.h"
 #include "game/tables.h"
 
 namespace {
@@ -76,4 +77,19 @@ long long secondForDice(int a, int b, long long from) {
         const int second = randomBelow(6);
         if (first == a && second == b) return t;
     }
+}
+
+void rollWith(int a, int b) {
+    fixClock(secondForDice(a, b));
+    rollDice();
+}
+
+int runBoardSteps(int maxTicks) {
+    int ticks = 0;
+    while (ticks < maxTicks && (game.moving || game.settleTimer > 0 || game.diceTimer > 0)) {
+        advanceMove();
+        advanceSettle();
+        ++ticks;
+    }
+    return ticks;
 }

@@ -26,3 +26,9 @@ long long totalMoney();
 void fixClock(long long seconds);
 // A second whose first two draws give dice (a, b) as values 0..5; searched from `from`.
 long long secondForDice(int a, int b, long long from = 1000);
+
+// The current seat rolls dice (a, b), values 0..5, through the fixed clock.
+void rollWith(int a, int b);
+// Runs the board step (advanceMove, advanceSettle) until the move and any settle are over,
+// or a card, prompt or notice stops it; returns the ticks taken.
+int runBoardSteps(int maxTicks = 1000);
