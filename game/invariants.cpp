@@ -1,5 +1,6 @@
 #include "game/invariants.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -34,6 +35,11 @@ bool floatInRange(float value, float low, float high) {
     return std::isfinite(value) && value >= low - slack && value <= high + slack;
 }
 
+// Seats in play, computed without overflow for any stored counts.
+int seatsInPlay(const GameState& s) {
+    return static_cast<int>(std::max<int64_t>(0, std::min<int64_t>(64, int64_t{s.humanCount} + s.computerCount)));
+}
+
 bool isScreen(int value) {
     return inRange(value, StartMenu, PropertyCard) || value == TurnOrder || value == NameEntry;
 }
@@ -56,7 +62,7 @@ bool deckNeverDealt(const int32_t row[deckSize]) {
 }
 
 void checkOptionsAndSeats(const GameState& s, Checker& c) {
-    const int seats = s.humanCount + s.computerCount;
+    const int seats = seatsInPlay(s);
     c.require(inRange(s.humanCount, 1, 8), "humanCount out of 1..8");
     c.require(inRange(s.computerCount, 0, 7), "computerCount out of 0..7");
     c.require(inRange(seats, 2, 8), "player total out of 2..8");
@@ -77,7 +83,7 @@ void checkOptionsAndSeats(const GameState& s, Checker& c) {
 }
 
 void checkPropertiesAndDecks(const GameState& s, Checker& c) {
-    const int seats = s.humanCount + s.computerCount;
+    const int seats = seatsInPlay(s);
     for (int p = 0; p < propertyCount; ++p) {
         const int o = s.owner[p];
         const int h = s.houses[p];

@@ -82,6 +82,7 @@ TEST(Invariants, RangesOfIndicesAndCounters) {
         {[] { game.zoom = 2.0f; }, "zoom"},
         {[] { game.humanCount = 8, game.computerCount = 1; }, "total"},
         {[] { game.cardTimer = 500; }, "cardTimer"},
+        {[] { game.humanCount = 2147483647, game.computerCount = 1; }, "humanCount"},
     };
     for (const Case& c : cases) {
         startTestGame(3);

@@ -1,0 +1,35 @@
+// The save file: thirty named slots of one binary file in the working directory.
+// A slot is a 30-byte name followed by the game record, packed and little-endian, written
+// field by field so the layout never depends on the compiler's struct layout.
+#pragma once
+
+#include "game/state.h"
+
+constexpr char saveFileName[] = "Tenantry.sav";
+constexpr int slotSize = 5399;
+constexpr int slotCount = 30;
+constexpr int slotNameBytes = 30;
+// A file that has only ever had its names written: the last slot's name ends the file.
+constexpr long newSaveFileSize = (slotCount - 1) * static_cast<long>(slotSize) + slotNameBytes;
+// A file whose last slot has been written.
+constexpr long fullSaveFileSize = slotCount * static_cast<long>(slotSize);
+
+// --- save_file.cpp: the file operations the F4 layer calls; failures are silent ---
+// Creates the file if it is missing, then reads the 30 slot names into shell.slotNames.
+void ensureSaveFile();
+// Writes `game` and shell.saveName into slot shell.saveSlot; the other slots are kept.
+void saveGame();
+// Reads slot shell.saveSlot into `game` and its name into shell.saveName, unless the slot is
+// short, empty or fails validation, in which case nothing changes.
+void loadGame();
+
+// --- slot_codec.cpp: one slot record in memory ---
+void encodeSlot(const GameState& state, const char name[slotNameBytes], unsigned char out[slotSize]);
+// Decodes into a copy of `out` and assigns it (and `name`) only when the record is sound;
+// returns false, leaving both untouched, when the slot is refused.
+bool decodeSlot(const unsigned char in[slotSize], GameState& out, char name[slotNameBytes]);
+
+// --- slot_check.cpp ---
+// The invariants plus the limits a loaded game needs to run safely (amounts that cannot
+// overflow in play, the token pulse in its cycle). Every state decodeSlot accepts passes it.
+bool stateIsLoadable(const GameState& state);

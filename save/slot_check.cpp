@@ -1,0 +1,38 @@
+// What a loaded record must satisfy beyond the invariants before it may replace the game.
+// A saved game can only hold what play produces; these limits refuse damaged or forged
+// records whose values would overflow or misbehave once play resumes.
+#include "game/invariants.h"
+#include "save/save_file.h"
+
+namespace {
+
+// No game gets near this: money enters only through salaries and cards. It keeps every sum
+// of eight seats' amounts inside 32 bits.
+constexpr int32_t amountLimit = 100000000;
+constexpr int pulseCycle = 20;  // the renderer's token pulse runs 0..19
+
+bool amountFits(int32_t value) { return value >= -amountLimit && value <= amountLimit; }
+
+bool amountsFit(const int32_t* values, int count) {
+    for (int i = 0; i < count; ++i)
+        if (!amountFits(values[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+bool stateIsLoadable(const GameState& s) {
+    // The invariant checker adds the two counts; keep a forged record from overflowing that sum.
+    if (s.humanCount < 1 || s.humanCount > maxSeats || s.computerCount < 0 || s.computerCount > maxSeats)
+        return false;
+    if (!checkInvariants(s)) return false;
+    if (s.pulseStep < 0 || s.pulseStep >= pulseCycle) return false;
+    if (!amountsFit(s.money, maxSeats) || !amountsFit(s.bidLimit, maxSeats)) return false;
+    if (!amountsFit(s.noticeAmount, noticeSlots)) return false;
+    for (int i = 0; i < maxSeats; ++i)
+        if (!amountsFit(s.proposeCooldown[i], maxSeats) || !amountsFit(s.answerCooldown[i], maxSeats))
+            return false;
+    const int32_t singles[] = {s.middlePot,  s.auctionBid,     s.bidIncrement,
+                               s.tradeMoney, s.initiatorMoney, s.buildReserve};
+    return amountsFit(singles, sizeof singles / sizeof singles[0]);
+}
