@@ -22,8 +22,17 @@ inline uint8_t byteAt(const unsigned char* text, size_t j) {
 }  // namespace
 
 void decodeHexBytes(const char* image, size_t byteCount, uint8_t* out) {
-    const unsigned char* text = reinterpret_cast<const unsigned char*>(image);
-    for (size_t j = 0; j < byteCount; ++j) out[j] = byteAt(text, j);
+    // Chunk by chunk, so the inner loop is a straight walk over contiguous digit pairs.
+    const unsigned char* chunk = reinterpret_cast<const unsigned char*>(image);
+    const size_t bytesPerChunk = hexChunkSize / 2;
+    while (byteCount > 0) {
+        const size_t n = byteCount < bytesPerChunk ? byteCount : bytesPerChunk;
+        for (size_t j = 0; j < n; ++j)
+            out[j] = static_cast<uint8_t>(hexTable.value[chunk[2 * j]] << 4 | hexTable.value[chunk[2 * j + 1]]);
+        out += n;
+        byteCount -= n;
+        chunk += hexChunkSize + 1;  // skip the chunk's NUL
+    }
 }
 
 void decodeHexKeyed(const char* image, int side, uint8_t* out) {
