@@ -1,9 +1,41 @@
-// Computer players: they act only through computerStep, one action per call.
+// Computer players: they act only through computerStep, one action per call, using the same
+// prompts, action bar and rules as a person at the keyboard. Grouped by the file that defines
+// them. Every routine that draws reseeds from the game's clock first, except resolveDebt.
 #pragma once
 
-// One paced action of the computer seat whose turn or question it is.
+// --- controller.cpp: the paced entry point ---
+// One action of the computer seat whose turn, offer or debt it is; called by the frame step
+// when computerDelay runs out. Re-arms computerDelay for the next action (0 while a person
+// must answer or an auction runs).
 void computerStep();
+// Whether a jailed current player pays (or uses a card) rather than rolling for doubles.
+bool decideLeaveJail();
 
-// Auction support, called by the auction rules.
-void computeBidLimits();  // fills bidLimit for every computer seat when an auction opens
-void computerAutoBid();   // one frame of computer bidding
+// --- building.cpp: houses and buying back mortgages ---
+// Whether the current player will build this roll; draws buildReserve. Sets buildTried.
+bool decideBuild();
+// Builds evenly, in a random order of streets, down to buildReserve; menuIndex back to 0.
+void buildHouses();
+// Whether the current player will lift a mortgage this roll; draws unmortgageMargin.
+bool decideUnmortgage();
+// Lifts mortgages (whole groups first, transports and utilities last) while the margin allows.
+void unmortgageProperties();
+
+// --- trading.cpp: proposals and answers ---
+// Fills in an offer from the current player to a drawn partner; true when one is made.
+bool proposeTrade();
+// Judges the open offer for the responder menuPlayer; changes only answerCooldown.
+bool evaluateTradeOffer();
+
+// --- buying.cpp: the purchase question and auctions ---
+// Whether the current player keeps YES at the purchase question.
+bool decideBuy();
+// Fills bidLimit for every seat in play when an auction opens (0 for people).
+void computeBidLimits();
+// One frame of computer bidding: the best-placed computer answers a person's bid.
+void computerAutoBid();
+
+// --- debt.cpp: raising cash ---
+// Mortgages and sells, cheapest strategic loss first, until the debtor menuPlayer is out of
+// debt, then closes the debt state or hands it to the next seat in debt.
+void resolveDebt();

@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 
 #include "app/input.h"
+#include "app/mouse.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
 #include "render/frame.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     glutSpecialFunc(onSpecialDown);
     glutSpecialUpFunc(onSpecialUp);
     glutTimerFunc(0, onTimer, 0);
+    glutMouseFunc(onMouse);
     glutMainLoop();
     return 0;
 }

@@ -1,0 +1,35 @@
+// Scenario helpers on top of play.h: a fresh program per test, waiting for the board to come
+// to rest, rolling chosen dice with the keys, and a whole-record snapshot for "nothing changed".
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Every scenario starts from the program-start state with the clock fixed.
+class Session : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// Resets the program and deals a game on the Board screen (see startTestGame).
+void startBoardGame(int humans, int computers = 0);
+
+// Nothing on the board moves, settles, shows a card or glides, or a prompt lies over it:
+// either way the keys are taken again.
+bool boardAtRest();
+// Ticks until boardAtRest(); returns the ticks taken, -1 when the limit ran out.
+int tickUntilAtRest(int limit = 3000);
+
+// ENTER on Roll with the clock fixed to a second that deals dice (a, b) (values 0..5).
+void rollWithKeys(int a, int b);
+
+// The digit key of a seat ('1' for seat 0), pressed for one tick.
+void pressSeat(int seat);
+
+// Presses the same key `times` times, one tick each.
+void pressRepeatedly(int key, int times);
+
+// The whole game record in its save encoding, to show that a refused action changed nothing.
+std::string snapshot();
