@@ -1,0 +1,46 @@
+// The save and load layer: the SAVE / LOAD choice, the save name, and the grid of 30 slots.
+#include <GL/gl.h>
+
+#include "app/shell.h"
+#include "render/screens.h"
+#include "render/widgets.h"
+
+void drawSaveLoadChoice() {
+    drawMenuBackdrop();
+    drawTextAt(Centre, "SAVE", saveChoiceAt, menuPlane, chosenOrGrey(shell.saveMenuOnSave));
+    drawTextAt(Centre, "LOAD", loadChoiceAt, menuPlane, chosenOrGrey(!shell.saveMenuOnSave));
+    glColor3f(1, 1, 1);
+}
+
+void drawSaveNameEntry() {
+    drawMenuBackdrop();
+    drawText(Centre, "Enter name of save file", 0, 0.5f, menuPlane, white);
+    drawText(Centre, shell.saveName, 0, 0, menuPlane, white);
+    glColor3f(1, 1, 1);
+}
+
+void drawSlotList(bool saving) {
+    drawMenuBackdrop();
+    drawTextAt(Centre, saving ? "SELECT SAVE SLOT" : "SELECT GAME TO LOAD", slotTitleAt, gamePlane, white);
+    beginFlatMode();
+    glBegin(GL_QUADS);
+    for (int s = 0; s < saveSlotCount; ++s) {
+        if (s == shell.saveSlot)
+            glColor4f(0, 0, 1, 0.5f);
+        else
+            glColor4f(1, 1, 1, 0.5f);
+        emitRect(slotBox(s), gamePlane);
+    }
+    glEnd();
+    glColor4f(1, 1, 1, 1);
+    endFlatMode();
+    for (int s = 0; s < saveSlotCount; ++s) {
+        const Point at = slotLabelAt(s);
+        // The stored name may come from a damaged file: never read past its field.
+        char name[saveNameSize];
+        copyText(name, shell.slotNames[s], sizeof name);
+        drawTextF(Centre, at.x, at.y, gamePlane, black, "%d %s", s + 1, name);
+    }
+    if (saving) drawTextAt(Centre, shell.saveName, slotTypedNameAt, gamePlane, white);
+    glColor3f(1, 1, 1);
+}
