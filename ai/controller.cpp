@@ -82,8 +82,12 @@ void takeOneAction() {
         return;
     }
     const bool computerInDebt = game.screen == AssetMenu && game.inDebt && seatIsComputer(game.menuPlayer);
-    // The turn's own actions belong to the current player alone.
-    if (!computerInDebt && !currentIsComputer()) return;
+    // The turn's own actions belong to the current player alone; on a person's turn the only
+    // computer step is raising cash.
+    if (!currentIsComputer()) {
+        if (computerInDebt) resolveDebt();
+        return;
+    }
 
     if (game.screen == Board && game.menuIndex == RowRoll) {
         if (game.buyPromptOpen)

@@ -17,9 +17,9 @@ enum ProposalKind { BuyMissingStreet = 0, SwapMissingStreets = 1, SwapSingleStre
 
 // The groups a proposal can be built from, chosen while visiting the groups in random order.
 struct TradeGroups {
-    int wanted = noGroup;      // W: the proposer lacks one street, the partner has it
-    int spare = noGroup;       // S: the partner lacks one street, the proposer has it
-    int singleMine = noGroup;  // X: a three-street group split one to one
+    int wanted = noGroup;        // W: the proposer lacks one street, the partner has it
+    int spare = noGroup;         // S: the partner lacks one street, the proposer has it
+    int singleMine = noGroup;    // X: a three-street group split one to one
     int singleTheirs = noGroup;  // Y: another such group
     int fullMine = 0;
     int fullTheirs = 0;

@@ -77,7 +77,9 @@ void printRow(int humans, int computers, const Totals& t) {
 
 void printHeader(const char* title) {
     std::printf("\n%s\n", title);
-    std::printf("seats   finished  turns   frames   wins by seat 1..8          bankr.  auctions trades/offers ticks/s\n");
+    std::printf(
+        "seats   finished  turns   frames   wins by seat 1..8          bankr.  auctions trades/offers "
+        "ticks/s\n");
 }
 
 }  // namespace
@@ -85,9 +87,10 @@ void printHeader(const char* title) {
 int main(int argc, char** argv) {
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     const long frameCap = argc > 2 ? std::max(1000L, std::atol(argv[2])) : 600000L;
-    std::printf("%d games per seat count, cut off at %ld frames; turns and frames are medians of the "
-                "finished games\n",
-                games, frameCap);
+    std::printf(
+        "%d games per seat count, cut off at %ld frames; turns and frames are medians of the "
+        "finished games\n",
+        games, frameCap);
 
     long allTicks = 0, computerTicks = 0;
     double allSeconds = 0, computerSeconds = 0;

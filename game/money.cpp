@@ -79,10 +79,14 @@ void dismissNotice() {
     game.noticeTimer = 0;
     if (game.endTurnAfterNotice) {
         game.endTurnAfterNotice = false;
-        if (game.doublesCount == 0)
+        if (game.doublesCount == 0) {
             nextTurn();
-        else
+        } else {
             game.boardCursor = squareOfSeat(game.currentPlayer);
+            // A computer rolling again must be woken: an auction it won zeroed its delay.
+            const int seat = game.currentPlayer;
+            if (!game.isHuman[seat] && game.computerDelay == 0) game.computerDelay = computerThinkTicks;
+        }
     }
     game.noticeIndex = 0;
 }

@@ -46,5 +46,5 @@ void drawSaveLoadChoice();
 void drawSaveNameEntry();
 void drawSlotList(bool saving);
 
-// --- Help (help_placeholder.cpp) ---
+// --- Help (help_screen.cpp) ---
 void drawHelpScreen();

@@ -137,7 +137,8 @@ GameRecord playGame(const GameSetup& setup) {
         }
         if (game.auctionOpen && !wasAuction) ++r.auctions;
         if (game.tradeOfferOpen && !wasOffer) ++r.offers;
-        if (wasOffer && !game.tradeOfferOpen && std::memcmp(ownersBefore, game.owner, sizeof ownersBefore) != 0)
+        if (wasOffer && !game.tradeOfferOpen &&
+            std::memcmp(ownersBefore, game.owner, sizeof ownersBefore) != 0)
             ++r.trades;
         wasMoving = game.moving;
         wasAuction = game.auctionOpen;

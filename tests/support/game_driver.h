@@ -7,9 +7,9 @@
 struct GameSetup {
     int humans = 1;
     int computers = 1;
-    uint64_t seed = 1;        // the clock's starting second and the person's own dice
-    long maxTicks = 600000;   // the game is cut off here
-    bool watch = true;        // invariants and the stuck-state watchdog after every tick
+    uint64_t seed = 1;       // the clock's starting second and the person's own dice
+    long maxTicks = 600000;  // the game is cut off here
+    bool watch = true;       // invariants and the stuck-state watchdog after every tick
 };
 
 struct GameRecord;

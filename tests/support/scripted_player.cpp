@@ -208,7 +208,8 @@ void dropIntent(ScriptedPlayer& p) {
 
 int keyForBuild(ScriptedPlayer& p) {
     const int seat = game.menuPlayer;
-    if (p.confirmed || game.menuIndex != KindHouses || seat != p.intentSeat) return dropIntent(p), keyLeaveMenu();
+    if (p.confirmed || game.menuIndex != KindHouses || seat != p.intentSeat)
+        return dropIntent(p), keyLeaveMenu();
     if (p.giveProperty < 0 || !mayBuildOne(seat, p.giveProperty)) p.giveProperty = randomBuildable(p, seat);
     if (p.giveProperty < 0) return dropIntent(p), keyLeaveMenu();
     if (game.houseCount != 1) {
@@ -230,7 +231,8 @@ int keyForTrade(ScriptedPlayer& p) {
         return keySelectOnlyAndConfirm(p.giveProperty);
     }
     if (game.menuPlayer != p.partner) return dropIntent(p), keyLeaveMenu();
-    if (p.askProperty < 0 || !tradeable(p.partner, p.askProperty)) p.askProperty = randomTradeable(p, p.partner);
+    if (p.askProperty < 0 || !tradeable(p.partner, p.askProperty))
+        p.askProperty = randomTradeable(p, p.partner);
     if (p.askProperty < 0) return dropIntent(p), keyLeaveMenu();
     const int key = keySelectOnlyAndConfirm(p.askProperty);
     if (key == KeyEnter && game.assetCursor == CursorConfirm) p.confirmed = true;
@@ -371,7 +373,8 @@ bool computerInDebt() { return game.screen == AssetMenu && game.inDebt && seatIs
 
 Waiting waitingOn() {
     if (game.gameOver) return Waiting::Over;
-    if (shell.helpOpen || shell.saveMenuOpen || shell.saveNameEntry || shell.loadListOpen) return Waiting::Human;
+    if (shell.helpOpen || shell.saveMenuOpen || shell.saveNameEntry || shell.loadListOpen)
+        return Waiting::Human;
     if (game.quitConfirmOpen) return Waiting::Human;
     if (noticeUp() || someoneMoves()) return Waiting::Animation;
     if (unmortgageQuestionPending() || game.auctionOpen) return Waiting::Human;

@@ -32,12 +32,12 @@ struct ScriptedPlayer {
     int boardRow = -1;  // action bar row being highlighted, -1 for none
 
     Intent intent = Intent::None;
-    int intentSeat = -1;      // the seat whose menu the intent works
-    int giveProperty = -1;    // trade: what the first side gives / build: where
-    int partner = -1;         // trade: the partner seat
-    int askProperty = -1;     // trade: what the partner gives
-    bool confirmed = false;   // the intent's last Confirm was pressed
-    int intentPresses = 0;    // presses spent on the intent, bounded
+    int intentSeat = -1;     // the seat whose menu the intent works
+    int giveProperty = -1;   // trade: what the first side gives / build: where
+    int partner = -1;        // trade: the partner seat
+    int askProperty = -1;    // trade: what the partner gives
+    bool confirmed = false;  // the intent's last Confirm was pressed
+    int intentPresses = 0;   // presses spent on the intent, bounded
 
     long presses = 0;  // keys pressed so far
 };

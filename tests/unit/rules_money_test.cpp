@@ -302,3 +302,17 @@ TEST_F(GameEndRules, TheTurnGoesOnAfterABankruptcy) {
 }
 
 }  // namespace
+
+// A computer that bought at auction with doubles pending rolls again: the last notice must
+// wake it, since the auction had zeroed its delay.
+TEST(NoticeQueue, LastNoticeWakesAComputerRollingAgain) {
+    startTestGame(1, 1);
+    game.currentPlayer = 1;
+    game.doublesCount = 1;
+    game.computerDelay = 0;
+    writeNotice(0, 1, 200, "Fenwick ");
+    game.endTurnAfterNotice = true;
+    dismissNotice();
+    EXPECT_EQ(game.currentPlayer, 1);
+    EXPECT_EQ(game.computerDelay, computerThinkTicks);
+}

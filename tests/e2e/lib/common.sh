@@ -4,21 +4,29 @@
 
 e2e_fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# e2e_start BINARY: runs it in a fresh working directory; sets GAME_PID, GAME_WIN, WORK_DIR.
+# e2e_start BINARY: runs it in a fresh working directory (or WORK_DIR if already set);
+# sets GAME_PID, GAME_WIN, WORK_DIR.
 e2e_start() {
-  WORK_DIR="$(mktemp -d)"
-  trap 'e2e_stop' EXIT
+  WORK_DIR="${WORK_DIR:-$(mktemp -d)}"
+  trap 'e2e_stop; rm -rf "$WORK_DIR"' EXIT
   STARTED_MS=$(date +%s%3N)
   (cd "$WORK_DIR" && exec "$1") &
   GAME_PID=$!
   GAME_WIN="$(timeout 20 xdotool search --sync --name '^Tenantry$' | head -n 1)" || e2e_fail "no window named Tenantry"
   # Bare Xvfb has no window manager: focus follows the pointer.
-  xdotool mousemove --sync 600 400
+  xdotool mousemove 600 400  # no --sync: it waits for motion that never comes when the pointer is already there
+  sleep 0.1
 }
 
+# e2e_stop: ends the game (its working directory stays until the script exits).
 e2e_stop() {
   if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; fi
-  if [ -n "${WORK_DIR:-}" ]; then rm -rf "$WORK_DIR"; fi
+  GAME_PID=""
+  # The window must be gone before another start searches for one.
+  for _ in $(seq 1 50); do
+    xdotool search --name '^Tenantry$' >/dev/null 2>&1 || break
+    sleep 0.1
+  done
 }
 
 e2e_alive() { kill -0 "$GAME_PID" 2>/dev/null || e2e_fail "the game is no longer running"; }
@@ -50,3 +58,15 @@ e2e_run_for() {
   local left=$(( $1 * 1000 - ($(date +%s%3N) - STARTED_MS) ))
   if [ "$left" -gt 0 ]; then sleep "$(awk -v l="$left" 'BEGIN { print l / 1000 }')"; fi
 }
+
+# e2e_type TEXT: types printable text into the focused game window.
+e2e_type() { xdotool type --delay 60 "$1"; sleep 0.1; }
+
+# e2e_click X Y [BUTTON]: a press and release at window pixel (X, Y).
+e2e_click() {
+  xdotool mousemove --window "$GAME_WIN" "$1" "$2" click "${3:-1}"
+  sleep 0.15
+}
+
+# e2e_field FILE SLOT KEY: one field of a saved slot, through the save tool.
+e2e_field() { "$SAVE_TOOL" dump "$1" "$2" | sed -n "s/^$3=//p"; }
