@@ -12,4 +12,5 @@ cmake --build "$build" -j2 --target benchmarks
 "$root/scripts/with-xvfb.sh" bash -c '
   "$1/bench/startup_bench" "$1/bench/startup_probe" "$1/bench/bare_window" 15
   "$1/bench/frame_bench" "${2:-300}"
+  "$1/bench/simulate" 5 | tail -n 2
 ' _ "$build" "${1:-}"
