@@ -315,7 +315,7 @@ void stepAssetMenu() {
         game.screen = PropertyCard;
     }
     const int seat = takeDigitPress();
-    if (game.screen == AssetMenu && seat >= 0 && seat < playersInPlay() && game.isHuman[seat] && !game.inDebt &&
-        !game.tradePartnerSide)
+    if (game.screen == AssetMenu && seat >= 0 && seat < playersInPlay() && game.isHuman[seat] &&
+        !game.inDebt && !game.tradePartnerSide)
         switchAssetMenuSeat(seat);
 }

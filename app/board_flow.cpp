@@ -7,7 +7,13 @@
 #include "game/rules.h"
 #include "game/tables.h"
 
-enum BoardAction { ActionRoll = 0, ActionTrade = 1, ActionHouses = 2, ActionMortgage = 3, ActionLeaveJail = 4 };
+enum BoardAction {
+    ActionRoll = 0,
+    ActionTrade = 1,
+    ActionHouses = 2,
+    ActionMortgage = 3,
+    ActionLeaveJail = 4
+};
 
 static bool currentInJail() { return game.position[game.currentPlayer] == jailCell; }
 

@@ -32,7 +32,8 @@ static void computerBookkeeping() {
     if (computerTurnStalled()) game.computerDelay = computerThinkTicks;
     // The unmortgage questions are only ever put to people.
     if (game.partnerMortgagedCount > 0 && seatIsComputer(game.menuPlayer)) game.partnerMortgagedCount = 0;
-    if (game.initiatorMortgagedCount > 0 && seatIsComputer(game.tradeInitiator)) game.initiatorMortgagedCount = 0;
+    if (game.initiatorMortgagedCount > 0 && seatIsComputer(game.tradeInitiator))
+        game.initiatorMortgagedCount = 0;
 
     if (game.computerDelay <= 0 || noticeUp() || somethingMoves() || unmortgageQuestionPending()) return;
     const bool menuScreen = game.screen == AssetMenu || game.screen == PropertyCard;
@@ -53,7 +54,8 @@ static void pruneUnmortgageQuestions() {
            game.money[game.menuPlayer] < mortgageValue(game.partnerMortgaged[game.partnerMortgagedCount - 1]))
         --game.partnerMortgagedCount;
     while (game.initiatorMortgagedCount > 0 &&
-           game.money[game.tradeInitiator] < mortgageValue(game.initiatorMortgaged[game.initiatorMortgagedCount - 1]))
+           game.money[game.tradeInitiator] <
+               mortgageValue(game.initiatorMortgaged[game.initiatorMortgagedCount - 1]))
         --game.initiatorMortgagedCount;
 }
 

@@ -135,8 +135,9 @@ const HelpText& helpText(HelpSet set) { return helpTexts[set >= 0 && set < HelpS
 HelpSet chooseHelpSet() {
     if (game.gameOver) return HelpGameOver;
     const bool onBoard = game.screen == Board;
-    const bool computerAboutToPlay = onBoard && game.menuIndex == 0 && !game.buyPromptOpen && !game.taxPromptOpen &&
-                                     !game.utilityRollPending && game.computerDelay > 0 && game.noticeTimer == 0;
+    const bool computerAboutToPlay = onBoard && game.menuIndex == 0 && !game.buyPromptOpen &&
+                                     !game.taxPromptOpen && !game.utilityRollPending &&
+                                     game.computerDelay > 0 && game.noticeTimer == 0;
     if (computerAboutToPlay) {
         if (game.moving) return HelpNone;
         if (game.diceTimer == 0 && game.arrivalTimer == 0 && game.settleTimer == 0 && game.cardTimer == 0 &&

@@ -55,8 +55,10 @@ void changeOption(int direction) {
 void stepOptionsMenu() {
     if (takePress(input.keyLeft, input.keyLeftHandled)) changeOption(-1);
     if (takePress(input.keyRight, input.keyRightHandled)) changeOption(+1);
-    if (takePress(input.keyUp, input.keyUpHandled)) game.menuIndex = game.menuIndex == 0 ? 4 : game.menuIndex - 1;
-    if (takePress(input.keyDown, input.keyDownHandled)) game.menuIndex = game.menuIndex == 4 ? 0 : game.menuIndex + 1;
+    if (takePress(input.keyUp, input.keyUpHandled))
+        game.menuIndex = game.menuIndex == 0 ? 4 : game.menuIndex - 1;
+    if (takePress(input.keyDown, input.keyDownHandled))
+        game.menuIndex = game.menuIndex == 4 ? 0 : game.menuIndex + 1;
     if (takeEnter() && game.menuIndex == 4) {
         game.menuIndex = 0;
         game.screen = StartMenu;
@@ -69,7 +71,8 @@ void confirmName() {
     char* name = game.playerNames[entry];
     if (name[0] == '\0') {
         const bool human = entry < game.humanCount;
-        std::snprintf(name, playerNameSize, "%c%d", human ? 'P' : 'C', human ? entry + 1 : entry - game.humanCount + 1);
+        std::snprintf(name, playerNameSize, "%c%d", human ? 'P' : 'C',
+                      human ? entry + 1 : entry - game.humanCount + 1);
     }
     game.currentPlayer = entry + 1;
     if (game.currentPlayer < playersInPlay()) return;

@@ -39,18 +39,20 @@ static bool takeEnter() { return takePress(input.keyEnter, input.keyEnterHandled
 bool isHumanSeatInPlay(int seat) { return seat >= 0 && seat < playersInPlay() && game.isHuman[seat]; }
 
 bool boardBusy() {
-    return game.screen == Board && (game.moving || game.settleTimer > 0 || (game.cardTimer > 0 && !noticeUp()));
+    return game.screen == Board &&
+           (game.moving || game.settleTimer > 0 || (game.cardTimer > 0 && !noticeUp()));
 }
 
 bool digitInterruptOpen() {
     return game.screen == Board && game.menuIndex == 0 && !noticeUp() && !game.buyPromptOpen &&
-           !game.taxPromptOpen && !game.utilityRollPending && game.computerDelay >= 1 && game.diceTimer == 0 &&
-           game.arrivalTimer == 0 && game.settleTimer == 0 && game.cardTimer == 0 && game.bankruptTimer == 0 &&
-           !unmortgageQuestionPending();
+           !game.taxPromptOpen && !game.utilityRollPending && game.computerDelay >= 1 &&
+           game.diceTimer == 0 && game.arrivalTimer == 0 && game.settleTimer == 0 && game.cardTimer == 0 &&
+           game.bankruptTimer == 0 && !unmortgageQuestionPending();
 }
 
 bool computerGateHolds() {
-    if (game.computerDelay <= 0 || noticeUp() || game.bankruptTimer > 0 || unmortgageQuestionPending()) return false;
+    if (game.computerDelay <= 0 || noticeUp() || game.bankruptTimer > 0 || unmortgageQuestionPending())
+        return false;
     const bool menuScreen = game.screen == AssetMenu || game.screen == PropertyCard;
     const bool offerToComputer = game.tradeOfferOpen && seatIsComputer(game.menuPlayer);
     const bool computerInDebt = game.screen == AssetMenu && game.inDebt && seatIsComputer(game.menuPlayer);

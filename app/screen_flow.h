@@ -9,9 +9,9 @@ void stepScreenFlow();
 void frameStep();
 
 // --- What the state shows (shared by the flow, the frame step and the renderer) ---
-bool noticeUp();                // a payment notice is up
+bool noticeUp();  // a payment notice is up
 bool unmortgageQuestionPending();
-bool promptLayerOpen();         // a dialog lies over the screen
+bool promptLayerOpen();  // a dialog lies over the screen
 bool seatIsComputer(int seat);
 bool isHumanSeatInPlay(int seat);
 // The gates of a game in progress: the board waits while the token moves, a jump settles or

@@ -25,7 +25,8 @@ static const uint8_t* pairTable() {
     if (!built) {
         for (int first = 0; first < 256; ++first)
             for (int second = 0; second < 256; ++second) {
-                const unsigned char pair[2] = {static_cast<unsigned char>(first), static_cast<unsigned char>(second)};
+                const unsigned char pair[2] = {static_cast<unsigned char>(first),
+                                               static_cast<unsigned char>(second)};
                 uint16_t key;
                 std::memcpy(&key, pair, 2);
                 table[key] = static_cast<uint8_t>(hexTable.value[first] << 4 | hexTable.value[second]);

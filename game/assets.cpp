@@ -23,8 +23,7 @@ int streetsOfGroup(int property, int out[4]) { return groupStreets(groupOf(prope
 // Building check for one selected street: the whole group is the seat's and no street
 // would end up more than one building above an unselected street of its group.
 bool mayBuildOn(int street, int seat, int count) {
-    if (!isStreet(street) || isMortgaged(street) || game.houses[street] + count > hotelLevel)
-        return false;
+    if (!isStreet(street) || isMortgaged(street) || game.houses[street] + count > hotelLevel) return false;
     int group[4];
     const int n = streetsOfGroup(street, group);
     for (int k = 0; k < n; ++k) {
@@ -44,12 +43,11 @@ bool maySellOrMortgage(int street, int count) {
     const int n = streetsOfGroup(street, group);
     for (int k = 0; k < n; ++k) {
         const int j = group[k];
-        if (h < count) return false;                  // too few buildings, or already mortgaged
-        if (h > 0 && count == 0) return false;        // sell the buildings first
+        if (h < count) return false;                     // too few buildings, or already mortgaged
+        if (h > 0 && count == 0) return false;           // sell the buildings first
         if (game.houses[j] > 0 && h == 0) return false;  // the group still has buildings
         // Even selling: the most built streets go first, and none ends two below another.
-        if (!game.selected[j] && (h < game.houses[j] || h - count < game.houses[j] - 1))
-            return false;
+        if (!game.selected[j] && (h < game.houses[j] || h - count < game.houses[j] - 1)) return false;
     }
     return true;
 }
@@ -217,8 +215,7 @@ bool tradeIsValid() {
     const int seat = game.menuPlayer;
     if (!isSeat(seat) || game.bankrupt[seat]) return false;
     // The amount field never offers cash that is not in hand, nor less than nothing.
-    if (game.tradeMoney < 0 || (game.tradeMoney > 0 && game.tradeMoney > game.money[seat]))
-        return false;
+    if (game.tradeMoney < 0 || (game.tradeMoney > 0 && game.tradeMoney > game.money[seat])) return false;
 
     bool offersSomething = game.tradeMoney >= 1;
     for (int p = 0; p < propertyCount; ++p) {

@@ -44,8 +44,8 @@ void settleAuction() {
     const int bidder = game.auctionBidder;
     // A seat that is out of the game cannot take the property, and a token that is not on
     // a bank property has nothing to sell: both settle as an auction nobody won.
-    const bool sold = property >= 0 && game.owner[property] == bankOwner && isSeatInPlay(bidder) &&
-                      !game.bankrupt[bidder];
+    const bool sold =
+        property >= 0 && game.owner[property] == bankOwner && isSeatInPlay(bidder) && !game.bankrupt[bidder];
     if (sold) {
         sellTo(bidder, property);
         return;
@@ -121,8 +121,7 @@ void lowerBidIncrement() {
 
 void humanBid(int seat) {
     // Only a human still in the game may bid, and only while an auction runs.
-    if (!game.auctionOpen || !isSeatInPlay(seat) || !game.isHuman[seat] || game.bankrupt[seat])
-        return;
+    if (!game.auctionOpen || !isSeatInPlay(seat) || !game.isHuman[seat] || game.bankrupt[seat]) return;
     if (game.auctionBid > INT32_MAX - game.bidIncrement) return;  // keep the bid representable
     game.auctionBid += game.bidIncrement;
     game.auctionBidder = seat;

@@ -37,7 +37,8 @@ bool floatInRange(float value, float low, float high) {
 
 // Seats in play, computed without overflow for any stored counts.
 int seatsInPlay(const GameState& s) {
-    return static_cast<int>(std::max<int64_t>(0, std::min<int64_t>(64, int64_t{s.humanCount} + s.computerCount)));
+    return static_cast<int>(
+        std::max<int64_t>(0, std::min<int64_t>(64, int64_t{s.humanCount} + s.computerCount)));
 }
 
 bool isScreen(int value) {

@@ -63,8 +63,8 @@ bool tradeIsValid();
 void executeTrade();
 void closeAssetMenu();
 void answerUnmortgageQuestion(bool yes);
-int unmortgageCost(int property);   // mortgage value x 1.1, truncated
-int tradeInterest(int property);    // mortgage value x 0.1, truncated
+int unmortgageCost(int property);  // mortgage value x 1.1, truncated
+int tradeInterest(int property);   // mortgage value x 0.1, truncated
 
 // --- shared helpers ---
 // The board square a seat's token is drawn on: its position, or square 10 for the jail cell.

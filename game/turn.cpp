@@ -57,8 +57,7 @@ int transportRentFor(int property, int owner) {
 int utilityRentFor(int property, int owner) {
     const int rent = 4 * diceTotal();
     const int other = property == 26 ? 27 : 26;
-    if (ownedUnmortgagedBy(other, owner) || game.utilityTenTimes)
-        return static_cast<int>(rent * 2.5);
+    if (ownedUnmortgagedBy(other, owner) || game.utilityTenTimes) return static_cast<int>(rent * 2.5);
     return rent;
 }
 
@@ -89,8 +88,7 @@ void landOnSpecialSquare(int seat, int square) {
             game.taxPromptOpen = true;
             game.promptYes = true;
             return;
-        default:
-            break;
+        default: break;
     }
     for (int deck = 0; deck < 2; ++deck)
         for (int k = 0; k < 3; ++k)
@@ -245,7 +243,8 @@ int computeRent(int property) {
     const int owner = game.owner[property];
     const int buildings = game.houses[property];
     if (owner < 0 || owner >= maxSeats || owner == game.currentPlayer || buildings < 0) return 0;
-    if (buildings > 0 && isStreet(property) && buildings <= hotelLevel) return streetRent[buildings][property];
+    if (buildings > 0 && isStreet(property) && buildings <= hotelLevel)
+        return streetRent[buildings][property];
     if (isStreet(property)) return streetRentFor(property, owner);
     if (isTransport(property)) return transportRentFor(property, owner);
     return utilityRentFor(property, owner);

@@ -46,7 +46,8 @@ void buildGlyphTextures() {
                 px[0] = px[1] = px[2] = px[3] = v;
                 if (!v) continue;
                 const int x = index % 128, y = index / 128;
-                ink = {std::min(ink.x0, x), std::min(ink.y0, y), std::max(ink.x1, x + 1), std::max(ink.y1, y + 1)};
+                ink = {std::min(ink.x0, x), std::min(ink.y0, y), std::max(ink.x1, x + 1),
+                       std::max(ink.y1, y + 1)};
             }
         }
         if (ink.x1 == 0) ink = {0, 0, 128, 128};  // no ink at all: keep the whole cell
@@ -84,10 +85,14 @@ void drawText(int align, const char* text, float x, float y, float z, float r, f
         const float y0 = bottom + ink.y0 * texel, y1 = bottom + ink.y1 * texel;
         glBindTexture(GL_TEXTURE_2D, glyphTextures[*p - firstGlyph]);
         glBegin(GL_QUADS);
-        glTexCoord2f(s0, t0); glVertex3f(x0, y0, z);
-        glTexCoord2f(s1, t0); glVertex3f(x1, y0, z);
-        glTexCoord2f(s1, t1); glVertex3f(x1, y1, z);
-        glTexCoord2f(s0, t1); glVertex3f(x0, y1, z);
+        glTexCoord2f(s0, t0);
+        glVertex3f(x0, y0, z);
+        glTexCoord2f(s1, t0);
+        glVertex3f(x1, y0, z);
+        glTexCoord2f(s1, t1);
+        glVertex3f(x1, y1, z);
+        glTexCoord2f(s0, t1);
+        glVertex3f(x0, y1, z);
         glEnd();
         pen += advance + 0.008f;
     }

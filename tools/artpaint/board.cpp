@@ -170,7 +170,8 @@ NameLines nameLines(int p, float width) {
 }
 
 void drawLines(Canvas& c, const NameLines& n, float cx, float firstBaseline, float pitch) {
-    for (int i = 0; i < n.count; ++i) drawText(c, n.line[i], cx, firstBaseline + i * pitch, n.style, AlignCentre);
+    for (int i = 0; i < n.count; ++i)
+        drawText(c, n.line[i], cx, firstBaseline + i * pitch, n.style, AlignCentre);
 }
 
 // --- Property squares ------------------------------------------------------------------
@@ -275,14 +276,23 @@ void paintCardSquare(Canvas& c, int s, int deck) {
 void drawGem(Canvas& c, float cx, float cy, float size) {
     const float w = size / 2, h = size * 0.42f;
     const Rgb edge = {40, 60, 110};
-    fillPolygon(c, {{cx - w, cy - h * 0.3f}, {cx - w * 0.55f, cy - h}, {cx + w * 0.55f, cy - h}, {cx + w, cy - h * 0.3f},
-                    {cx, cy + h}},
+    fillPolygon(c,
+                {{cx - w, cy - h * 0.3f},
+                 {cx - w * 0.55f, cy - h},
+                 {cx + w * 0.55f, cy - h},
+                 {cx + w, cy - h * 0.3f},
+                 {cx, cy + h}},
                 edge);
     const float k = 0.82f;
-    fillPolygon(c, {{cx - w * k, cy - h * 0.28f}, {cx - w * 0.5f * k, cy - h * 0.85f}, {cx + w * 0.5f * k, cy - h * 0.85f},
-                    {cx + w * k, cy - h * 0.28f}, {cx, cy + h * 0.8f}},
+    fillPolygon(c,
+                {{cx - w * k, cy - h * 0.28f},
+                 {cx - w * 0.5f * k, cy - h * 0.85f},
+                 {cx + w * 0.5f * k, cy - h * 0.85f},
+                 {cx + w * k, cy - h * 0.28f},
+                 {cx, cy + h * 0.8f}},
                 {120, 200, 240});
-    fillPolygon(c, {{cx - w * k, cy - h * 0.28f}, {cx + w * k, cy - h * 0.28f}, {cx, cy + h * 0.8f}}, {70, 150, 220});
+    fillPolygon(c, {{cx - w * k, cy - h * 0.28f}, {cx + w * k, cy - h * 0.28f}, {cx, cy + h * 0.8f}},
+                {70, 150, 220});
     fillPolygon(c, {{cx - w * 0.3f, cy - h * 0.28f}, {cx + w * 0.3f, cy - h * 0.28f}, {cx, cy + h * 0.8f}},
                 {150, 220, 250});
 }
@@ -333,8 +343,8 @@ void paintGo(Canvas& c) {
     small.face = Bold;
     small.size = 14;
     small.colour = ink;
-    drawText(c, "COLLECT $" + std::to_string(goSalary), b.cx(), b.y0 + 21, fitWidth(small, "COLLECT $200", b.w() - 12),
-             AlignCentre);
+    drawText(c, "COLLECT $" + std::to_string(goSalary), b.cx(), b.y0 + 21,
+             fitWidth(small, "COLLECT $200", b.w() - 12), AlignCentre);
     small.face = Regular;
     small.size = 13;
     drawText(c, "as you pass", b.cx(), b.y0 + 37, small, AlignCentre);
@@ -344,11 +354,23 @@ void paintGo(Canvas& c) {
     drawTextOutlined(c, "GO", b.cx(), b.y0 + 97, go, AlignCentre, {120, 16, 12}, 1.5f);
     // The arrow points the way the tokens travel: left along the bottom row.
     const float y = b.y1 - 22, x0 = b.x0 + 16, x1 = b.x1 - 14;
-    fillPolygon(c, {{x0, y}, {x0 + 26, y - 16}, {x0 + 26, y - 7}, {x1, y - 7}, {x1, y + 7}, {x0 + 26, y + 7},
-                    {x0 + 26, y + 16}},
+    fillPolygon(c,
+                {{x0, y},
+                 {x0 + 26, y - 16},
+                 {x0 + 26, y - 7},
+                 {x1, y - 7},
+                 {x1, y + 7},
+                 {x0 + 26, y + 7},
+                 {x0 + 26, y + 16}},
                 {120, 16, 12});
-    fillPolygon(c, {{x0 + 4, y}, {x0 + 24, y - 12}, {x0 + 24, y - 5}, {x1 - 2, y - 5}, {x1 - 2, y + 5}, {x0 + 24, y + 5},
-                    {x0 + 24, y + 12}},
+    fillPolygon(c,
+                {{x0 + 4, y},
+                 {x0 + 24, y - 12},
+                 {x0 + 24, y - 5},
+                 {x1 - 2, y - 5},
+                 {x1 - 2, y + 5},
+                 {x0 + 24, y + 5},
+                 {x0 + 24, y + 12}},
                 {226, 60, 44});
 }
 
@@ -413,8 +435,10 @@ void paintGoToJail(Canvas& c) {
     auto P = [&](float along, float across) {  // along points down-left, across down-right
         return Pt{cx + (-along + across) * k, cy + (along + across) * k};
     };
-    fillPolygon(c, {P(36, 0), P(10, -22), P(10, -9), P(-34, -9), P(-34, 9), P(10, 9), P(10, 22)}, {30, 40, 120});
-    fillPolygon(c, {P(31, 0), P(13, -15), P(13, -5), P(-30, -5), P(-30, 5), P(13, 5), P(13, 15)}, {90, 120, 230});
+    fillPolygon(c, {P(36, 0), P(10, -22), P(10, -9), P(-34, -9), P(-34, 9), P(10, 9), P(10, 22)},
+                {30, 40, 120});
+    fillPolygon(c, {P(31, 0), P(13, -15), P(13, -5), P(-30, -5), P(-30, 5), P(13, 5), P(13, 15)},
+                {90, 120, 230});
 }
 
 // --- The centre ------------------------------------------------------------------------
@@ -438,8 +462,16 @@ void paintCentreArt(Canvas& c) {
     fillCircle(c, 680, 660, 88, {252, 214, 120});
     fillCircle(c, 680, 660, 78, {254, 228, 150});
     // Distant hills, then the skyline.
-    fillPolygon(c, {{m.x0, 760}, {250, 700}, {380, 738}, {520, 690}, {700, 730}, {820, 700}, {m.x1, 720},
-                    {m.x1, m.y1}, {m.x0, m.y1}},
+    fillPolygon(c,
+                {{m.x0, 760},
+                 {250, 700},
+                 {380, 738},
+                 {520, 690},
+                 {700, 730},
+                 {820, 700},
+                 {m.x1, 720},
+                 {m.x1, m.y1},
+                 {m.x0, m.y1}},
                 {178, 200, 196});
     const Rgb far = {120, 140, 160}, near = {86, 98, 124}, lit = {250, 226, 150};
     drawBuilding(c, 170, 218, 700, 880, far, lit, 1);
@@ -466,13 +498,16 @@ void paintCentreArt(Canvas& c) {
     fillRect(c, 652, 724, 676, 738, {255, 236, 150});
     fillPolygon(c, {{644, 722}, {664, 700}, {684, 722}}, {60, 60, 70});
     fillGradientRect(c, m.x0, 840, m.x1, m.y1, {120, 170, 200}, {90, 140, 180});
-    for (int i = 0; i < 9; ++i) strokeLine(c, 190 + i * 74.0f, 852 + (i % 3) * 9.0f, 226 + i * 74.0f, 852 + (i % 3) * 9.0f, 2, {220, 236, 246}, 0.7f);
+    for (int i = 0; i < 9; ++i)
+        strokeLine(c, 190 + i * 74.0f, 852 + (i % 3) * 9.0f, 226 + i * 74.0f, 852 + (i % 3) * 9.0f, 2,
+                   {220, 236, 246}, 0.7f);
 
     // Card places on either side of the dice.
     for (int deck = 0; deck < 2; ++deck) {
         const float cx = deck == 0 ? 262 : 762, cy = 500;
         fillRoundRect(c, cx - 78, cy - 54, cx + 78, cy + 54, 12, {40, 40, 50}, 0.25f);
-        fillRoundRect(c, cx - 74, cy - 50, cx + 74, cy + 50, 10, deck == 0 ? Rgb{214, 236, 212} : Rgb{214, 224, 248}, 0.9f);
+        fillRoundRect(c, cx - 74, cy - 50, cx + 74, cy + 50, 10,
+                      deck == 0 ? Rgb{214, 236, 212} : Rgb{214, 224, 248}, 0.9f);
         TextStyle t;
         t.size = 20;
         t.colour = deck == 0 ? Rgb{24, 96, 60} : Rgb{34, 58, 150};
@@ -505,8 +540,9 @@ void paintCentreArt(Canvas& c) {
 void drawGrid(Canvas& c) {
     const float w = 2.5f;
     // Inner edge of the ring, the outer border, and every square's sides.
-    strokePolyline(c, {{ring, ring}, {side - ring, ring}, {side - ring, side - ring}, {ring, side - ring}, {ring, ring}}, w,
-                   gridInk);
+    strokePolyline(
+        c, {{ring, ring}, {side - ring, ring}, {side - ring, side - ring}, {ring, side - ring}, {ring, ring}},
+        w, gridInk);
     fillRect(c, 0, 0, side, 3, gridInk);
     fillRect(c, 0, side - 3, side, side, gridInk);
     fillRect(c, 0, 0, 3, side, gridInk);

@@ -19,14 +19,15 @@ void fillAll(Canvas& c, Rgb colour) {
 }
 
 void fillRect(Canvas& c, float x0, float y0, float x1, float y1, Rgb colour, float opacity) {
-    fillShape(c, x0, y0, x1, y1, [=](float x, float y) { return x >= x0 && x < x1 && y >= y0 && y < y1; }, colour,
-              opacity);
+    fillShape(
+        c, x0, y0, x1, y1, [=](float x, float y) { return x >= x0 && x < x1 && y >= y0 && y < y1; }, colour,
+        opacity);
 }
 
-void fillRoundRect(Canvas& c, float x0, float y0, float x1, float y1, float radius, Rgb colour, float opacity) {
+void fillRoundRect(Canvas& c, float x0, float y0, float x1, float y1, float radius, Rgb colour,
+                   float opacity) {
     fillShape(
-        c, x0, y0, x1, y1,
-        [=](float x, float y) { return insideRoundRect(x, y, x0, y0, x1, y1, radius); },
+        c, x0, y0, x1, y1, [=](float x, float y) { return insideRoundRect(x, y, x0, y0, x1, y1, radius); },
         colour, opacity);
 }
 
@@ -70,7 +71,8 @@ void fillPolygon(Canvas& c, const std::vector<Pt>& poly, Rgb colour, float opaci
         x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
         y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
     }
-    fillShape(c, x0, y0, x1, y1, [&poly](float x, float y) { return insidePolygon(poly, x, y); }, colour, opacity);
+    fillShape(
+        c, x0, y0, x1, y1, [&poly](float x, float y) { return insidePolygon(poly, x, y); }, colour, opacity);
 }
 
 void strokeLine(Canvas& c, float ax, float ay, float bx, float by, float width, Rgb colour, float opacity) {

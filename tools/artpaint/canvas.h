@@ -14,7 +14,9 @@ struct Rgb {
 };
 
 inline Rgb rgb(float r, float g, float b) { return {r, g, b}; }
-inline Rgb mix(Rgb a, Rgb b, float t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+inline Rgb mix(Rgb a, Rgb b, float t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
 inline Rgb scale(Rgb a, float k) { return {a.r * k, a.g * k, a.b * k}; }
 inline float clamp01(float t) { return t < 0 ? 0 : t > 1 ? 1 : t; }
 inline float smooth(float t) {
@@ -51,9 +53,12 @@ inline void blendPixel(Canvas& c, int x, int y, Rgb colour, float cover) {
 // Paints every pixel of the box whose 4 x 4 subsamples fall inside; paint(x, y) gives the
 // colour at a pixel centre. Opacity scales the coverage.
 template <class Inside, class Paint>
-void paintShape(Canvas& c, float x0, float y0, float x1, float y1, Inside inside, Paint paint, float opacity = 1) {
-    const int ix0 = std::max(0, static_cast<int>(std::floor(x0))), iy0 = std::max(0, static_cast<int>(std::floor(y0)));
-    const int ix1 = std::min(c.w - 1, static_cast<int>(std::ceil(x1))), iy1 = std::min(c.h - 1, static_cast<int>(std::ceil(y1)));
+void paintShape(Canvas& c, float x0, float y0, float x1, float y1, Inside inside, Paint paint,
+                float opacity = 1) {
+    const int ix0 = std::max(0, static_cast<int>(std::floor(x0))),
+              iy0 = std::max(0, static_cast<int>(std::floor(y0)));
+    const int ix1 = std::min(c.w - 1, static_cast<int>(std::ceil(x1))),
+              iy1 = std::min(c.h - 1, static_cast<int>(std::ceil(y1)));
     for (int y = iy0; y <= iy1; ++y)
         for (int x = ix0; x <= ix1; ++x) {
             int hits = 0;
@@ -71,15 +76,19 @@ void paintShape(Canvas& c, float x0, float y0, float x1, float y1, Inside inside
 }
 
 template <class Inside>
-void fillShape(Canvas& c, float x0, float y0, float x1, float y1, Inside inside, Rgb colour, float opacity = 1) {
-    paintShape(c, x0, y0, x1, y1, inside, [colour](float, float) { return colour; }, opacity);
+void fillShape(Canvas& c, float x0, float y0, float x1, float y1, Inside inside, Rgb colour,
+               float opacity = 1) {
+    paintShape(
+        c, x0, y0, x1, y1, inside, [colour](float, float) { return colour; }, opacity);
 }
 
 // Soft painting: alpha(x, y) in 0..1 evaluated at pixel centres (glows, haze, shading).
 template <class Alpha>
 void paintSoft(Canvas& c, float x0, float y0, float x1, float y1, Rgb colour, Alpha alpha) {
-    const int ix0 = std::max(0, static_cast<int>(std::floor(x0))), iy0 = std::max(0, static_cast<int>(std::floor(y0)));
-    const int ix1 = std::min(c.w - 1, static_cast<int>(std::ceil(x1))), iy1 = std::min(c.h - 1, static_cast<int>(std::ceil(y1)));
+    const int ix0 = std::max(0, static_cast<int>(std::floor(x0))),
+              iy0 = std::max(0, static_cast<int>(std::floor(y0)));
+    const int ix1 = std::min(c.w - 1, static_cast<int>(std::ceil(x1))),
+              iy1 = std::min(c.h - 1, static_cast<int>(std::ceil(y1)));
     for (int y = iy0; y <= iy1; ++y)
         for (int x = ix0; x <= ix1; ++x) {
             const float fx = x + 0.5f, fy = y + 0.5f;
@@ -100,12 +109,14 @@ inline bool insideRoundRect(float x, float y, float x0, float y0, float x1, floa
 
 // Shapes.
 void fillRect(Canvas& c, float x0, float y0, float x1, float y1, Rgb colour, float opacity = 1);
-void fillRoundRect(Canvas& c, float x0, float y0, float x1, float y1, float radius, Rgb colour, float opacity = 1);
+void fillRoundRect(Canvas& c, float x0, float y0, float x1, float y1, float radius, Rgb colour,
+                   float opacity = 1);
 void fillCircle(Canvas& c, float cx, float cy, float r, Rgb colour, float opacity = 1);
 void fillEllipse(Canvas& c, float cx, float cy, float rx, float ry, Rgb colour, float opacity = 1);
 void fillRing(Canvas& c, float cx, float cy, float r0, float r1, Rgb colour, float opacity = 1);
 void fillPolygon(Canvas& c, const std::vector<Pt>& poly, Rgb colour, float opacity = 1);
-void strokeLine(Canvas& c, float ax, float ay, float bx, float by, float width, Rgb colour, float opacity = 1);
+void strokeLine(Canvas& c, float ax, float ay, float bx, float by, float width, Rgb colour,
+                float opacity = 1);
 void strokePolyline(Canvas& c, const std::vector<Pt>& pts, float width, Rgb colour, float opacity = 1);
 // Vertical gradient from top colour to bottom colour over the box.
 void fillGradientRect(Canvas& c, float x0, float y0, float x1, float y1, Rgb top, Rgb bottom);

@@ -40,7 +40,8 @@ Canvas paintToken() {
     Canvas c = makeCanvas(64);
     fillCircle(c, 32, 32, 30.5f, rimGrey);
     paintShape(
-        c, 6, 6, 58, 58, [](float x, float y) { return (x - 32) * (x - 32) + (y - 32) * (y - 32) <= 25.5f * 25.5f; },
+        c, 6, 6, 58, 58,
+        [](float x, float y) { return (x - 32) * (x - 32) + (y - 32) * (y - 32) <= 25.5f * 25.5f; },
         [](float x, float y) {
             // Light from the upper left; the tint keeps most of its strength.
             const float d = std::sqrt((x - 25) * (x - 25) + (y - 24) * (y - 24)) / 34;
@@ -63,8 +64,9 @@ Canvas paintOwnerMarker() {
 Canvas paintArrow() {
     Canvas c = makeCanvas(64);
     fillPolygon(c, {{6, 23}, {34, 23}, {34, 9}, {59, 32}, {34, 55}, {34, 41}, {6, 41}}, {128, 128, 128});
-    fillPolygon(c, {{9.5f, 26.5f}, {37.5f, 26.5f}, {37.5f, 17}, {54, 32}, {37.5f, 47}, {37.5f, 37.5f}, {9.5f, 37.5f}},
-                white);
+    fillPolygon(
+        c, {{9.5f, 26.5f}, {37.5f, 26.5f}, {37.5f, 17}, {54, 32}, {37.5f, 47}, {37.5f, 37.5f}, {9.5f, 37.5f}},
+        white);
     return c;
 }
 
@@ -83,7 +85,8 @@ Canvas paintDice() {
     for (int face = 0; face < 6; ++face) {
         // Faces 1-3 down the left third, 4-6 down the right third, rows from the top.
         const int col = face < 3 ? 0 : 2, row = face % 3;
-        const float x0 = col * cell + 4, y0 = row * cell + 4, x1 = (col + 1) * cell - 4, y1 = (row + 1) * cell - 4;
+        const float x0 = col * cell + 4, y0 = row * cell + 4, x1 = (col + 1) * cell - 4,
+                    y1 = (row + 1) * cell - 4;
         fillRoundRect(c, x0, y0, x1, y1, 14, {18, 44, 120});
         paintShape(
             c, x0 + 3, y0 + 3, x1 - 3, y1 - 3,
@@ -94,7 +97,8 @@ Canvas paintDice() {
             });
         const float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2, step = 21;
         const int count = face + 1;
-        for (int p = 0; p < count; ++p) pip(c, cx + layouts[face][p][0] * step, cy + layouts[face][p][1] * step);
+        for (int p = 0; p < count; ++p)
+            pip(c, cx + layouts[face][p][0] * step, cy + layouts[face][p][1] * step);
     }
     return c;
 }
@@ -111,12 +115,21 @@ void drawLedgerEmblem(Canvas& c, float cx, float cy, float size) {
     // An open account book seen from above, its spine down the middle.
     const float w = size / 2, h = size * 0.36f;
     const Rgb cover = {120, 52, 36}, page = {250, 244, 226}, ink = {90, 90, 110};
-    fillPolygon(c, {{cx - w, cy - h + 4}, {cx, cy - h + 10}, {cx + w, cy - h + 4}, {cx + w, cy + h + 2},
-                    {cx, cy + h + 8}, {cx - w, cy + h + 2}},
+    fillPolygon(c,
+                {{cx - w, cy - h + 4},
+                 {cx, cy - h + 10},
+                 {cx + w, cy - h + 4},
+                 {cx + w, cy + h + 2},
+                 {cx, cy + h + 8},
+                 {cx - w, cy + h + 2}},
                 cover);
     const float m = std::max(2.0f, size * 0.05f);
-    fillPolygon(c, {{cx - w + m, cy - h}, {cx - 1, cy - h + 6}, {cx - 1, cy + h + 2}, {cx - w + m, cy + h - 4}}, page);
-    fillPolygon(c, {{cx + 1, cy - h + 6}, {cx + w - m, cy - h}, {cx + w - m, cy + h - 4}, {cx + 1, cy + h + 2}}, page);
+    fillPolygon(c,
+                {{cx - w + m, cy - h}, {cx - 1, cy - h + 6}, {cx - 1, cy + h + 2}, {cx - w + m, cy + h - 4}},
+                page);
+    fillPolygon(c,
+                {{cx + 1, cy - h + 6}, {cx + w - m, cy - h}, {cx + w - m, cy + h - 4}, {cx + 1, cy + h + 2}},
+                page);
     const int lines = 5;
     for (int i = 1; i <= lines; ++i) {
         const float t = static_cast<float>(i) / (lines + 1);
@@ -139,7 +152,8 @@ void drawShipIcon(Canvas& c, float cx, float cy, float width, Rgb body, Rgb trim
     fillPolygon(c, {P(-0.42f, -0.1f), P(-0.2f, -0.1f), P(-0.36f, -0.34f), P(-0.5f, -0.34f)}, trim);
     fillPolygon(c, {P(-0.42f, 0.1f), P(-0.2f, 0.1f), P(-0.36f, 0.34f), P(-0.5f, 0.34f)}, trim);
     fillPolygon(c, {P(-0.5f, -0.12f), P(0.2f, -0.15f), P(0.55f, 0), P(0.2f, 0.15f), P(-0.5f, 0.12f)}, body);
-    fillPolygon(c, {P(-0.5f, 0.02f), P(0.4f, 0.02f), P(0.55f, 0), P(0.2f, 0.15f), P(-0.5f, 0.12f)}, scale(body, 0.8f));
+    fillPolygon(c, {P(-0.5f, 0.02f), P(0.4f, 0.02f), P(0.55f, 0), P(0.2f, 0.15f), P(-0.5f, 0.12f)},
+                scale(body, 0.8f));
     std::vector<Pt> window;
     for (int i = 0; i < 16; ++i) {
         const float a = 6.2831853f * i / 16;
@@ -188,7 +202,8 @@ Canvas paintCardFront(int deck) {
     fillRoundRect(c, cardX0 + 2, cardY0 + 2, cardX1 - 2, cardY1 - 2, cardRadius - 2, {253, 253, 250});
     // The thin inner frame, and the deck's mark at the top, clear of the card text.
     fillRoundRect(c, cardX0 + 7, cardY0 + 7, cardX1 - 7, cardY1 - 7, cardRadius - 6, ink);
-    fillRoundRect(c, cardX0 + 8.5f, cardY0 + 8.5f, cardX1 - 8.5f, cardY1 - 8.5f, cardRadius - 7, {253, 253, 250});
+    fillRoundRect(c, cardX0 + 8.5f, cardY0 + 8.5f, cardX1 - 8.5f, cardY1 - 8.5f, cardRadius - 7,
+                  {253, 253, 250});
     TextStyle title;
     title.size = 15;
     title.colour = deckColour(deck);
@@ -208,7 +223,9 @@ Canvas paintCardBack(int deck) {
     fillRoundRect(c, cardX0, cardY0, cardX1, cardY1, cardRadius, {30, 30, 36});
     paintShape(
         c, cardX0 + 2, cardY0 + 2, cardX1 - 2, cardY1 - 2,
-        [](float x, float y) { return insideRoundRect(x, y, cardX0 + 2, cardY0 + 2, cardX1 - 2, cardY1 - 2, cardRadius - 2); },
+        [](float x, float y) {
+            return insideRoundRect(x, y, cardX0 + 2, cardY0 + 2, cardX1 - 2, cardY1 - 2, cardRadius - 2);
+        },
         [=](float x, float y) {
             const float d = std::sqrt((x - 128) * (x - 128) + (y - 128) * (y - 128) * 2.2f) / 150;
             return mix(light, dark, clamp01(d));
@@ -264,7 +281,14 @@ Canvas paintBanner() {
     fillCircle(c, 128, cy, 42, edge);
     fillCircle(c, 128, cy, 38, {214, 160, 60});
     fillCircle(c, 128, cy, 34, {120, 52, 36});
-    fillPolygon(c, {{99, cy + 5}, {128, cy - 21}, {157, cy + 5}, {150, cy + 5}, {150, cy + 27}, {106, cy + 27}, {106, cy + 5}},
+    fillPolygon(c,
+                {{99, cy + 5},
+                 {128, cy - 21},
+                 {157, cy + 5},
+                 {150, cy + 5},
+                 {150, cy + 27},
+                 {106, cy + 27},
+                 {106, cy + 5}},
                 cream);
     fillRect(c, 122, cy + 10, 134, cy + 27, {120, 52, 36});
     fillRect(c, 110, cy + 9, 117, cy + 16, {250, 200, 80});

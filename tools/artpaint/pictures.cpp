@@ -5,13 +5,13 @@
 static void paintScene(Canvas& c, int property) {
     using Scene = void (*)(Canvas&);
     static const Scene scenes[28] = {
-        sceneOldWharf,         sceneOldBazaar,    sceneFenwick,          sceneGreywood,
-        sceneCloudhaven,       sceneFrostmere,    scenePlainsreach,      sceneLorneMoon,
-        sceneTallforest,       sceneCinderfall,   sceneSinkhollow,       sceneBrinemine,
-        sceneAshvale,          sceneRookHarbor,   sceneRedspire,         sceneTidewater,
-        sceneLakeshire,        sceneDeepcoral,    sceneShipwright,       sceneWhitecliff,
-        sceneGrandLibrary,     sceneParliament,   sceneHeavyDreadnought, sceneTroopCarrier,
-        sceneCrownDreadnought, sceneFrontierClipper, sceneIronMoon,      sceneIronMoonTwo,
+        sceneOldWharf,         sceneOldBazaar,       sceneFenwick,          sceneGreywood,
+        sceneCloudhaven,       sceneFrostmere,       scenePlainsreach,      sceneLorneMoon,
+        sceneTallforest,       sceneCinderfall,      sceneSinkhollow,       sceneBrinemine,
+        sceneAshvale,          sceneRookHarbor,      sceneRedspire,         sceneTidewater,
+        sceneLakeshire,        sceneDeepcoral,       sceneShipwright,       sceneWhitecliff,
+        sceneGrandLibrary,     sceneParliament,      sceneHeavyDreadnought, sceneTroopCarrier,
+        sceneCrownDreadnought, sceneFrontierClipper, sceneIronMoon,         sceneIronMoonTwo,
     };
     if (property >= 0 && property < 28) scenes[property](c);
 }

@@ -2,12 +2,15 @@
 
 #include "tools/artpaint/scene.h"
 
-void skyGradient(Canvas& c, Rgb top, Rgb bottom, float y0, float y1) { fillGradientRect(c, 0, y0, 256, y1, top, bottom); }
+void skyGradient(Canvas& c, Rgb top, Rgb bottom, float y0, float y1) {
+    fillGradientRect(c, 0, y0, 256, y1, top, bottom);
+}
 
 void ridge(Canvas& c, Rgb colour, float base, float amp, float wave, float phase) {
     std::vector<Pt> poly;
     for (float x = -4; x <= 260; x += 3) {
-        const float y = base - amp * (0.6f * std::sin(x / wave + phase) + 0.4f * std::sin(2.3f * x / wave + 1.7f * phase));
+        const float y = base - amp * (0.6f * std::sin(x / wave + phase) +
+                                      0.4f * std::sin(2.3f * x / wave + 1.7f * phase));
         poly.push_back({x, y});
     }
     poly.push_back({260, 260});
@@ -19,9 +22,12 @@ void cloud(Canvas& c, float x, float y, float s, Rgb colour, float opacity) {
     fillShape(
         c, x - 1.3f * s, y - 0.9f * s, x + 1.3f * s, y + 0.5f * s,
         [=](float px, float py) {
-            auto in = [&](float cx, float cy, float r) { return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= r * r; };
+            auto in = [&](float cx, float cy, float r) {
+                return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= r * r;
+            };
             if (py > y + 0.45f * s) return false;
-            return in(x - 0.7f * s, y, 0.5f * s) || in(x, y - 0.35f * s, 0.62f * s) || in(x + 0.65f * s, y - 0.05f * s, 0.5f * s) ||
+            return in(x - 0.7f * s, y, 0.5f * s) || in(x, y - 0.35f * s, 0.62f * s) ||
+                   in(x + 0.65f * s, y - 0.05f * s, 0.5f * s) ||
                    (py <= y + 0.45f * s && py >= y && px >= x - 0.7f * s && px <= x + 0.65f * s);
         },
         colour, opacity);
@@ -32,7 +38,8 @@ void pine(Canvas& c, float x, float base, float h, Rgb colour) {
     for (int tier = 0; tier < 3; ++tier) {
         const float top = base - h + tier * h * 0.25f, bottom = base - h * 0.12f - (2 - tier) * h * 0.2f;
         const float half = h * (0.16f + tier * 0.07f);
-        fillPolygon(c, {{x, top}, {x + half, bottom}, {x - half, bottom}}, tier == 0 ? colour : mix(colour, scale(colour, 0.8f), tier * 0.3f));
+        fillPolygon(c, {{x, top}, {x + half, bottom}, {x - half, bottom}},
+                    tier == 0 ? colour : mix(colour, scale(colour, 0.8f), tier * 0.3f));
     }
 }
 
@@ -59,13 +66,16 @@ void sunDisc(Canvas& c, float x, float y, float r, Rgb colour) {
 }
 
 void bird(Canvas& c, float x, float y, float s, Rgb colour) {
-    strokePolyline(c, {{x - s, y - s * 0.35f}, {x - s * 0.45f, y - s * 0.45f}, {x, y}}, std::max(1.2f, s * 0.22f), colour);
-    strokePolyline(c, {{x, y}, {x + s * 0.45f, y - s * 0.45f}, {x + s, y - s * 0.35f}}, std::max(1.2f, s * 0.22f), colour);
+    strokePolyline(c, {{x - s, y - s * 0.35f}, {x - s * 0.45f, y - s * 0.45f}, {x, y}},
+                   std::max(1.2f, s * 0.22f), colour);
+    strokePolyline(c, {{x, y}, {x + s * 0.45f, y - s * 0.45f}, {x + s, y - s * 0.35f}},
+                   std::max(1.2f, s * 0.22f), colour);
 }
 
 void cottage(Canvas& c, float x, float base, float w, float h, Rgb wall, Rgb roof) {
     fillRect(c, x, base - h, x + w, base, wall);
-    fillPolygon(c, {{x - w * 0.12f, base - h}, {x + w / 2, base - h - w * 0.5f}, {x + w * 1.12f, base - h}}, roof);
+    fillPolygon(c, {{x - w * 0.12f, base - h}, {x + w / 2, base - h - w * 0.5f}, {x + w * 1.12f, base - h}},
+                roof);
     fillRect(c, x + w * 0.4f, base - h * 0.55f, x + w * 0.6f, base, scale(roof, 0.6f));
     fillRect(c, x + w * 0.12f, base - h * 0.7f, x + w * 0.3f, base - h * 0.45f, {255, 226, 140});
 }

@@ -13,7 +13,8 @@ void sceneOldWharf(Canvas& c) {
     sunDisc(c, 170, 128, 18, {255, 200, 120});
     waterBand(c, 146, 256, {120, 150, 180}, {50, 80, 120}, {255, 220, 170}, 11);
     // Reflection of the sun.
-    for (int i = 0; i < 8; ++i) strokeLine(c, 160 - i, 152 + i * 8.0f, 180 + i, 152 + i * 8.0f, 2, {255, 210, 150}, 0.6f);
+    for (int i = 0; i < 8; ++i)
+        strokeLine(c, 160 - i, 152 + i * 8.0f, 180 + i, 152 + i * 8.0f, 2, {255, 210, 150}, 0.6f);
     // The pier on its posts, running out from the left.
     const Rgb wood = {112, 76, 46}, dark = {70, 46, 28};
     for (float x = 20; x < 150; x += 22) {
@@ -35,7 +36,8 @@ void sceneOldWharf(Canvas& c) {
     Lcg rng(5);
     for (int i = 0; i < 60; ++i) {
         const float x = rng.range(10, 110), h = rng.range(14, 40);
-        strokeLine(c, x, 250, x + rng.range(-6, 6), 250 - h - (x < 60 ? 10 : 0), 2, mix(Rgb{90, 110, 50}, Rgb{170, 160, 80}, rng.next()));
+        strokeLine(c, x, 250, x + rng.range(-6, 6), 250 - h - (x < 60 ? 10 : 0), 2,
+                   mix(Rgb{90, 110, 50}, Rgb{170, 160, 80}, rng.next()));
     }
     bird(c, 70, 60, 7, {60, 40, 40});
     bird(c, 92, 72, 5, {60, 40, 40});
@@ -47,7 +49,8 @@ void sceneOldBazaar(Canvas& c) {
     // Pennants strung across the sky.
     const Rgb flags[4] = {{220, 50, 50}, {250, 200, 40}, {40, 140, 220}, {60, 170, 90}};
     std::vector<Pt> string;
-    for (float x = 10; x <= 246; x += 4) string.push_back({x, 48 + 0.0025f * (x - 128) * (x - 128) * -1 + 40});
+    for (float x = 10; x <= 246; x += 4)
+        string.push_back({x, 48 + 0.0025f * (x - 128) * (x - 128) * -1 + 40});
     strokePolyline(c, string, 1.2f, {80, 60, 50});
     for (int i = 0; i < 12; ++i) {
         const float x = 22 + i * 19.0f, y = 88 - 0.0025f * (x - 128) * (x - 128);
@@ -93,8 +96,11 @@ void sceneFenwick(Canvas& c) {
         const float ex = 173 + 36 * std::cos(a), ey = 84 + 36 * std::sin(a);
         strokeLine(c, 173, 84, ex, ey, 2, {90, 70, 50});
         const float px = -std::sin(a) * 6, py = std::cos(a) * 6;
-        fillPolygon(c, {{173 + 8 * std::cos(a), 84 + 8 * std::sin(a)}, {ex, ey}, {ex + px, ey + py},
-                        {173 + 8 * std::cos(a) + px, 84 + 8 * std::sin(a) + py}},
+        fillPolygon(c,
+                    {{173 + 8 * std::cos(a), 84 + 8 * std::sin(a)},
+                     {ex, ey},
+                     {ex + px, ey + py},
+                     {173 + 8 * std::cos(a) + px, 84 + 8 * std::sin(a) + py}},
                     {240, 236, 220});
     }
     // Pools reflecting the sky.
@@ -106,8 +112,10 @@ void sceneFenwick(Canvas& c) {
     for (int i = 0; i < 70; ++i) {
         const float x = rng.range(10, 246), base = rng.range(176, 250), h = rng.range(16, 44);
         const float lean = rng.range(-4, 4);
-        strokeLine(c, x, base, x + lean, base - h, 1.6f, mix(Rgb{70, 100, 40}, Rgb{150, 160, 70}, rng.next()));
-        if (rng.next() > 0.7f) fillRoundRect(c, x + lean - 2, base - h - 2, x + lean + 2, base - h + 10, 2, {110, 70, 40});
+        strokeLine(c, x, base, x + lean, base - h, 1.6f,
+                   mix(Rgb{70, 100, 40}, Rgb{150, 160, 70}, rng.next()));
+        if (rng.next() > 0.7f)
+            fillRoundRect(c, x + lean - 2, base - h - 2, x + lean + 2, base - h + 10, 2, {110, 70, 40});
     }
     bird(c, 120, 70, 6, {50, 60, 50});
 }
@@ -140,7 +148,8 @@ void sceneCloudhaven(Canvas& c) {
     cloud(c, 200, 70, 18, white, 0.85f);
     cloud(c, 50, 60, 14, white, 0.8f);
     // The floating island, its rock hanging beneath.
-    fillPolygon(c, {{60, 140}, {196, 140}, {170, 170}, {150, 200}, {128, 226}, {112, 196}, {84, 168}}, {130, 100, 80});
+    fillPolygon(c, {{60, 140}, {196, 140}, {170, 170}, {150, 200}, {128, 226}, {112, 196}, {84, 168}},
+                {130, 100, 80});
     fillPolygon(c, {{60, 140}, {196, 140}, {180, 150}, {70, 150}}, {100, 160, 80});
     fillEllipse(c, 128, 140, 70, 10, {120, 190, 90});
     // A waterfall pouring off the edge.
@@ -171,8 +180,12 @@ void sceneFrostmere(Canvas& c) {
     for (const auto& p : peaks) {
         fillPolygon(c, {{p[0] - p[2], 150}, {p[0], p[1]}, {p[0] + p[2], 150}}, {150, 170, 200});
         fillPolygon(c, {{p[0], p[1]}, {p[0] + p[2], 150}, {p[0] + p[2] * 0.3f, 150}}, {120, 140, 180});
-        fillPolygon(c, {{p[0] - p[2] * 0.38f, p[1] + 30}, {p[0], p[1]}, {p[0] + p[2] * 0.38f, p[1] + 30},
-                        {p[0] + 10, p[1] + 22}, {p[0] - 6, p[1] + 34}},
+        fillPolygon(c,
+                    {{p[0] - p[2] * 0.38f, p[1] + 30},
+                     {p[0], p[1]},
+                     {p[0] + p[2] * 0.38f, p[1] + 30},
+                     {p[0] + 10, p[1] + 22},
+                     {p[0] - 6, p[1] + 34}},
                     {250, 252, 255});
     }
     // The frozen mere.
@@ -189,7 +202,8 @@ void sceneFrostmere(Canvas& c) {
         fillPolygon(c, {{x, 184}, {x + 6, 194}, {x - 6, 194}}, white);
     }
     Lcg rng(9);
-    for (int i = 0; i < 50; ++i) fillCircle(c, rng.range(15, 240), rng.range(15, 240), rng.range(0.8f, 1.8f), white, 0.9f);
+    for (int i = 0; i < 50; ++i)
+        fillCircle(c, rng.range(15, 240), rng.range(15, 240), rng.range(0.8f, 1.8f), white, 0.9f);
 }
 
 void scenePlainsreach(Canvas& c) {
@@ -259,7 +273,8 @@ void sceneTallforest(Canvas& c) {
     // Ferns along the floor.
     for (int i = 0; i < 12; ++i) {
         const float x = rng.range(20, 236);
-        for (int k = -2; k <= 2; ++k) strokeLine(c, x, 246, x + k * 7, 230 + std::abs(k) * 3.0f, 2, {90, 150, 60});
+        for (int k = -2; k <= 2; ++k)
+            strokeLine(c, x, 246, x + k * 7, 230 + std::abs(k) * 3.0f, 2, {90, 150, 60});
     }
 }
 
@@ -267,7 +282,8 @@ void sceneCinderfall(Canvas& c) {
     skyGradient(c, {60, 20, 30}, {230, 110, 50});
     glow(c, 128, 90, 100, {255, 140, 40}, 0.5f);
     // Ash clouds above the crater.
-    for (int i = 0; i < 6; ++i) cloud(c, 90 + i * 16.0f, 60 - (i % 2) * 10.0f, 18 + i % 3 * 4.0f, {70, 60, 66}, 0.95f);
+    for (int i = 0; i < 6; ++i)
+        cloud(c, 90 + i * 16.0f, 60 - (i % 2) * 10.0f, 18 + i % 3 * 4.0f, {70, 60, 66}, 0.95f);
     // The volcano and its lava falls.
     fillPolygon(c, {{0, 240}, {100, 100}, {156, 100}, {256, 240}, {256, 256}, {0, 256}}, {60, 40, 40});
     fillPolygon(c, {{100, 100}, {156, 100}, {256, 240}, {200, 240}, {150, 140}}, {44, 30, 32});
@@ -278,7 +294,8 @@ void sceneCinderfall(Canvas& c) {
     strokePolyline(c, {{140, 104}, {152, 150}, {170, 190}, {176, 256}}, 5, {250, 110, 30});
     strokePolyline(c, {{140, 104}, {152, 150}, {170, 190}, {176, 256}}, 2, {255, 220, 100});
     Lcg rng(13);
-    for (int i = 0; i < 40; ++i) fillCircle(c, rng.range(60, 200), rng.range(30, 120), rng.range(0.8f, 1.8f), {255, 190, 80}, 0.9f);
+    for (int i = 0; i < 40; ++i)
+        fillCircle(c, rng.range(60, 200), rng.range(30, 120), rng.range(0.8f, 1.8f), {255, 190, 80}, 0.9f);
 }
 
 void sceneSinkhollow(Canvas& c) {
@@ -298,7 +315,8 @@ void sceneSinkhollow(Canvas& c) {
     Lcg rng(8);
     for (int i = 0; i < 14; ++i) {
         const float x = rng.range(50, 206);
-        strokeLine(c, x, 214 - std::fabs(x - 128) * 0.3f, x + rng.range(-3, 3), 186 + rng.range(0, 12), 1.5f, {60, 120, 50});
+        strokeLine(c, x, 214 - std::fabs(x - 128) * 0.3f, x + rng.range(-3, 3), 186 + rng.range(0, 12), 1.5f,
+                   {60, 120, 50});
     }
     // Houses around the rim.
     cottage(c, 40, 128, 20, 12, {240, 230, 210}, {170, 60, 40});

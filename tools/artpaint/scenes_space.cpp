@@ -28,7 +28,8 @@ void space(Canvas& c, Rgb top, Rgb bottom, uint32_t seed) {
 void planet(Canvas& c, float x, float y, float r, Rgb day, Rgb night, Rgb air) {
     glow(c, x, y, r * 1.15f, air, 0.7f);
     paintShape(
-        c, x - r, y - r, x + r, y + r, [=](float px, float py) { return (px - x) * (px - x) + (py - y) * (py - y) <= r * r; },
+        c, x - r, y - r, x + r, y + r,
+        [=](float px, float py) { return (px - x) * (px - x) + (py - y) * (py - y) <= r * r; },
         [=](float px, float py) {
             const float t = clamp01(((px - x) + (py - y)) / (2.2f * r) + 0.5f);
             return mix(day, night, t);
@@ -48,10 +49,17 @@ void turret(Canvas& c, const Frame& f, float x, float y, Rgb colour) {
 
 void crown(Canvas& c, float x, float y, float s) {
     const Rgb gold = {246, 200, 70};
-    fillPolygon(c, {{x - s, y + s * 0.5f}, {x - s, y - s * 0.4f}, {x - s * 0.5f, y}, {x, y - s * 0.7f}, {x + s * 0.5f, y},
-                    {x + s, y - s * 0.4f}, {x + s, y + s * 0.5f}},
+    fillPolygon(c,
+                {{x - s, y + s * 0.5f},
+                 {x - s, y - s * 0.4f},
+                 {x - s * 0.5f, y},
+                 {x, y - s * 0.7f},
+                 {x + s * 0.5f, y},
+                 {x + s, y - s * 0.4f},
+                 {x + s, y + s * 0.5f}},
                 gold);
-    for (float k : {-1.0f, 0.0f, 1.0f}) fillCircle(c, x + k * s, y - (k == 0 ? 0.75f : 0.45f) * s, s * 0.16f, gold);
+    for (float k : {-1.0f, 0.0f, 1.0f})
+        fillCircle(c, x + k * s, y - (k == 0 ? 0.75f : 0.45f) * s, s * 0.16f, gold);
     fillCircle(c, x, y + s * 0.12f, s * 0.14f, {200, 40, 60});
 }
 }  // namespace
@@ -93,8 +101,10 @@ void sceneTroopCarrier(Canvas& c) {
     // Troop modules along the spine.
     for (int k = 0; k < 4; ++k) {
         const float x0 = -80 + k * 34.0f;
-        fillPolygon(c, f.poly({{x0, -26}, {x0 + 30, -26}, {x0 + 30, 26}, {x0, 26}}), k % 2 ? olive : oliveDark);
-        fillPolygon(c, f.poly({{x0 + 2, -24}, {x0 + 28, -24}, {x0 + 28, -18}, {x0 + 2, -18}}), {200, 190, 120});
+        fillPolygon(c, f.poly({{x0, -26}, {x0 + 30, -26}, {x0 + 30, 26}, {x0, 26}}),
+                    k % 2 ? olive : oliveDark);
+        fillPolygon(c, f.poly({{x0 + 2, -24}, {x0 + 28, -24}, {x0 + 28, -18}, {x0 + 2, -18}}),
+                    {200, 190, 120});
         for (int w = 0; w < 3; ++w) {
             const Pt p = f(x0 + 7 + w * 8.0f, 6);
             fillCircle(c, p.x, p.y, 1.6f, {255, 230, 150});
@@ -169,7 +179,8 @@ void sceneIronMoon(Canvas& c) {
     // The moon: dark iron with bright seams of ore, pocked with craters and lit mines.
     const float x = 110, y = 110, r = 72;
     paintShape(
-        c, x - r, y - r, x + r, y + r, [=](float px, float py) { return (px - x) * (px - x) + (py - y) * (py - y) <= r * r; },
+        c, x - r, y - r, x + r, y + r,
+        [=](float px, float py) { return (px - x) * (px - x) + (py - y) * (py - y) <= r * r; },
         [=](float px, float py) {
             const float t = clamp01(((px - x) * 0.7f + (py - y) * 0.7f) / (2 * r) + 0.5f);
             return mix(Rgb{150, 160, 176}, Rgb{36, 40, 54}, t);
@@ -177,7 +188,9 @@ void sceneIronMoon(Canvas& c) {
     const bool round = c.clip;
     c.clip = false;  // the veins are clipped to the moon's own disc instead
     Canvas& moon = c;
-    auto inMoon = [=](float px, float py) { return (px - x) * (px - x) + (py - y) * (py - y) <= (r - 2) * (r - 2); };
+    auto inMoon = [=](float px, float py) {
+        return (px - x) * (px - x) + (py - y) * (py - y) <= (r - 2) * (r - 2);
+    };
     const float veins[3][4] = {{-60, -10, 50, -40}, {-40, 40, 60, 20}, {-20, -60, 10, 60}};
     for (const auto& v : veins) {
         fillShape(
@@ -198,7 +211,8 @@ void sceneIronMoon(Canvas& c) {
     fillCircle(c, x + 20, y + 30, 9, {60, 66, 80});
     fillCircle(c, x + 30, y - 30, 6, {110, 118, 134});
     fillCircle(c, x - 40, y + 30, 7, {80, 88, 104});
-    for (const Pt& p : {Pt{x + 40, y + 40}, Pt{x + 10, y + 55}, Pt{x + 52, y + 12}}) glow(c, p.x, p.y, 6, {255, 200, 110}, 0.9f);
+    for (const Pt& p : {Pt{x + 40, y + 40}, Pt{x + 10, y + 55}, Pt{x + 52, y + 12}})
+        glow(c, p.x, p.y, 6, {255, 200, 110}, 0.9f);
     // Mining towers standing on the rim.
     for (float a : {-2.3f, -1.9f}) {
         const float bx = x + r * std::cos(a), by = y + r * std::sin(a);
@@ -226,16 +240,19 @@ void sceneIronMoonTwo(Canvas& c) {
     }
     strokePolyline(c, back, 8, {170, 120, 90});
     paintShape(
-        c, x - r, y - r, x + r, y + r, [=](float px, float py) { return (px - x) * (px - x) + (py - y) * (py - y) <= r * r; },
+        c, x - r, y - r, x + r, y + r,
+        [=](float px, float py) { return (px - x) * (px - x) + (py - y) * (py - y) <= r * r; },
         [=](float px, float py) {
             const float t = clamp01(((px - x) * 0.8f + (py - y) * 0.6f) / (2 * r) + 0.5f);
             return mix(Rgb{226, 130, 80}, Rgb{70, 30, 24}, t);
         });
-    for (int k = 0; k < 4; ++k) strokeLine(c, x - r, y - 30 + k * 18.0f, x + r, y - 36 + k * 18.0f, 2, {150, 70, 40}, 0.45f);
+    for (int k = 0; k < 4; ++k)
+        strokeLine(c, x - r, y - 30 + k * 18.0f, x + r, y - 36 + k * 18.0f, 2, {150, 70, 40}, 0.45f);
     fillCircle(c, x - 22, y - 18, 10, {190, 100, 60});
     fillCircle(c, x + 12, y + 20, 7, {150, 70, 44});
     fillCircle(c, x - 30, y + 24, 5, {170, 84, 50});
-    for (const Pt& p : {Pt{x + 34, y + 30}, Pt{x + 44, y - 4}, Pt{x + 20, y + 46}}) glow(c, p.x, p.y, 6, {255, 220, 120}, 0.9f);
+    for (const Pt& p : {Pt{x + 34, y + 30}, Pt{x + 44, y - 4}, Pt{x + 20, y + 46}})
+        glow(c, p.x, p.y, 6, {255, 220, 120}, 0.9f);
     strokePolyline(c, front, 8, {220, 170, 120});
     strokePolyline(c, front, 2, {250, 220, 180}, 0.8f);
 }

@@ -8,12 +8,17 @@ namespace {
 const Rgb white = {255, 255, 255};
 
 void crystal(Canvas& c, float x, float base, float h, float w, Rgb colour) {
-    fillPolygon(c, {{x - w, base}, {x - w, base - h * 0.75f}, {x, base - h}, {x + w, base - h * 0.75f}, {x + w, base}}, colour);
-    fillPolygon(c, {{x, base}, {x, base - h}, {x + w, base - h * 0.75f}, {x + w, base}}, scale(colour, 0.85f));
+    fillPolygon(
+        c,
+        {{x - w, base}, {x - w, base - h * 0.75f}, {x, base - h}, {x + w, base - h * 0.75f}, {x + w, base}},
+        colour);
+    fillPolygon(c, {{x, base}, {x, base - h}, {x + w, base - h * 0.75f}, {x + w, base}},
+                scale(colour, 0.85f));
 }
 
 void sailboat(Canvas& c, float x, float y, float s, Rgb hull, Rgb sail) {
-    fillPolygon(c, {{x - s, y}, {x + s, y}, {x + s * 0.7f, y + s * 0.35f}, {x - s * 0.7f, y + s * 0.35f}}, hull);
+    fillPolygon(c, {{x - s, y}, {x + s, y}, {x + s * 0.7f, y + s * 0.35f}, {x - s * 0.7f, y + s * 0.35f}},
+                hull);
     strokeLine(c, x, y, x, y - s * 1.6f, 1.2f, {70, 60, 50});
     fillPolygon(c, {{x + 1, y - s * 1.55f}, {x + 1, y - 2}, {x + s * 0.9f, y - 2}}, sail);
     fillPolygon(c, {{x - 1, y - s * 1.3f}, {x - 1, y - 2}, {x - s * 0.6f, y - 2}}, scale(sail, 0.9f));
@@ -36,9 +41,11 @@ void wave(Canvas& c, float y, float amp, float len, float phase, Rgb colour, Rgb
 void sceneBrinemine(Canvas& c) {
     skyGradient(c, {150, 190, 230}, {240, 226, 230}, 0, 120);
     // Salt cliffs in pale pinks.
-    fillPolygon(c, {{0, 60}, {60, 40}, {120, 56}, {190, 36}, {256, 60}, {256, 256}, {0, 256}}, {236, 214, 214});
+    fillPolygon(c, {{0, 60}, {60, 40}, {120, 56}, {190, 36}, {256, 60}, {256, 256}, {0, 256}},
+                {236, 214, 214});
     fillPolygon(c, {{0, 100}, {80, 84}, {160, 100}, {256, 90}, {256, 256}, {0, 256}}, {220, 190, 194});
-    for (int i = 0; i < 6; ++i) strokeLine(c, 0, 110 + i * 10.0f, 256, 104 + i * 11.0f, 1.5f, {200, 170, 176}, 0.6f);
+    for (int i = 0; i < 6; ++i)
+        strokeLine(c, 0, 110 + i * 10.0f, 256, 104 + i * 11.0f, 1.5f, {200, 170, 176}, 0.6f);
     // The timbered mouth of the mine.
     fillRoundRect(c, 84, 100, 172, 200, 40, {30, 24, 30});
     fillRect(c, 80, 104, 90, 200, {120, 80, 50});
@@ -93,7 +100,8 @@ void sceneAshvale(Canvas& c) {
     roundTree(c, 200, 236, 80, {230, 190, 80}, {90, 80, 76});
     roundTree(c, 176, 200, 40, {210, 150, 60}, {90, 80, 76});
     Lcg rng(31);
-    for (int i = 0; i < 30; ++i) fillCircle(c, rng.range(20, 236), rng.range(20, 200), rng.range(0.8f, 1.6f), {250, 246, 240}, 0.6f);
+    for (int i = 0; i < 30; ++i)
+        fillCircle(c, rng.range(20, 236), rng.range(20, 200), rng.range(0.8f, 1.6f), {250, 246, 240}, 0.6f);
 }
 
 void sceneRookHarbor(Canvas& c) {
@@ -102,7 +110,8 @@ void sceneRookHarbor(Canvas& c) {
     waterBand(c, 150, 256, {90, 140, 190}, {40, 80, 130}, {220, 236, 250}, 23);
     // The harbour wall curving out to the light.
     fillPolygon(c, {{0, 170}, {150, 158}, {170, 164}, {170, 172}, {0, 190}}, {150, 146, 140});
-    for (float x = 10; x < 160; x += 16) strokeLine(c, x, 172 - x * 0.07f, x, 184 - x * 0.1f, 1, {110, 106, 100});
+    for (float x = 10; x < 160; x += 16)
+        strokeLine(c, x, 172 - x * 0.07f, x, 184 - x * 0.1f, 1, {110, 106, 100});
     fillPolygon(c, {{150, 160}, {156, 100}, {172, 100}, {178, 162}}, white);
     fillRect(c, 153, 120, 175, 130, {200, 40, 40});
     fillRect(c, 151, 144, 177, 154, {200, 40, 40});
@@ -129,7 +138,8 @@ void sceneRedspire(Canvas& c) {
     for (int i = 0; i < 7; ++i) {
         const float x = 10 + i * 36.0f, h = 30 + (i * 13 % 20);
         fillRect(c, x, 256 - h - 40, x + 32, 256, {90, 60, 80});
-        fillPolygon(c, {{x - 3, 256 - h - 40}, {x + 16, 256 - h - 58}, {x + 35, 256 - h - 40}}, {120, 60, 60});
+        fillPolygon(c, {{x - 3, 256 - h - 40}, {x + 16, 256 - h - 58}, {x + 35, 256 - h - 40}},
+                    {120, 60, 60});
         fillRect(c, x + 8, 256 - h - 28, x + 14, 256 - h - 20, {255, 210, 120});
     }
     // The spire itself.
@@ -153,15 +163,30 @@ void sceneTidewater(Canvas& c) {
     wave(c, 170, 6, 18, 1, {50, 110, 160}, {220, 240, 250});
     wave(c, 204, 8, 22, 2, {30, 90, 140}, {230, 244, 250});
     // A great curling wave from the left.
-    fillPolygon(c, {{0, 256}, {0, 120}, {30, 80}, {70, 60}, {104, 64}, {120, 80}, {104, 84}, {90, 96}, {96, 112},
-                    {120, 150}, {160, 200}, {200, 256}},
+    fillPolygon(c,
+                {{0, 256},
+                 {0, 120},
+                 {30, 80},
+                 {70, 60},
+                 {104, 64},
+                 {120, 80},
+                 {104, 84},
+                 {90, 96},
+                 {96, 112},
+                 {120, 150},
+                 {160, 200},
+                 {200, 256}},
                 {30, 90, 150});
-    fillPolygon(c, {{0, 256}, {0, 150}, {30, 110}, {64, 96}, {80, 110}, {100, 150}, {140, 210}, {160, 256}}, {20, 70, 130});
+    fillPolygon(c, {{0, 256}, {0, 150}, {30, 110}, {64, 96}, {80, 110}, {100, 150}, {140, 210}, {160, 256}},
+                {20, 70, 130});
     strokePolyline(c, {{30, 80}, {70, 60}, {104, 64}, {120, 80}}, 5, {236, 246, 250});
-    for (int i = 0; i < 7; ++i) fillCircle(c, 60 + i * 10.0f, 64 + (i % 2) * 4.0f - (i > 3 ? 0 : 0), 5, white);
+    for (int i = 0; i < 7; ++i)
+        fillCircle(c, 60 + i * 10.0f, 64 + (i % 2) * 4.0f - (i > 3 ? 0 : 0), 5, white);
     fillCircle(c, 116, 84, 4, white);
     fillCircle(c, 108, 90, 3, white);
-    for (int i = 0; i < 6; ++i) strokeLine(c, 20 + i * 8.0f, 130 + i * 12.0f, 40 + i * 12.0f, 120 + i * 14.0f, 2, {120, 180, 220}, 0.7f);
+    for (int i = 0; i < 6; ++i)
+        strokeLine(c, 20 + i * 8.0f, 130 + i * 12.0f, 40 + i * 12.0f, 120 + i * 14.0f, 2, {120, 180, 220},
+                   0.7f);
 }
 
 void sceneLakeshire(Canvas& c) {
@@ -171,7 +196,8 @@ void sceneLakeshire(Canvas& c) {
     ridge(c, {80, 140, 80}, 134, 8, 24, 2.0f);
     waterBand(c, 140, 256, {150, 200, 230}, {80, 140, 190}, {236, 246, 250}, 29);
     // Reflections of the hills.
-    fillPolygon(c, {{0, 140}, {256, 140}, {256, 156}, {180, 150}, {90, 158}, {0, 150}}, {90, 150, 110}, 0.35f);
+    fillPolygon(c, {{0, 140}, {256, 140}, {256, 156}, {180, 150}, {90, 158}, {0, 150}}, {90, 150, 110},
+                0.35f);
     // Cottages on the near shore and their little jetty.
     fillPolygon(c, {{0, 200}, {120, 196}, {170, 214}, {190, 256}, {0, 256}}, {110, 170, 80});
     cottage(c, 24, 206, 28, 18, {246, 240, 226}, {190, 70, 50});
@@ -216,7 +242,8 @@ void sceneDeepcoral(Canvas& c) {
     // Fish.
     auto fish = [&](float x, float y, float s, Rgb body, bool left) {
         const float d = left ? -1.0f : 1.0f;
-        fillPolygon(c, {{x - d * s, y}, {x - d * s * 1.6f, y - s * 0.5f}, {x - d * s * 1.6f, y + s * 0.5f}}, body);
+        fillPolygon(c, {{x - d * s, y}, {x - d * s * 1.6f, y - s * 0.5f}, {x - d * s * 1.6f, y + s * 0.5f}},
+                    body);
         fillEllipse(c, x, y, s, s * 0.55f, body);
         fillCircle(c, x + d * s * 0.55f, y - s * 0.12f, s * 0.12f, {20, 20, 30});
     };
@@ -224,7 +251,8 @@ void sceneDeepcoral(Canvas& c) {
     fish(170, 80, 11, {250, 120, 60}, true);
     fish(160, 150, 9, {120, 200, 250}, true);
     fish(60, 160, 8, {250, 120, 60}, false);
-    for (int i = 0; i < 8; ++i) fillRing(c, 110 + i * 3.0f, 90 - i * 10.0f, 1.5f + i * 0.2f, 2.5f + i * 0.25f, white, 0.7f);
+    for (int i = 0; i < 8; ++i)
+        fillRing(c, 110 + i * 3.0f, 90 - i * 10.0f, 1.5f + i * 0.2f, 2.5f + i * 0.25f, white, 0.7f);
 }
 
 void sceneShipwright(Canvas& c) {
@@ -234,8 +262,10 @@ void sceneShipwright(Canvas& c) {
     fillPolygon(c, {{0, 190}, {256, 170}, {256, 200}, {0, 226}}, {120, 96, 70});
     const Rgb plank = {150, 90, 50}, rib = {90, 56, 30};
     fillPolygon(c, {{40, 150}, {190, 140}, {170, 186}, {70, 192}}, plank);
-    for (int k = 0; k < 5; ++k) strokeLine(c, 46 + k * 2.0f, 156 + k * 7.0f, 186 - k * 4.0f, 146 + k * 8.0f, 1, rib, 0.7f);
-    for (float x = 150; x <= 214; x += 10) strokePolyline(c, {{x, 138 - (x - 150) * 0.1f}, {x - 6, 170}, {x - 18, 184}}, 3, rib);
+    for (int k = 0; k < 5; ++k)
+        strokeLine(c, 46 + k * 2.0f, 156 + k * 7.0f, 186 - k * 4.0f, 146 + k * 8.0f, 1, rib, 0.7f);
+    for (float x = 150; x <= 214; x += 10)
+        strokePolyline(c, {{x, 138 - (x - 150) * 0.1f}, {x - 6, 170}, {x - 18, 184}}, 3, rib);
     strokeLine(c, 150, 138, 214, 132, 3, rib);
     // Scaffolding poles and a crane.
     for (float x : {50.0f, 100.0f, 150.0f}) strokeLine(c, x, 110, x, 196, 2.5f, {80, 60, 40});
@@ -253,11 +283,23 @@ void sceneWhitecliff(Canvas& c) {
     cloud(c, 190, 56, 22, white);
     waterBand(c, 140, 256, {60, 140, 190}, {20, 80, 140}, {220, 240, 250}, 43);
     // Chalk cliffs falling to the sea, grass on their crowns.
-    fillPolygon(c, {{0, 90}, {140, 96}, {150, 120}, {136, 150}, {150, 200}, {130, 256}, {0, 256}}, {246, 244, 236});
-    fillPolygon(c, {{100, 96}, {140, 96}, {150, 120}, {136, 150}, {150, 200}, {130, 256}, {110, 256}, {120, 200}, {106, 150},
-                    {118, 120}},
+    fillPolygon(c, {{0, 90}, {140, 96}, {150, 120}, {136, 150}, {150, 200}, {130, 256}, {0, 256}},
+                {246, 244, 236});
+    fillPolygon(c,
+                {{100, 96},
+                 {140, 96},
+                 {150, 120},
+                 {136, 150},
+                 {150, 200},
+                 {130, 256},
+                 {110, 256},
+                 {120, 200},
+                 {106, 150},
+                 {118, 120}},
                 {214, 214, 210});
-    for (int i = 0; i < 5; ++i) strokeLine(c, 20 + i * 20.0f, 110 + i * 20.0f, 60 + i * 14.0f, 112 + i * 22.0f, 1.2f, {200, 200, 196});
+    for (int i = 0; i < 5; ++i)
+        strokeLine(c, 20 + i * 20.0f, 110 + i * 20.0f, 60 + i * 14.0f, 112 + i * 22.0f, 1.2f,
+                   {200, 200, 196});
     fillPolygon(c, {{0, 80}, {146, 88}, {142, 98}, {0, 94}}, {100, 170, 80});
     fillPolygon(c, {{160, 140}, {256, 128}, {256, 256}, {240, 256}}, {240, 238, 230}, 0.0f);
     // Surf at the foot of the cliff and a cottage on top.
@@ -275,7 +317,8 @@ void sceneGrandLibrary(Canvas& c) {
     glow(c, 128, 90, 60, {255, 250, 220}, 0.6f);
     strokeLine(c, 128, 34, 128, 196, 2, {110, 70, 46});
     strokeLine(c, 100, 100, 156, 100, 2, {110, 70, 46});
-    const Rgb spines[6] = {{170, 40, 40}, {40, 90, 160}, {40, 120, 70}, {200, 150, 40}, {110, 50, 110}, {230, 220, 200}};
+    const Rgb spines[6] = {{170, 40, 40},  {40, 90, 160},  {40, 120, 70},
+                           {200, 150, 40}, {110, 50, 110}, {230, 220, 200}};
     Lcg rng(47);
     for (int side = 0; side < 2; ++side) {
         const float x0 = side == 0 ? 10 : 166, x1 = side == 0 ? 90 : 246;
@@ -314,7 +357,8 @@ void sceneParliament(Canvas& c) {
     fillEllipse(c, 128, 110, 44, 44, stone);
     fillRect(c, 80, 110, 176, 124, stone);
     fillEllipse(c, 116, 96, 12, 24, {255, 255, 250}, 0.5f);
-    for (int k = -2; k <= 2; ++k) strokeLine(c, 128 + k * 16.0f, 72 + std::abs(k) * 6.0f, 128 + k * 20.0f, 110, 1.2f, shade);
+    for (int k = -2; k <= 2; ++k)
+        strokeLine(c, 128 + k * 16.0f, 72 + std::abs(k) * 6.0f, 128 + k * 20.0f, 110, 1.2f, shade);
     fillRect(c, 124, 52, 132, 68, stone);
     fillCircle(c, 128, 50, 5, gold);
     strokeLine(c, 128, 48, 128, 28, 1.5f, {80, 80, 80});
@@ -323,6 +367,8 @@ void sceneParliament(Canvas& c) {
         strokeLine(c, x, 150, x, 118, 1.5f, {80, 80, 80});
         fillPolygon(c, {{x, 118}, {x + 14, 122}, {x, 126}}, {40, 80, 180});
     }
-    for (int step = 0; step < 5; ++step) fillRect(c, 60 - step * 10.0f, 210 + step * 8.0f, 196 + step * 10.0f, 218 + step * 8.0f, step % 2 ? shade : stone);
+    for (int step = 0; step < 5; ++step)
+        fillRect(c, 60 - step * 10.0f, 210 + step * 8.0f, 196 + step * 10.0f, 218 + step * 8.0f,
+                 step % 2 ? shade : stone);
     fillRoundRect(c, 116, 176, 140, 210, 10, {120, 90, 60});
 }

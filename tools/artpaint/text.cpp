@@ -28,7 +28,8 @@ Mask renderLine(const std::string& s, const TextStyle& style) {
     const float width = textWidth(s, style);
     Mask m;
     const int pad = 2;
-    const float ascent = face->size->metrics.ascender / 64.0f, descent = -face->size->metrics.descender / 64.0f;
+    const float ascent = face->size->metrics.ascender / 64.0f,
+                descent = -face->size->metrics.descender / 64.0f;
     m.w = static_cast<int>(std::ceil(width)) + 2 * pad + static_cast<int>(style.size / 2);
     m.h = static_cast<int>(std::ceil(ascent + descent)) + 2 * pad;
     m.ox = pad;
@@ -68,7 +69,8 @@ void blendMask(Canvas& c, const Mask& m, float ax, float ay, int turns, Rgb colo
             if (turns == 1) tx = dy, ty = -dx - 1;
             if (turns == -1) tx = -dy - 1, ty = dx;
             if (turns == 2 || turns == -2) tx = -dx - 1, ty = -dy - 1;
-            blendPixel(c, static_cast<int>(std::lround(ax + tx)), static_cast<int>(std::lround(ay + ty)), colour, a);
+            blendPixel(c, static_cast<int>(std::lround(ax + tx)), static_cast<int>(std::lround(ay + ty)),
+                       colour, a);
         }
 }
 
@@ -131,8 +133,8 @@ void drawText(Canvas& c, const std::string& s, float x, float baseline, const Te
     blendMask(c, m, ax, ay, style.quarterTurns, style.colour);
 }
 
-void drawTextOutlined(Canvas& c, const std::string& s, float x, float baseline, const TextStyle& style, Align align,
-                      Rgb outline, float radius) {
+void drawTextOutlined(Canvas& c, const std::string& s, float x, float baseline, const TextStyle& style,
+                      Align align, Rgb outline, float radius) {
     Mask m = renderLine(s, style);
     Mask grown = m;
     const int r = static_cast<int>(std::ceil(radius));

@@ -10,10 +10,10 @@ enum Align { AlignLeft, AlignCentre, AlignRight };
 
 struct TextStyle {
     FontFace face = Bold;
-    float size = 16;        // pixel size of the em
+    float size = 16;  // pixel size of the em
     Rgb colour = {20, 20, 20};
-    float squeeze = 1;      // horizontal scale: below 1 narrows the letters, keeping their height
-    int quarterTurns = 0;   // 1 turns the line to read bottom to top, -1 top to bottom
+    float squeeze = 1;     // horizontal scale: below 1 narrows the letters, keeping their height
+    int quarterTurns = 0;  // 1 turns the line to read bottom to top, -1 top to bottom
 };
 
 bool openFonts(const std::string& regularPath, const std::string& boldPath);
@@ -30,5 +30,5 @@ TextStyle fitWidth(TextStyle style, const std::string& s, float maxWidth, float 
 // Turned text turns about that anchor.
 void drawText(Canvas& c, const std::string& s, float x, float baseline, const TextStyle& style, Align align);
 // The same with a surrounding outline of the given radius drawn first.
-void drawTextOutlined(Canvas& c, const std::string& s, float x, float baseline, const TextStyle& style, Align align,
-                      Rgb outline, float radius);
+void drawTextOutlined(Canvas& c, const std::string& s, float x, float baseline, const TextStyle& style,
+                      Align align, Rgb outline, float radius);

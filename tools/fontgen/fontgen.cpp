@@ -49,7 +49,7 @@ constexpr double kQTailSquash = 0.5;
 struct Ink {
     int width = 0;
     int height = 0;
-    double middle = 0;  // height of the ink's centre above the baseline
+    double middle = 0;                // height of the ink's centre above the baseline
     std::vector<unsigned char> bits;  // height rows, top row first, width columns each
 };
 
@@ -89,7 +89,8 @@ bool removeFoot(Source& s) {
     for (int r = s.rows - 1; r > stemRow; --r) {
         int lo, hi;
         if (!rowSpan(s, r, lo, hi) || (lo >= stemLo - 1 && hi <= stemHi + 1)) break;
-        std::copy_n(&s.cov[static_cast<size_t>(stemRow) * s.width], s.width, &s.cov[static_cast<size_t>(r) * s.width]);
+        std::copy_n(&s.cov[static_cast<size_t>(stemRow) * s.width], s.width,
+                    &s.cov[static_cast<size_t>(r) * s.width]);
         changed = true;
     }
     return changed;
@@ -145,7 +146,7 @@ bool rasterise(FT_Face face, int c, int targetWidth, Ink& out, double& naturalWi
         const int y0 = srcTop - sr - 1;  // bottom edge of this source row
         const double squash = (c == 'Q' && y0 < 0) ? kQTailSquash : 1.0;
         const int r = static_cast<int>(std::floor(y0 * squash / kOversample));
-        const int outRow = rTop - 1 - r;                   // top row first
+        const int outRow = rTop - 1 - r;  // top row first
         const unsigned char* line = &bm.cov[static_cast<size_t>(sr) * bm.width];
         for (int sc = 0; sc < bm.width; ++sc) {
             if (!line[sc]) continue;
@@ -204,7 +205,8 @@ std::vector<unsigned char> centre(const Ink& ink) {
     for (int r = 0; r < ink.height; ++r) {
         const int cellRow = below + (ink.height - 1 - r);  // ink rows run top first
         for (int j = 0; j < ink.width; ++j) {
-            cell[static_cast<size_t>(cellRow) * kCell + left + j] = ink.bits[static_cast<size_t>(r) * ink.width + j];
+            cell[static_cast<size_t>(cellRow) * kCell + left + j] =
+                ink.bits[static_cast<size_t>(r) * ink.width + j];
         }
     }
     return cell;
@@ -268,7 +270,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (ink.height > kCell) {
-            std::fprintf(stderr, "fontgen: %s is %d px high, taller than the cell\n", describe(c), ink.height);
+            std::fprintf(stderr, "fontgen: %s is %d px high, taller than the cell\n", describe(c),
+                         ink.height);
             return 1;
         }
         const std::vector<unsigned char> cell = centre(ink);
