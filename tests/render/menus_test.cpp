@@ -25,90 +25,76 @@ void tradeMenuOfP1() {
     game.menuPlayer = 0;
 }
 
-Pixel pixelAtEye(const std::vector<Pixel>& frame, float x, float y) {
-    return pixelAt(frame, pixelColumn(x, -5), pixelRow(y, -5));
+bool colourAtEye(const std::vector<Pixel>& frame, float x, float y, Pixel colour) {
+    return same(pixelAt(frame, pixelColumn(x, -5), pixelRow(y, -5)), colour);
 }
 
 }  // namespace
 
 // The bar fills the cursor's cell around the colour band, and blinks: fully blue at the top
-// of the pulse, gone at its bottom.
+// of the pulse (step 9 advanced to 10), gone at its bottom (19 advanced to 0).
 TEST(AssetMenu, BlinkingBarSitsOnTheCursor) {
     PlainTextures plain;
     tradeMenuOfP1();
     game.assetCursor = 5;
-    game.pulseStep = 9;  // the frame advances it to 10: alpha 1
-    const Rect onCursor = assetCursorBar(propertySlot[5]);
-    const Rect elsewhere = assetCursorBar(propertySlot[22]);
+    game.pulseStep = 9;
+    const Rect onCursor = assetCursorBar(propertySlot[5]), elsewhere = assetCursorBar(propertySlot[22]);
     std::vector<Pixel> frame = drawAndRead();
-    EXPECT_TRUE(same(pixelAtEye(frame, onCursor.x0 + 0.02f, onCursor.y0 + 0.2f), bluePixel));
-    EXPECT_TRUE(same(pixelAtEye(frame, onCursor.x1 - 0.02f, onCursor.y1 - 0.02f), bluePixel));
-    EXPECT_TRUE(same(pixelAtEye(frame, elsewhere.x0 + 0.02f, elsewhere.y0 + 0.2f), backdropPixel));
-
+    EXPECT_TRUE(colourAtEye(frame, onCursor.x0 + 0.02f, onCursor.y0 + 0.2f, bluePixel));
+    EXPECT_TRUE(colourAtEye(frame, onCursor.x1 - 0.02f, onCursor.y1 - 0.02f, bluePixel));
+    EXPECT_TRUE(colourAtEye(frame, elsewhere.x0 + 0.02f, elsewhere.y0 + 0.2f, backdropPixel));
     game.assetCursor = CursorConfirm;
     game.pulseStep = 9;
     frame = drawAndRead();
-    EXPECT_TRUE(same(pixelAtEye(frame, confirmBar.x0 + 0.05f, confirmBar.y0 + 0.05f), bluePixel));
-    EXPECT_TRUE(same(pixelAtEye(frame, onCursor.x0 + 0.02f, onCursor.y0 + 0.2f), backdropPixel));
-
-    game.pulseStep = 19;  // advanced to 0: alpha 0
-    frame = drawAndRead();
-    EXPECT_TRUE(same(pixelAtEye(frame, confirmBar.x0 + 0.05f, confirmBar.y0 + 0.05f), backdropPixel));
+    EXPECT_TRUE(colourAtEye(frame, confirmBar.x0 + 0.05f, confirmBar.y0 + 0.05f, bluePixel));
+    EXPECT_TRUE(colourAtEye(frame, onCursor.x0 + 0.02f, onCursor.y0 + 0.2f, backdropPixel));
+    game.pulseStep = 19;
+    EXPECT_TRUE(colourAtEye(drawAndRead(), confirmBar.x0 + 0.05f, confirmBar.y0 + 0.05f, backdropPixel));
 }
 
-// The offer has as many digits as the cash: cash 80 and an offer of 5 read "Trade $05",
-// with a red arrow over and under each digit and none over the dollar sign.
-TEST(AssetMenu, TradeAmountKeepsLeadingZeros) {
+// The offer has as many digits as the cash: cash 80 and offer 5 read "Trade $05", with a red
+// arrow over and under each digit and none over the dollar; the amount bar covers the chosen digit.
+TEST(AssetMenu, AmountLineArrowsAndBar) {
     PlainTextures plain;
     tradeMenuOfP1();
     game.money[0] = 80;
     game.tradeMoney = 5;
     game.assetCursor = 5;
-    const std::vector<Pixel> frame = drawAndRead();
+    std::vector<Pixel> frame = drawAndRead();
     expectTextAt(frame, Right, "Trade $05", 1.3f, 1.2f, -5, whitePixel);
     for (int k = 0; k < 3; ++k) {
         const DigitSpan digit = amountDigitSpan("Trade $05", k, 1.3f);
-        const float middle = digit.x0 + digit.w / 2;
-        const bool arrowed = k < 2;
-        EXPECT_EQ(same(pixelAtEye(frame, middle, 1.29f), redPixel), arrowed) << "above character " << k;
-        EXPECT_EQ(same(pixelAtEye(frame, middle, 1.11f), redPixel), arrowed) << "below character " << k;
+        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, 1.29f, redPixel), k < 2) << "above " << k;
+        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, 1.11f, redPixel), k < 2) << "below " << k;
     }
-}
-
-// The amount field's bar covers the digit under amountDigit, between its arrows.
-TEST(AssetMenu, AmountBarCoversTheChosenDigit) {
-    PlainTextures plain;
-    tradeMenuOfP1();
     game.money[0] = 1500;
     game.tradeMoney = 250;
     game.assetCursor = CursorAmount;
-    game.amountDigit = 2;  // the hundreds: "2" of "Trade $0250"
+    game.amountDigit = 2;  // the "2" of "Trade $0250"
     game.pulseStep = 9;
-    const std::vector<Pixel> frame = drawAndRead();
+    frame = drawAndRead();
     const DigitSpan hundreds = amountDigitSpan("Trade $0250", 2, 1.3f);
     const Span bar = colourSpan(frame, bluePixel, 700, 900, pixelRow(1.27f, -5), pixelRow(1.27f, -5));
     EXPECT_NEAR(bar.first, designX(hundreds.x0, -5), 1.5);
     EXPECT_NEAR(bar.last, designX(hundreds.x0 + hundreds.w, -5), 1.5);
 }
 
-// The arrows of the options are yellow and each pair sits on its option's row, so the
-// row a click changes is the row the arrow is drawn on.
+// The options' arrows are yellow and sit on their option's row, so a click changes the row
+// the arrow is drawn on; BACK TO MENU has none, and the chosen row is black.
 TEST(OptionsMenu, ArrowsAreYellowBesideTheirRows) {
     PlainTextures plain;
     game = GameState{};
     shell = ShellState{};
     game.screen = OptionsMenu;
     const std::vector<Pixel> frame = drawAndRead();
-    const char* const labels[4] = {"PLAYERS", "COMPUTERS", "Money in the Middle", "BIDDING"};
     for (int row = 0; row < 4; ++row) {
-        SCOPED_TRACE(labels[row]);
         const int y = pixelRow(optionRowY(row), -2);
-        EXPECT_TRUE(same(pixelAt(frame, 1065, y), yellowPixel));  // increase arrow
-        EXPECT_TRUE(same(pixelAt(frame, 815, y), yellowPixel));   // decrease arrow
+        EXPECT_TRUE(same(pixelAt(frame, 1065, y), yellowPixel)) << "increase, row " << row;
+        EXPECT_TRUE(same(pixelAt(frame, 815, y), yellowPixel)) << "decrease, row " << row;
     }
     const int backRow = pixelRow(optionRowY(4), -2);
     EXPECT_EQ(countColour(frame, yellowPixel, 760, 1120, backRow - 10, backRow + 10), 0);
-    expectTextAt(frame, Left, "PLAYERS", -1.2f, 0.5f, -2, {0, 0, 0});  // the chosen row is black
+    expectTextAt(frame, Left, "PLAYERS", -1.2f, 0.5f, -2, {0, 0, 0});
 }
 
 // In jail the bar has five actions with "Houses" third; otherwise four with "House/Hotel".
@@ -121,22 +107,8 @@ TEST(ActionBar, JailAddsLeaveJail) {
     std::vector<Pixel> frame = drawAndRead();
     expectTextAt(frame, Centre, "House/Hotel", 0.1f, 1.65f, -5, whitePixel);
     expectTextAt(frame, Centre, "Mortgage", 1.2f, 1.65f, -5, greyPixel);
-
     putInJail(0);
     frame = drawAndRead();
     expectTextAt(frame, Centre, "Houses", -0.4f, 1.65f, -5, whitePixel);
     expectTextAt(frame, Centre, "Leave Jail", 1.3f, 1.65f, -5, greyPixel);
-}
-
-// The quit question: YES on the right, the chosen answer yellow.
-TEST(QuitQuestion, ChosenAnswerIsYellow) {
-    PlainTextures plain;
-    game = GameState{};
-    shell = ShellState{};
-    startTestGame(2);
-    game.quitConfirmOpen = true;
-    game.quitYes = true;
-    const std::vector<Pixel> frame = drawAndRead();
-    expectTextAt(frame, Centre, "YES", 0.5f, 0, -2, yellowPixel);
-    expectTextAt(frame, Centre, "NO", -0.5f, 0, -2, greyPixel);
 }

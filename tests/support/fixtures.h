@@ -32,3 +32,10 @@ void rollWith(int a, int b);
 // Runs the board step (advanceMove, advanceSettle) until the move and any settle are over,
 // or a card, prompt or notice stops it; returns the ticks taken.
 int runBoardSteps(int maxTicks = 1000);
+
+#include <gtest/gtest.h>
+
+// checkInvariants on `game`, with the first violation as the failure message.
+testing::AssertionResult stateIsValid();
+// Seat stands on the square (and is on turn) and the landing is processed.
+void landOn(int square, int seat = 0);

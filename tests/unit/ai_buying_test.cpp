@@ -1,6 +1,8 @@
 // Computer buying at the purchase question and bidding in auctions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ai/computer.h"
 #include "game/random.h"
 #include "game/rules.h"
@@ -11,100 +13,60 @@ namespace {
 
 class ComputerBuying : public ::testing::Test {
 protected:
-    void SetUp() override {
-        game = GameState{};
-        startTestGame(1, 2);  // seat 0 a person, seats 1 and 2 computers
-        game.currentPlayer = 1;
-    }
+    void SetUp() override { game = GameState{}; }
     void TearDown() override { setClock(nullptr); }
 };
 
-using ComputerBidding = ComputerBuying;
+// Seat 0 a person, seats 1 and 2 computers; seat 1's turn.
+void threeSeats() {
+    startTestGame(1, 2);
+    game.currentPlayer = 1;
+}
 
 void standOn(int seat, int property) { game.position[seat] = propertySquare[property]; }
 
-// The draw decideBuy makes after reseeding with the second.
-int firstPercentile(int second) {
-    seedRandom(static_cast<uint32_t>(second));
-    return randomBelow(100);
-}
+// A street or transport is bought when its score beats the first draw after reseeding (0..99).
+struct BuyCase {
+    const char* what;
+    void (*setUp)();
+    int score;
+};
+const BuyCase buyCases[] = {
+    // 400 / 20 = 20 beats 400 / 40 = 10, so the score is 400 / 5 = 80.
+    {"money 400, price 200", [] { game.money[1] = 400, standOn(1, 10); }, 80},
+    {"ample means", [] { game.money[1] = 1500, standOn(1, 21); }, 300},
+    {"net worth 399 below the price 400", [] { giveProperty(1, 0), game.money[1] = 369, standOn(1, 21); }, -1},
+    {"transport completing the set",
+     [] { giveProperty(1, 23), giveProperty(1, 24), giveProperty(1, 25), game.money[1] = 250, standOn(1, 22); }, 100},
+    {"one opponent holds the other transports",
+     [] { giveProperty(2, 23), giveProperty(2, 24), giveProperty(2, 25), game.money[1] = 250, standOn(1, 22); }, 100},
+    {"split transports: 20 plus 20 per transport held",
+     [] { giveProperty(1, 23), giveProperty(2, 24), giveProperty(0, 25), game.money[1] = 100, standOn(1, 22); }, 40},
+    {"nobody holds a transport: 15 more", [] { game.money[1] = 300, standOn(1, 22); }, 75},
+};
 
-// Money 400 and net worth 400: 400 / 20 = 20 beats 400 / 40 = 10, so the score is 400 / 5
-// = 80 and a street is bought when 80 beats the draw, four times in five.
-TEST_F(ComputerBuying, ScoreOfEightyBuysFourTimesInFive) {
-    int bought = 0;
-    for (int second = 0; second < 1000; ++second) {
-        game.money[1] = 400;
-        standOn(1, 10);  // price 200
-        fixClock(second);
-        const bool buy = decideBuy();
-        EXPECT_EQ(buy, 80 > firstPercentile(second)) << second;
-        bought += buy ? 1 : 0;
-    }
-    EXPECT_GT(bought, 740);
-    EXPECT_LT(bought, 860);
-}
-
-TEST_F(ComputerBuying, NetWorthBelowThePriceAlwaysDeclines) {
-    giveProperty(1, 0);   // worth 30 more
-    game.money[1] = 369;  // net worth 399 against a price of 400
-    standOn(1, 21);
-    for (int second = 0; second < 200; ++second) {
-        fixClock(second);
-        EXPECT_FALSE(decideBuy());
-    }
-}
-
-TEST_F(ComputerBuying, AmpleMeansAlwaysBuys) {
-    game.money[1] = 1500;  // score 1500 / 5 = 300
-    standOn(1, 21);
-    for (int second = 0; second < 200; ++second) {
-        fixClock(second);
-        EXPECT_TRUE(decideBuy());
-    }
-}
-
-// A transport is always bought when it completes the set, or when a single opponent holds
-// all the others; holding some of them only raises the score.
-TEST_F(ComputerBuying, TransportsCompletingASetAlwaysBuy) {
-    for (int second = 0; second < 200; ++second) {
-        fixClock(second);
-        startTestGame(1, 2);
-        game.currentPlayer = 1;
-        for (int t : {23, 24, 25}) giveProperty(1, t);
-        game.money[1] = 250;  // low score: 250 + 300 in transports, so 550 / 10 = 55
-        standOn(1, 22);
-        EXPECT_TRUE(decideBuy());
-
-        for (int t : {23, 24, 25}) giveProperty(2, t);
-        EXPECT_TRUE(decideBuy());  // one opponent holds all three
-    }
-}
-
-TEST_F(ComputerBuying, SplitTransportsAddTwentyPerTransportHeld) {
-    for (int second = 0; second < 400; ++second) {
-        giveProperty(1, 23);  // 100 in the score's net worth
-        giveProperty(2, 24);
-        giveProperty(0, 25);
-        game.money[1] = 100;  // net worth 200: 100 / 20 = 5 against 200 / 40 = 5, so 200 / 10
-        standOn(1, 22);
-        fixClock(second);
-        EXPECT_EQ(decideBuy(), 40 > firstPercentile(second)) << second;  // 20, plus 20 for 23
-    }
-    // Nobody holding any of them adds 15.
-    startTestGame(1, 2);
-    game.currentPlayer = 1;
-    for (int second = 0; second < 400; ++second) {
-        game.money[1] = 300;  // score 300 / 5 = 60 + 15
-        standOn(1, 22);
-        fixClock(second);
-        EXPECT_EQ(decideBuy(), 75 > firstPercentile(second)) << second;
+TEST_F(ComputerBuying, PurchaseFollowsTheScore) {
+    for (const BuyCase& c : buyCases) {
+        int bought = 0;
+        for (int second = 0; second < 1000; ++second) {
+            threeSeats();
+            c.setUp();
+            seedRandom(static_cast<uint32_t>(second));
+            const int draw = randomBelow(100);
+            fixClock(second);
+            const bool buy = decideBuy();
+            ASSERT_EQ(buy, c.score > draw) << c.what << ", second " << second;
+            bought += buy;
+        }
+        if (c.score == 80) {
+            EXPECT_TRUE(bought > 740 && bought < 860) << bought;
+        }
     }
 }
 
 // Whatever the position, a limit is a multiple of 5, not negative, never above a positive
 // net worth; people get 0.
-TEST_F(ComputerBidding, LimitsAreMultiplesOfFiveWithinNetWorth) {
+TEST_F(ComputerBuying, BidLimitsAreMultiplesOfFiveWithinNetWorth) {
     uint32_t mix = 12345;
     auto next = [&mix](int n) {
         mix = mix * 1103515245u + 12345u;
@@ -125,87 +87,62 @@ TEST_F(ComputerBidding, LimitsAreMultiplesOfFiveWithinNetWorth) {
         standOn(game.currentPlayer, offered);
         fixClock(round);
         computeBidLimits();
-        EXPECT_EQ(game.bidLimit[0], 0);
-        for (int s = 1; s < 4; ++s) {
+        for (int s = 0; s < maxSeats; ++s) {
             const int limit = game.bidLimit[s];
+            if (s == 0 || s >= 4) {
+                EXPECT_EQ(limit, 0) << round;
+                continue;
+            }
             EXPECT_EQ(limit % 5, 0) << round;
             EXPECT_GE(limit, 0) << round;
             if (netWorth(s) > 0) {
                 EXPECT_LE(limit, netWorth(s)) << round;
             }
-            positive += limit > 0 ? 1 : 0;
+            positive += limit > 0;
         }
-        for (int s = 4; s < maxSeats; ++s) EXPECT_EQ(game.bidLimit[s], 0);
     }
     EXPECT_GT(positive, 3000);
 }
 
-// A transport nobody holds, for a computer with the starting 1500: 75 plus a fifth of the
-// price, lifted to 90% of the price (180), plus 5 to 50.
-TEST_F(ComputerBidding, FreshTransportLimitRange) {
+// A transport nobody holds, for a computer with 1500: 75 plus a fifth of the price, lifted
+// to 90% of the price (180), plus 5 to 50.
+TEST_F(ComputerBuying, FreshTransportLimitRange) {
     bool low = false, high = false;
     for (int second = 0; second < 300; ++second) {
+        threeSeats();
         standOn(1, 22);
         fixClock(second);
         computeBidLimits();
-        for (int s : {1, 2}) {
-            EXPECT_GE(game.bidLimit[s], 185);
-            EXPECT_LE(game.bidLimit[s], 230);
-            low = low || game.bidLimit[s] == 185;
-            high = high || game.bidLimit[s] == 230;
-        }
+        EXPECT_GE(game.bidLimit[1], 185);
+        EXPECT_LE(game.bidLimit[1], 230);
+        low = low || game.bidLimit[1] == 185;
+        high = high || game.bidLimit[1] == 230;
     }
-    EXPECT_TRUE(low);
-    EXPECT_TRUE(high);
+    EXPECT_TRUE(low && high);
 }
 
-// One opponent holds the rest of the group: 1.4 times the price, or with one chance in ten
-// the price itself, then 5 to 50 more.
-TEST_F(ComputerBidding, StreetCompletingAnOpponentsGroupBidsHigh) {
-    int atPrice = 0, above = 0;
-    for (int second = 0; second < 500; ++second) {
-        giveProperty(0, 2);
-        giveProperty(0, 3);
-        standOn(1, 4);  // price 120
-        fixClock(second);
-        computeBidLimits();
-        const int limit = game.bidLimit[1];
-        EXPECT_GE(limit, 125);
-        EXPECT_LE(limit, 215);
-        if (limit < 170) ++atPrice;
-        if (limit > 170) ++above;
-    }
-    EXPECT_GT(atPrice, 10);
-    EXPECT_LT(atPrice, 100);
-    EXPECT_GT(above, 350);
-}
-
-TEST_F(ComputerBidding, EqualLimitsLetTheLowerSeatBid) {
+// With no limits nobody bids; on equal limits the lower seat bids (5 to 50); computers never
+// outbid each other; a person's bid is answered by 5 to 50 up to the limit, where it stops.
+TEST_F(ComputerBuying, AutoBidding) {
+    threeSeats();
     game.auctionOpen = true;
     game.auctionBidder = bankOwner;
-    game.bidLimit[1] = 300;
-    game.bidLimit[2] = 300;
+    computerAutoBid();
+    EXPECT_EQ(game.auctionBidder, bankOwner);
+
+    game.bidLimit[1] = game.bidLimit[2] = 300;
     fixClock(77);
     computerAutoBid();
     EXPECT_EQ(game.auctionBidder, 1);
     EXPECT_GE(game.auctionBid, 5);
     EXPECT_LE(game.auctionBid, 50);
     EXPECT_EQ(game.auctionBid % 5, 0);
-}
-
-// Computers never outbid each other; a person's bid is answered on the next frame by 5 to
-// 50, never above the limit; at the limit the computer stops.
-TEST_F(ComputerBidding, ComputerAnswersPeopleUpToItsLimit) {
-    game.auctionOpen = true;
-    game.auctionBidder = bankOwner;
-    game.bidLimit[1] = 200;
-    game.bidLimit[2] = 150;
-    for (int frame = 0; frame < 5; ++frame) computerAutoBid();
-    EXPECT_EQ(game.auctionBidder, 1);
     const int held = game.auctionBid;
-    computerAutoBid();
+    for (int frame = 0; frame < 5; ++frame) computerAutoBid();
     EXPECT_EQ(game.auctionBid, held);  // leading already: no raise
 
+    game.bidLimit[1] = 200;
+    game.bidLimit[2] = 150;
     for (int second = 0; second < 100; ++second) {
         game.auctionBidder = 0;
         game.auctionBid = 120 + second % 60;
@@ -220,15 +157,6 @@ TEST_F(ComputerBidding, ComputerAnswersPeopleUpToItsLimit) {
     game.auctionBid = 200;
     computerAutoBid();
     EXPECT_EQ(game.auctionBidder, 0);
-    EXPECT_EQ(game.auctionBid, 200);
-}
-
-TEST_F(ComputerBidding, NoLimitsNoBids) {
-    game.auctionOpen = true;
-    game.auctionBidder = bankOwner;
-    computerAutoBid();
-    EXPECT_EQ(game.auctionBidder, bankOwner);
-    EXPECT_EQ(game.auctionBid, 0);
 }
 
 }  // namespace

@@ -20,83 +20,69 @@ protected:
     void TearDown() override { setClock(nullptr); }
 };
 
-// The draw decideLeaveJail compares with its score, 1..100.
-int percentileFor(int second) {
-    seedRandom(static_cast<uint32_t>(second));
-    return randomBelow(100) + 1;
-}
-
-TEST_F(ComputerTurn, LeavesJailNineTimesInTenWithoutOpponentBuildings) {
+// Leaving jail: a score of 90, plus 5 a building beyond the first on each group's sample
+// street (3 x group) in other hands, 20 for a hotel there; its own houses do not count.
+TEST_F(ComputerTurn, LeavingJailFollowsOpponentBuildings) {
     putInJail(1);
-    giveGroup(1, 2, 4, 4, 4);  // its own houses do not count
-    int leaves = 0;
-    for (int second = 0; second < 1000; ++second) {
-        fixClock(second);
-        const bool leave = decideLeaveJail();
-        EXPECT_EQ(leave, percentileFor(second) <= 90);
-        leaves += leave ? 1 : 0;
-    }
-    EXPECT_GT(leaves, 860);
-    EXPECT_LT(leaves, 940);
-}
-
-// Each colour group is sampled on one street (3 x group): its buildings in other hands add
-// 5 a building beyond the first; a hotel adds 20, which makes leaving certain.
-TEST_F(ComputerTurn, OpponentBuildingsOnSampleStreetsRaiseTheScore) {
-    putInJail(1);
-    giveGroup(0, 3, 4, 2, 4);  // sample street 9 has 2: +5; streets 8 and 10 are not sampled
-    for (int second = 0; second < 300; ++second) {
-        fixClock(second);
-        EXPECT_EQ(decideLeaveJail(), percentileFor(second) <= 95) << second;
-    }
-    giveGroup(0, 7, 1, 5);  // sample street 21 has a hotel: +20
-    for (int second = 0; second < 300; ++second) {
-        fixClock(second);
-        EXPECT_TRUE(decideLeaveJail());
+    giveGroup(1, 2, 4, 4, 4);
+    struct Stage {
+        int group, h0, h1, h2, score;
+    };
+    // Sample street 9 has 2: +5; then sample street 21 has a hotel: +20.
+    const Stage stages[] = {{2, 4, 4, 4, 90}, {3, 4, 2, 4, 95}, {7, 1, 5, 0, 115}};
+    for (const Stage& st : stages) {
+        if (st.group != 2) giveGroup(0, st.group, st.h0, st.h1, st.h2);
+        int leaves = 0;
+        for (int second = 0; second < 1000; ++second) {
+            seedRandom(static_cast<uint32_t>(second));
+            const int draw = randomBelow(100) + 1;
+            fixClock(second);
+            const bool leave = decideLeaveJail();
+            ASSERT_EQ(leave, draw <= st.score) << st.score << ", second " << second;
+            leaves += leave;
+        }
+        if (st.score == 90) {
+            EXPECT_TRUE(leaves > 860 && leaves < 940) << leaves;
+        }
     }
 }
 
-void openTax(int netWorthWanted) {
-    game.money[1] = netWorthWanted;
-    game.taxPromptOpen = true;
-    game.promptYes = true;
-    game.screen = Board;
-    game.menuIndex = 0;
+// A tenth of 2010 is 201, dearer than 200: "$200" is kept and paid at once. At 2009 a tenth
+// is 200, not dearer: it switches to "10%" first and pays a step later.
+TEST_F(ComputerTurn, IncomeTaxAnswerAroundTwoThousandTen) {
+    struct Case {
+        int money, paid;
+        bool switches;
+    };
+    for (const Case c : {Case{2010, 200, false}, Case{2009, 200, true}, Case{1500, 150, true}}) {
+        game.money[1] = c.money;
+        game.taxPromptOpen = game.promptYes = true;
+        computerStep();
+        if (c.switches) {
+            EXPECT_TRUE(game.taxPromptOpen);
+            EXPECT_FALSE(game.promptYes);
+            EXPECT_EQ(game.money[1], c.money);
+            computerStep();
+        }
+        EXPECT_FALSE(game.taxPromptOpen);
+        EXPECT_EQ(game.money[1], c.money - c.paid) << c.money;
+        EXPECT_EQ(game.computerDelay, computerThinkTicks);
+    }
 }
 
-// A tenth of 2010 is 201, dearer than 200: the computer keeps "$200" and pays at once.
-TEST_F(ComputerTurn, TaxAtNetWorth2010PaysTheFlat200) {
-    openTax(2010);
+// A purchase it takes is made in one step; a declined one shows NO for one step, then the
+// auction opens with the countdown stopped.
+TEST_F(ComputerTurn, PurchaseAnswers) {
+    game.position[1] = propertySquare[0];
+    game.buyPromptOpen = game.promptYes = true;
     computerStep();
-    EXPECT_FALSE(game.taxPromptOpen);
-    EXPECT_EQ(game.money[1], 1810);
-    EXPECT_EQ(game.computerDelay, computerThinkTicks);
-}
+    EXPECT_FALSE(game.buyPromptOpen);
+    EXPECT_EQ(game.owner[0], 1);
+    EXPECT_EQ(game.money[1], 1440);
 
-// At 2009 a tenth is 200, not dearer: it switches to "10%" first and pays 200 a step later.
-TEST_F(ComputerTurn, TaxAtNetWorth2009SwitchesToTenPercent) {
-    openTax(2009);
-    computerStep();
-    EXPECT_TRUE(game.taxPromptOpen);
-    EXPECT_FALSE(game.promptYes);
-    EXPECT_EQ(game.money[1], 2009);
-    computerStep();
-    EXPECT_FALSE(game.taxPromptOpen);
-    EXPECT_EQ(game.money[1], 1809);
-
-    openTax(1500);
-    computerStep();
-    computerStep();
-    EXPECT_EQ(game.money[1], 1350);
-}
-
-// A declined purchase takes two steps: NO is shown first, then the auction opens, with the
-// computer's countdown stopped.
-TEST_F(ComputerTurn, DeclinedPurchaseShowsNoForOneStep) {
     game.money[1] = 100;  // cannot cover 400
     game.position[1] = propertySquare[21];
-    game.buyPromptOpen = true;
-    game.promptYes = true;
+    game.buyPromptOpen = game.promptYes = true;
     computerStep();
     EXPECT_TRUE(game.buyPromptOpen);
     EXPECT_FALSE(game.promptYes);
@@ -107,18 +93,7 @@ TEST_F(ComputerTurn, DeclinedPurchaseShowsNoForOneStep) {
     EXPECT_EQ(game.computerDelay, 0);
 }
 
-TEST_F(ComputerTurn, AcceptedPurchaseBuysInOneStep) {
-    game.position[1] = propertySquare[0];
-    game.buyPromptOpen = true;
-    game.promptYes = true;
-    computerStep();
-    EXPECT_FALSE(game.buyPromptOpen);
-    EXPECT_EQ(game.owner[0], 1);
-    EXPECT_EQ(game.money[1], 1440);
-}
-
-// The turn's own actions belong to the computer whose turn it is: on a person's turn, or
-// once the game is decided, a stray step does nothing.
+// On a person's turn, or once the game is decided, a stray step does nothing.
 TEST_F(ComputerTurn, NoStepOnAPersonsTurnOrAfterTheGame) {
     game.currentPlayer = 0;
     game.computerDelay = 1;
@@ -131,21 +106,6 @@ TEST_F(ComputerTurn, NoStepOnAPersonsTurnOrAfterTheGame) {
     game.computerDelay = 1;
     computerStep();
     EXPECT_FALSE(game.moving);
-    EXPECT_EQ(game.computerDelay, 0);
-}
-
-// An offer to a person is the person's to answer: the computer's step leaves it open and
-// stops the countdown.
-TEST_F(ComputerTurn, OfferToAPersonWaitsForTheKeys) {
-    game.tradeOfferOpen = true;
-    game.promptYes = true;
-    game.tradeInitiator = 1;
-    game.menuPlayer = 0;
-    game.initiatorMoney = 100;
-    computerStep();
-    EXPECT_TRUE(game.tradeOfferOpen);
-    EXPECT_TRUE(game.promptYes);
-    EXPECT_EQ(game.money[0], 1500);
     EXPECT_EQ(game.computerDelay, 0);
 }
 

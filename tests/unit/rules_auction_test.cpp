@@ -7,7 +7,7 @@
 
 namespace {
 
-class RulesFixture : public ::testing::Test {
+class AuctionRules : public ::testing::Test {
 protected:
     void SetUp() override {
         game = GameState{};
@@ -15,23 +15,14 @@ protected:
     }
 };
 
-using PurchaseTest = RulesFixture;
-using AuctionTest = RulesFixture;
-
-// The seat stands on the property with the buy question open, YES highlighted.
-void offer(int seat, int property) {
+// The seat stands on the property and answers the buy question.
+void answer(int seat, int property, bool yes) {
     game.currentPlayer = seat;
     game.position[seat] = propertySquare[property];
     game.buyPromptOpen = true;
-    game.promptYes = true;
-}
-
-// Declines with bidding on; computers are kept out so every bid is a human's own.
-void openAuction(int seat, int property) {
-    offer(seat, property);
-    game.promptYes = false;
+    game.promptYes = yes;
     decidePurchase();
-    for (int& limit : game.bidLimit) limit = 0;
+    for (int& limit : game.bidLimit) limit = 0;  // computers kept out: every bid is a human's
 }
 
 void settle() {
@@ -39,91 +30,61 @@ void settle() {
     advanceAuction();
 }
 
-// Guards the price, the owner, the notice text and that the turn waits for the notice.
-TEST_F(PurchaseTest, BuyingWithCashPaysPriceAndQueuesNotice) {
-    offer(0, 0);
-    decidePurchase();
+// Cash buys; net worth equal to the price buys into debt; below it bankrupts to the bank.
+TEST_F(AuctionRules, BuyingIsJudgedOnNetWorth) {
+    answer(0, 0, true);
     EXPECT_EQ(game.owner[0], 0);
     EXPECT_EQ(game.money[0], 1440);
-    EXPECT_EQ(game.noticePlayer[0], 0);
-    EXPECT_EQ(game.noticeAmount[0], 60);
     EXPECT_STREQ(game.noticeReason[0], "Saltmarsh Old Wharf");
-    EXPECT_EQ(game.noticeTimer, noticeTicks);
     EXPECT_TRUE(game.endTurnAfterNotice);
     EXPECT_FALSE(game.buyPromptOpen);
-    EXPECT_FALSE(game.inDebt);
-    EXPECT_EQ(game.currentPlayer, 0);
+
+    for (int cash : {70, 69}) {
+        startTestGame(2);
+        game.money[0] = cash;
+        giveProperty(0, 0);  // worth 30
+        answer(0, 2, true);  // price 100
+        EXPECT_EQ(game.inDebt, cash == 70);
+        EXPECT_EQ(game.bankrupt[0], cash == 69);
+        EXPECT_EQ(game.owner[2], cash == 70 ? 0 : bankOwner);
+        EXPECT_EQ(game.money[0], cash == 70 ? -30 : 0);
+        EXPECT_FALSE(game.buyPromptOpen);
+    }
 }
 
-// Net worth exactly equal to the price still buys, leaving negative cash and the debt state.
-TEST_F(PurchaseTest, NetWorthCoveringShortCashBuysIntoDebt) {
-    game.money[0] = 70;
-    giveProperty(0, 0);  // worth 30
-    offer(0, 2);         // price 100
-    decidePurchase();
-    EXPECT_EQ(game.owner[2], 0);
-    EXPECT_EQ(game.money[0], -30);
-    EXPECT_TRUE(game.inDebt);
-    EXPECT_EQ(game.screen, AssetMenu);
-    EXPECT_EQ(game.menuPlayer, 0);
-    EXPECT_EQ(game.menuIndex, KindMortgage);
-    EXPECT_EQ(game.noticeAmount[0], 100);
+TEST_F(AuctionRules, DecliningWithoutBiddingPassesTheTurnUnlessDoubles) {
+    for (int doubles = 0; doubles <= 1; ++doubles) {
+        startTestGame(2);
+        game.biddingOption = false;
+        game.doublesCount = doubles;
+        answer(0, 5, false);
+        EXPECT_FALSE(game.auctionOpen);
+        EXPECT_EQ(game.owner[5], bankOwner);
+        EXPECT_EQ(game.currentPlayer, doubles ? 0 : 1);
+    }
 }
 
-TEST_F(PurchaseTest, NetWorthBelowPriceBankruptsToBank) {
-    game.money[0] = 69;
-    giveProperty(0, 0);
-    offer(0, 2);
-    decidePurchase();
-    EXPECT_TRUE(game.bankrupt[0]);
-    EXPECT_EQ(game.owner[2], bankOwner);
-    EXPECT_EQ(game.owner[0], bankOwner);
-    EXPECT_EQ(game.money[0], 0);
-    EXPECT_EQ(game.lastCreditor, bankOwner);
-    EXPECT_FALSE(game.buyPromptOpen);
-    EXPECT_EQ(game.noticeAmount[0], 0);
-}
-
-TEST_F(PurchaseTest, DecliningWithoutBiddingPassesTurnUnlessDoubles) {
-    game.biddingOption = false;
-    openAuction(0, 5);
-    EXPECT_FALSE(game.auctionOpen);
-    EXPECT_FALSE(game.buyPromptOpen);
-    EXPECT_EQ(game.owner[5], bankOwner);
-    EXPECT_EQ(game.currentPlayer, 1);
-
-    startTestGame(2);
-    game.biddingOption = false;
-    game.doublesCount = 1;
-    openAuction(0, 5);
-    EXPECT_EQ(game.currentPlayer, 0);
-    EXPECT_EQ(game.boardCursor, propertySquare[5]);
-}
-
-// Every auction field is reset, not left from the previous auction; the decliner keeps the turn.
-TEST_F(AuctionTest, DecliningOpensFreshAuction) {
+// Guards auction fields left over from the previous auction.
+TEST_F(AuctionRules, DecliningOpensAFreshAuction) {
     game.bidIncrement = 5;
     game.auctionBid = 99;
     game.auctionBidder = 1;
     game.computerDelay = 30;
-    game.bidLimit[0] = 999;
-    offer(0, 27);
+    game.currentPlayer = 0;
+    game.position[0] = propertySquare[27];
+    game.buyPromptOpen = true;
     game.promptYes = false;
     decidePurchase();
     EXPECT_TRUE(game.auctionOpen);
-    EXPECT_FALSE(game.buyPromptOpen);
     EXPECT_EQ(game.auctionTimer, auctionTicks);
     EXPECT_EQ(game.auctionBidder, bankOwner);
     EXPECT_EQ(game.auctionBid, 0);
     EXPECT_EQ(game.bidIncrement, 50);
     EXPECT_EQ(game.computerDelay, 0);
-    EXPECT_EQ(game.bidLimit[0], 0);  // limits recomputed: humans get none
-    EXPECT_EQ(game.owner[27], bankOwner);
     EXPECT_EQ(game.currentPlayer, 0);
 }
 
-TEST_F(AuctionTest, IncrementStepsUpAndDown) {
-    game.bidIncrement = 50;
+TEST_F(AuctionRules, IncrementStepsUpAndDown) {
     for (int expected : {60, 70, 80, 90, 100, 120, 140}) {
         raiseBidIncrement();
         EXPECT_EQ(game.bidIncrement, expected);
@@ -133,105 +94,72 @@ TEST_F(AuctionTest, IncrementStepsUpAndDown) {
         lowerBidIncrement();
         EXPECT_EQ(game.bidIncrement, expected);
     }
-    for (int expected : {10, 20}) {
-        raiseBidIncrement();
-        EXPECT_EQ(game.bidIncrement, expected);
-    }
+    raiseBidIncrement();
+    EXPECT_EQ(game.bidIncrement, 10);
 }
 
-TEST_F(AuctionTest, HumanBidAddsIncrementAndRestartsTimer) {
-    openAuction(0, 27);
-    for (int i = 0; i < 40; ++i) advanceAuction();
+TEST_F(AuctionRules, BidsRestartTheTimerAndTheHighestBidderPays) {
+    answer(0, 27, false);
+    for (int i = 0; i < auctionTicks + 500; ++i) advanceAuction();
+    EXPECT_EQ(game.auctionTimer, 2);  // the timer holds at two until ended
     humanBid(1);
-    EXPECT_EQ(game.auctionBid, 50);
-    EXPECT_EQ(game.auctionBidder, 1);
     EXPECT_EQ(game.auctionTimer, auctionTicks);
     raiseBidIncrement();
     humanBid(0);  // the seat that declined may bid too
-    EXPECT_EQ(game.auctionBid, 110);
-    EXPECT_EQ(game.auctionBidder, 0);
+    humanBid(1);
+    EXPECT_EQ(game.auctionBid, 170);
+    endAuction();
+    EXPECT_TRUE(game.auctionOpen);  // settled on the next frame
+    advanceAuction();
+    EXPECT_FALSE(game.auctionOpen);
+    EXPECT_EQ(game.owner[27], 1);
+    EXPECT_EQ(game.money[1], 1330);
+    EXPECT_EQ(game.money[0], 1500);
+    EXPECT_EQ(game.noticeAmount[0], 170);
+    EXPECT_TRUE(game.endTurnAfterNotice);
 }
 
-// Bankrupt seats, seats not in play, computers and out-of-range numbers never bid.
-TEST_F(AuctionTest, OnlyHumansInPlayMayBid) {
+// Guards humanBid accepting bankrupt seats, seats not in play, computers and bad numbers.
+TEST_F(AuctionRules, OnlyHumansInPlayMayBid) {
     startTestGame(2, 1);
     game.bankrupt[1] = true;
     game.money[1] = 0;
     game.isHuman[3] = true;  // a stale flag on a seat that is not in play
-    openAuction(0, 27);
+    answer(0, 27, false);
     for (int seat : {1, 2, 3, -1, maxSeats, 1000}) humanBid(seat);
-    EXPECT_EQ(game.auctionBid, 0);
     EXPECT_EQ(game.auctionBidder, bankOwner);
-
     settle();
     humanBid(0);  // no auction running
     EXPECT_EQ(game.auctionBid, 0);
-    EXPECT_EQ(game.auctionBidder, bankOwner);
 }
 
-TEST_F(AuctionTest, TimerHoldsAtTwoAndEndSettlesNextFrame) {
-    openAuction(0, 27);
-    for (int i = 0; i < auctionTicks - 2; ++i) advanceAuction();
-    EXPECT_EQ(game.auctionTimer, 2);
-    for (int i = 0; i < 500; ++i) advanceAuction();
-    EXPECT_EQ(game.auctionTimer, 2);
-    EXPECT_TRUE(game.auctionOpen);
-    endAuction();
-    EXPECT_TRUE(game.auctionOpen);
-    advanceAuction();
-    EXPECT_FALSE(game.auctionOpen);
-}
-
-TEST_F(AuctionTest, HighestBidderPaysAndOwns) {
-    openAuction(0, 27);
-    humanBid(1);
-    humanBid(1);
-    settle();
-    EXPECT_EQ(game.owner[27], 1);
-    EXPECT_EQ(game.money[1], 1400);
-    EXPECT_EQ(game.money[0], 1500);
-    EXPECT_EQ(game.noticePlayer[0], 1);
-    EXPECT_EQ(game.noticeAmount[0], 100);
-    EXPECT_STREQ(game.noticeReason[0], "Iron Moon II ");
-    EXPECT_TRUE(game.endTurnAfterNotice);
-    EXPECT_EQ(game.currentPlayer, 0);
-}
-
-TEST_F(AuctionTest, NoBidderLeavesPropertyAndPassesTurn) {
-    openAuction(0, 27);
+TEST_F(AuctionRules, UnsoldPropertyStaysAndAComputerWithDoublesIsWoken) {
+    answer(0, 27, false);
     settle();
     EXPECT_EQ(game.owner[27], bankOwner);
     EXPECT_EQ(game.currentPlayer, 1);
 
-    // After doubles a computer keeps the turn and is given its thinking pause.
     startTestGame(1, 1);
     game.doublesCount = 1;
-    openAuction(1, 27);
+    answer(1, 27, false);
     settle();
     EXPECT_EQ(game.currentPlayer, 1);
-    EXPECT_EQ(game.boardCursor, propertySquare[27]);
     EXPECT_EQ(game.computerDelay, computerThinkTicks);
 }
 
-TEST_F(AuctionTest, WinnerIsJudgedOnNetWorth) {
-    game.money[1] = 40;
-    openAuction(0, 27);
-    humanBid(1);
-    settle();
-    EXPECT_TRUE(game.bankrupt[1]);
-    EXPECT_EQ(game.owner[27], bankOwner);
-    EXPECT_EQ(game.money[1], 0);
-
-    startTestGame(2);
-    game.money[1] = 40;
-    giveProperty(1, 0);  // net worth 70 covers the bid of 50
-    openAuction(0, 27);
-    humanBid(1);
-    settle();
-    EXPECT_EQ(game.owner[27], 1);
-    EXPECT_EQ(game.money[1], -10);
-    EXPECT_TRUE(game.inDebt);
-    EXPECT_EQ(game.menuPlayer, 1);
+TEST_F(AuctionRules, WinnerIsJudgedOnNetWorth) {
+    for (int owns = 0; owns <= 1; ++owns) {
+        startTestGame(2);
+        game.money[1] = 40;
+        if (owns) giveProperty(1, 0);  // net worth 70 covers the bid of 50
+        answer(0, 27, false);
+        humanBid(1);
+        settle();
+        EXPECT_EQ(game.bankrupt[1], owns == 0);
+        EXPECT_EQ(game.owner[27], owns ? 1 : bankOwner);
+        EXPECT_EQ(game.money[1], owns ? -10 : 0);
+        EXPECT_EQ(game.inDebt, owns == 1);
+    }
 }
 
 }  // namespace

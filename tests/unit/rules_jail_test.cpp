@@ -1,7 +1,6 @@
 // Leaving jail: by card, by fee, forced after two failed rolls, and the Leave Jail action.
 #include <gtest/gtest.h>
 
-#include "game/invariants.h"
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/tables.h"
@@ -18,60 +17,44 @@ protected:
     void TearDown() override { setClock(nullptr); }
 };
 
-TEST_F(JailRules, DeckZerosCardIsUsedFirst) {
-    game.jailCardHolder[0] = 1;
-    game.jailCardHolder[1] = 1;
+TEST_F(JailRules, CardsFirstDeckZeroThenTheFeeToThePotOrBank) {
+    game.jailCardHolder[0] = game.jailCardHolder[1] = 1;
     putInJail(1, 1);
     releaseFromJail(1);
     EXPECT_EQ(game.position[1], jailSquare);
     EXPECT_EQ(game.jailTurns[1], 0);
     EXPECT_EQ(game.jailCardHolder[0], bankOwner);
     EXPECT_EQ(game.jailCardHolder[1], 1);
-    EXPECT_EQ(game.money[1], 1500);
-    EXPECT_EQ(game.noticeTimer, 0);
     putInJail(1);
     releaseFromJail(1);
     EXPECT_EQ(game.jailCardHolder[1], bankOwner);
     EXPECT_EQ(game.money[1], 1500);
+    EXPECT_EQ(game.noticeTimer, 0);  // a card shows no notice
+
+    for (int option = 0; option <= 1; ++option) {
+        startTestGame(3);
+        game.middleOption = option;
+        putInJail(0);
+        releaseFromJail(0);
+        EXPECT_EQ(game.money[0], 1450);
+        EXPECT_EQ(game.middlePot, option == 1 ? 50 : 0);
+        EXPECT_EQ(game.noticeAmount[0], 50);
+        EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
+    }
 }
 
-TEST_F(JailRules, FeeGoesToThePotWithItsNoticeInSlotZero) {
-    game.middleOption = 1;
-    putInJail(0);
-    releaseFromJail(0);
-    EXPECT_EQ(game.money[0], 1450);
-    EXPECT_EQ(game.middlePot, 50);
-    EXPECT_EQ(game.noticePlayer[0], 0);
-    EXPECT_EQ(game.noticeAmount[0], 50);
-    EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
-    EXPECT_EQ(game.noticeTimer, 100);
-
+TEST_F(JailRules, FeeBeyondCashOpensDebtBeyondNetWorthBankruptsToMiddleOrBank) {
+    for (int option = 0; option <= 1; ++option) {
+        startTestGame(3);
+        game.middleOption = option;
+        game.money[2] = 30;
+        putInJail(2);
+        releaseFromJail(2);
+        EXPECT_TRUE(game.bankrupt[2]);
+        EXPECT_EQ(game.lastCreditor, option == 1 ? middleCreditor : bankOwner);
+        EXPECT_EQ(game.middlePot, option == 1 ? 30 : 0);
+    }
     startTestGame(3);
-    putInJail(0);
-    releaseFromJail(0);
-    EXPECT_EQ(game.money[0], 1450);
-    EXPECT_EQ(game.middlePot, 0);
-}
-
-TEST_F(JailRules, FeeBeyondNetWorthBankruptsToTheMiddle) {
-    game.middleOption = 1;
-    game.money[2] = 30;
-    putInJail(2);
-    releaseFromJail(2);
-    EXPECT_TRUE(game.bankrupt[2]);
-    EXPECT_EQ(game.lastCreditor, middleCreditor);
-    EXPECT_EQ(game.middlePot, 30);
-    EXPECT_EQ(game.noticeTimer, 0);
-
-    startTestGame(3);
-    game.money[2] = 30;
-    putInJail(2);
-    releaseFromJail(2);
-    EXPECT_EQ(game.lastCreditor, bankOwner);
-    EXPECT_EQ(game.middlePot, 0);
-}
-
-TEST_F(JailRules, FeeAboveCashOpensTheDebtStateAndKeepsTheMenuKind) {
     game.money[0] = 20;
     giveProperty(0, 0);
     putInJail(0);
@@ -79,18 +62,18 @@ TEST_F(JailRules, FeeAboveCashOpensTheDebtStateAndKeepsTheMenuKind) {
     leaveJail();
     EXPECT_EQ(game.money[0], -30);
     EXPECT_TRUE(game.inDebt);
-    EXPECT_EQ(game.menuIndex, KindMortgage);
+    EXPECT_EQ(game.menuIndex, KindMortgage);  // the debt menu, not the bar's Roll
     EXPECT_EQ(game.position[0], jailSquare);
 }
 
-TEST_F(JailRules, LeaveJailMovesTheActionBarBackToRoll) {
+// Guards leaveJail charging or moving a seat that is not in jail.
+TEST_F(JailRules, LeaveJailReturnsTheBarToRollAndIgnoresAFreeSeat) {
     putInJail(0, 1);
     game.menuIndex = 4;
     leaveJail();
     EXPECT_EQ(game.position[0], jailSquare);
     EXPECT_EQ(game.menuIndex, 0);
     EXPECT_EQ(game.money[0], 1450);
-    // A seat that is not in jail is neither moved nor charged.
     game.position[0] = 23;
     game.menuIndex = 4;
     leaveJail();
@@ -107,29 +90,24 @@ TEST_F(JailRules, TwoFailedRollsForceTheReleaseAtTheNextTurn) {
     runBoardSteps();
     EXPECT_EQ(game.currentPlayer, 2);
     EXPECT_EQ(game.position[1], jailCell);
-
     game.currentPlayer = 0;
     nextTurn();
     EXPECT_EQ(game.currentPlayer, 1);
     EXPECT_EQ(game.position[1], jailSquare);
-    EXPECT_EQ(game.jailTurns[1], 0);
     EXPECT_EQ(game.money[1], 1450);
     EXPECT_EQ(game.noticeTimer, 100);  // shown before the seat rolls
     EXPECT_EQ(game.boardCursor, jailSquare);
-    char why[120] = "";
-    EXPECT_TRUE(checkInvariants(game, why, sizeof why)) << why;
+    EXPECT_TRUE(stateIsValid());
 
-    // A seat with one failed roll is not released.
     startTestGame(3);
-    putInJail(1, 1);
+    putInJail(1, 1);  // one failed roll: not released
     nextTurn();
     EXPECT_EQ(game.position[1], jailCell);
-}
 
-TEST_F(JailRules, ForcedReleaseThatBankruptsLeavesTheTurnToTheNotice) {
+    startTestGame(3);
     game.money[1] = 10;
     putInJail(1, 2);
-    nextTurn();
+    nextTurn();  // the forced fee bankrupts: the notice hands the turn on
     EXPECT_TRUE(game.bankrupt[1]);
     EXPECT_EQ(game.bankruptTimer, 100);
     afterBankruptcyNotice();
