@@ -258,6 +258,12 @@ void executeTrade() {
     // A seat left owing more than it owns keeps nothing of the debt.
     if (netWorth(initiator) < 0) game.money[initiator] = 0;
     if (netWorth(partner) < 0) game.money[partner] = 0;
+    // A debt state opened by the interest and cleared just above would hold the seat on an
+    // empty menu with nothing to raise.
+    if (game.inDebt && game.money[game.menuPlayer] >= 0) {
+        game.inDebt = false;
+        game.screen = Board;
+    }
     if (game.money[initiator] < 0) openDebtState(initiator);
 
     game.houseCount = 0;

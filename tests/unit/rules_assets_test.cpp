@@ -205,8 +205,10 @@ TEST_F(AssetRules, InterestCanOpenDebtOrWipeCash) {
         prepareTrade({20, 21}, 0, {}, 5);
         executeTrade();
         EXPECT_EQ(game.money[1], keeps ? 10 - 37 : 0);  // owing more than it owns: bankrupt
+        // With its cash wiped the seat has nothing to raise: no debt state is left open.
+        EXPECT_EQ(game.inDebt, keeps != 0);
+        EXPECT_EQ(game.screen, keeps ? AssetMenu : Board);
         if (keeps) {
-            EXPECT_TRUE(game.inDebt);
             EXPECT_EQ(game.menuPlayer, 1);
         }
     }
