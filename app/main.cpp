@@ -36,11 +36,7 @@ static void onTimer(int) {
 }
 
 int main(int argc, char** argv) {
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(designWidth, designHeight);
-    glutInitWindowPosition(30, 30);
-    glutCreateWindow("Tenantry");
+    openGameWindow(&argc, argv, "Tenantry");
     initGraphics();
     glutDisplayFunc(onDisplay);
     glutReshapeFunc(onReshape);

@@ -95,11 +95,7 @@ void report(const char* what, const Result& r, double budget) {
 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::max(20, std::atoi(argv[1])) : 300;
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(designWidth, designHeight);
-    glutInitWindowPosition(30, 30);
-    glutCreateWindow("Tenantry frame bench");
+    openGameWindow(&argc, argv, "Tenantry frame bench");
     initGraphics();
 
     std::printf("Frame: clear + frameStep + drawFrame + swap + glFinish, %d frames each\n", frames);

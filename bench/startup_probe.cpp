@@ -10,11 +10,7 @@
 #include "render/gl_setup.h"
 
 int main(int argc, char** argv) {
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(designWidth, designHeight);
-    glutInitWindowPosition(30, 30);
-    glutCreateWindow("Tenantry");
+    openGameWindow(&argc, argv, "Tenantry");
     initGraphics();
     stepScreenFlow();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

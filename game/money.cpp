@@ -103,6 +103,17 @@ bool chargeFee(int seat, int amount, const char* reason, int creditor) {
     return true;
 }
 
+// The debtor's cash, properties (buildings and mortgages gone) and jail cards go back.
+static void returnEverythingToBank(int debtor) {
+    game.money[debtor] = 0;
+    for (int p = 0; p < propertyCount; ++p) {
+        if (game.owner[p] != debtor) continue;
+        game.owner[p] = bankOwner;
+        game.houses[p] = 0;
+    }
+    returnJailCards(debtor, bankOwner);
+}
+
 void declareBankrupt(int debtor, int creditor) {
     if (!isSeat(debtor)) return;
     if (isSeat(creditor)) {
@@ -119,22 +130,10 @@ void declareBankrupt(int debtor, int creditor) {
         game.lastCreditor = creditor;
     } else if (creditor == middleCreditor && game.middleOption != 0) {
         game.middlePot += collectableCash(debtor) + assetValue(debtor);
-        game.money[debtor] = 0;
-        for (int p = 0; p < propertyCount; ++p) {
-            if (game.owner[p] != debtor) continue;
-            game.owner[p] = bankOwner;
-            game.houses[p] = 0;
-        }
-        returnJailCards(debtor, bankOwner);
+        returnEverythingToBank(debtor);
         game.lastCreditor = middleCreditor;
     } else {
-        game.money[debtor] = 0;
-        for (int p = 0; p < propertyCount; ++p) {
-            if (game.owner[p] != debtor) continue;
-            game.owner[p] = bankOwner;
-            game.houses[p] = 0;
-        }
-        returnJailCards(debtor, bankOwner);
+        returnEverythingToBank(debtor);
         game.lastCreditor = bankOwner;
     }
     game.bankrupt[debtor] = true;

@@ -1,11 +1,20 @@
 #include "render/gl_setup.h"
 
 #include <GL/gl.h>
+#include <GL/glut.h>
 #include <GL/glu.h>
 
 #include "app/shell.h"
 #include "assets/textures.h"
 #include "render/draw.h"
+
+void openGameWindow(int* argc, char** argv, const char* title) {
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(designWidth, designHeight);
+    glutInitWindowPosition(30, 30);
+    glutCreateWindow(title);
+}
 
 void loadProjection(int width, int height) {
     glMatrixMode(GL_PROJECTION);

@@ -12,11 +12,7 @@ void ensureTestWindow() {
     int argc = 1;
     char name[] = "render_tests";
     char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(designWidth, designHeight);
-    glutInitWindowPosition(30, 30);
-    glutCreateWindow("Tenantry render test");
+    openGameWindow(&argc, argv, "Tenantry render test");
     initGraphics();
 }
 
