@@ -1,7 +1,8 @@
 // From the start menu to the first roll with the keyboard alone: options, names, the turn
-// order, the camera glide onto the board, and the layers that lie over any screen (quit,
-// help, save menu).
+// order, the camera glide onto the board, and the layers over any screen (quit, help, save).
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "app/input.h"
 #include "app/screen_flow.h"
@@ -28,74 +29,45 @@ long long secondForShuffledSeating(int humans, int computers) {
         setUpGame();
         bool shuffled = false;
         for (int s = 0; s < humans + computers; ++s) shuffled = shuffled || game.entryIndex[s] != s;
-        if (shuffled && game.isHuman[0]) {
-            resetProgram();
-            return t;
-        }
+        if (shuffled && game.isHuman[0]) return resetProgram(), t;
     }
 }
 
 // Options: the player total stays within 2..8 whichever row wraps, the two plain options
-// cycle, and only BACK TO MENU leaves.
+// cycle, ENTER acts only on BACK TO MENU, and the choices carry into the game START deals.
 TEST_F(MenuSession, OptionsKeepTheTotalBetweenTwoAndEight) {
-    press(KeyDown);
-    press(KeyEnter);
+    keys("DOWN ENTER");
     ASSERT_EQ(game.screen, OptionsMenu);
-
-    press(KeyLeft);  // 2 humans, 0 computers: one human alone is too few
-    EXPECT_EQ(game.humanCount, 8);
-    press(KeyRight);  // 9 wraps to 2
-    EXPECT_EQ(game.humanCount, 2);
-
-    press(KeyDown);
-    press(KeyRight);
-    EXPECT_EQ(game.computerCount, 1);
-    press(KeyUp);
-    press(KeyLeft);
-    EXPECT_EQ(game.humanCount, 1);
-    press(KeyDown);
-    press(KeyLeft);  // 1 human, 1 computer: no computer leaves one seat
-    EXPECT_EQ(game.humanCount, 1);
-    EXPECT_EQ(game.computerCount, 7);
-    press(KeyUp);
-    press(KeyRight);  // 2 humans would make 9 seats
-    EXPECT_EQ(game.humanCount, 1);
-    EXPECT_EQ(game.computerCount, 7);
-    press(KeyDown);
-    press(KeyRight);  // 8 computers wrap to 1
-    EXPECT_EQ(game.computerCount, 1);
-    EXPECT_EQ(game.humanCount, 1);
-
-    press(KeyDown);
-    ASSERT_EQ(game.menuIndex, 2);
-    pressRepeatedly(KeyRight, 2);
-    EXPECT_EQ(game.middleOption, 2);
-    press(KeyRight);
-    EXPECT_EQ(game.middleOption, 0);
-    press(KeyLeft);
-    EXPECT_EQ(game.middleOption, 2);
-    pressRepeatedly(KeyLeft, 2);
-
-    press(KeyDown);
-    press(KeyLeft);
-    EXPECT_FALSE(game.biddingOption);
-    press(KeyRight);
-    EXPECT_TRUE(game.biddingOption);
-    press(KeyLeft);
-    press(KeyEnter);  // ENTER on a value row does nothing
-    EXPECT_EQ(game.screen, OptionsMenu);
-
-    pressRepeatedly(KeyDown, 2);
-    press(KeyUp);  // wraps to BACK TO MENU
+    const struct { const char* keys; int humans, computers, middle; bool bidding; } steps[] = {
+        {"LEFT", 8, 0, 0, true},         // 1 human alone is too few: wraps to 8
+        {"RIGHT", 2, 0, 0, true},        // 9 wraps to 2
+        {"DOWN RIGHT UP LEFT", 1, 1, 0, true},
+        {"DOWN LEFT", 1, 7, 0, true},    // no computer would leave one seat
+        {"UP RIGHT", 1, 7, 0, true},     // 2 humans would make 9 seats
+        {"DOWN RIGHT", 1, 1, 0, true},   // 8 computers wrap to 1
+        {"DOWN RIGHT*2", 1, 1, 2, true},
+        {"RIGHT", 1, 1, 0, true},
+        {"LEFT", 1, 1, 2, true},
+        {"LEFT*2 DOWN LEFT", 1, 1, 0, false},
+        {"RIGHT", 1, 1, 0, true},
+        {"LEFT ENTER", 1, 1, 0, false},  // ENTER on a value row does nothing
+    };
+    for (const auto& s : steps) {
+        keys(s.keys);
+        EXPECT_EQ(game.humanCount, s.humans) << s.keys;
+        EXPECT_EQ(game.computerCount, s.computers) << s.keys;
+        EXPECT_EQ(game.middleOption, s.middle) << s.keys;
+        EXPECT_EQ(game.biddingOption, s.bidding) << s.keys;
+        EXPECT_EQ(game.screen, OptionsMenu) << s.keys;
+    }
+    keys("DOWN*2 UP");  // wraps to BACK TO MENU
     EXPECT_EQ(game.menuIndex, 4);
-    press(KeyEnter);
+    keys("ENTER");
     EXPECT_EQ(game.screen, StartMenu);
-    EXPECT_FALSE(game.biddingOption);
-
-    // The options carry into the game that START deals.
-    press(KeyEnter);
+    keys("ENTER");
     ASSERT_EQ(game.screen, NameEntry);
     EXPECT_EQ(playersInPlay(), 2);
+    EXPECT_FALSE(game.biddingOption);
 }
 
 // ENTER held on the start menu starts the game once; naming waits for a new press.
@@ -103,16 +75,13 @@ TEST_F(MenuSession, HeldEnterStartsOnceAndTheFirstNameNeedsANewPress) {
     keyDown(KeyEnter);
     tick(5);
     ASSERT_EQ(game.screen, NameEntry);
-    EXPECT_EQ(game.currentPlayer, 0);
     keyDown(KeyEnter);  // the keyboard's auto-repeat
     tick(5);
-    EXPECT_EQ(game.currentPlayer, 0);
-    EXPECT_STREQ(game.playerNames[0], "");
     keyUp(KeyEnter);
     tick();
     EXPECT_EQ(game.currentPlayer, 0);
-
-    press(KeyEnter);
+    EXPECT_STREQ(game.playerNames[0], "");
+    keys("ENTER");
     EXPECT_EQ(game.currentPlayer, 1);
     EXPECT_STREQ(game.playerNames[0], "P1");
 }
@@ -120,35 +89,19 @@ TEST_F(MenuSession, HeldEnterStartsOnceAndTheFirstNameNeedsANewPress) {
 // Options through the keys, names typed or left empty, the seats drawn by the deal, the turn
 // order, and the glide onto the board during which no key acts.
 TEST_F(MenuSession, NamesGoToTheirDrawnSeatsThenTurnOrderThenTheBoard) {
-    const long long dealSecond = secondForShuffledSeating(2, 1);
-    fixClock(dealSecond);
-
-    press(KeyDown);
-    press(KeyEnter);
-    press(KeyDown);
-    press(KeyRight);  // one computer
-    press(KeyUp);
-    press(KeyUp);  // BACK TO MENU
-    press(KeyEnter);
-    ASSERT_EQ(game.screen, StartMenu);
-    press(KeyEnter);
+    fixClock(secondForShuffledSeating(2, 1));
+    keys("DOWN ENTER DOWN RIGHT UP UP ENTER ENTER");  // one computer, BACK TO MENU, START
     ASSERT_EQ(game.screen, NameEntry);
     ASSERT_EQ(playersInPlay(), 3);
-
     typeText("Ann");
-    keyDown('q');  // typed into the name; Q acts on no name screen
-    tick();
-    keyUp('q');
+    keys("q");  // typed into the name; Q acts on no name screen
     EXPECT_FALSE(game.quitConfirmOpen);
     typeText("x");
-    press(8);  // BACKSPACE
+    keys("BS");
     EXPECT_STREQ(game.playerNames[0], "Annq");
-    press(KeyEnter);
-    press(KeyEnter);  // the second human left unnamed
-    EXPECT_EQ(game.screen, NameEntry);
-    EXPECT_EQ(game.currentPlayer, 2);
-    press(KeyEnter);  // and the computer
-
+    keys("ENTER ENTER");  // the second human left unnamed
+    EXPECT_EQ(std::make_tuple(game.screen, game.currentPlayer), std::make_tuple(NameEntry, 2));
+    keys("ENTER");  // and the computer
     ASSERT_EQ(game.screen, TurnOrder);
     EXPECT_EQ(game.currentPlayer, 0);
     const char* byEntry[3] = {"Annq", "P2", "C1"};
@@ -158,58 +111,47 @@ TEST_F(MenuSession, NamesGoToTheirDrawnSeatsThenTurnOrderThenTheBoard) {
         EXPECT_EQ(game.isHuman[seat], entry < 2) << "seat " << seat;
     }
 
-    press(KeyEnter);
+    keys("ENTER");
     ASSERT_EQ(game.screen, Board);
     EXPECT_EQ(game.computerDelay, 0);  // seat 0 is a human
     // The glide onto GO takes five frames, the first in the ENTER tick; nothing acts meanwhile.
     EXPECT_EQ(game.cameraGlide, 4);
-    press(KeyRight);
-    press(KeyEnter);
-    pressSeat(0);
-    press('q');
+    keys("RIGHT ENTER 1 q");
     EXPECT_EQ(game.cameraGlide, 0);
     EXPECT_FLOAT_EQ(game.panX, 0.25f);
-    EXPECT_EQ(game.menuIndex, 0);
-    EXPECT_EQ(game.screen, Board);
+    EXPECT_EQ(std::make_tuple(game.menuIndex, game.screen), std::make_tuple(0, Board));
     EXPECT_FALSE(game.moving || game.quitConfirmOpen);
     rollWithKeys(1, 2);
     EXPECT_TRUE(game.moving);
     EXPECT_EQ(game.moveTarget, 5);
 }
 
-// Q asks first: NO goes back untouched (the ENTER does not roll), YES ends the game.
+// Q asks first, on the board and on the turn order: NO goes back untouched (the ENTER does not
+// roll), YES ends the game.
 TEST_F(MenuSession, QuitConfirmationBothWays) {
     startBoardGame(2);
     game.money[0] = 1234;
-    press('q');
+    keys("q");
     ASSERT_TRUE(game.quitConfirmOpen);
     EXPECT_FALSE(game.quitYes);
-    press(KeyEnter);
-    EXPECT_FALSE(game.quitConfirmOpen);
-    EXPECT_EQ(game.screen, Board);
-    EXPECT_FALSE(game.moving);
-    EXPECT_EQ(game.money[0], 1234);
-
-    press('q');
-    press(KeyRight);
-    ASSERT_TRUE(game.quitYes);
-    press(KeyEnter);
+    keys("ENTER");
+    EXPECT_FALSE(game.quitConfirmOpen || game.moving);
+    EXPECT_EQ(std::make_tuple(game.screen, game.money[0]), std::make_tuple(Board, 1234));
+    keys("q RIGHT ENTER");
     EXPECT_EQ(game.screen, StartMenu);
     EXPECT_FALSE(game.quitConfirmOpen);
-    EXPECT_EQ(game.money[0], 0);
-    EXPECT_EQ(game.owner[0], bankOwner);
+    EXPECT_EQ(std::make_tuple(game.money[0], game.owner[0]), std::make_tuple(0, bankOwner));
 
-    // The turn order list asks too.
     startBoardGame(2);
     game.screen = TurnOrder;
-    press('q');
+    keys("q");
     EXPECT_TRUE(game.quitConfirmOpen);
-    press(KeyEnter);
+    keys("ENTER");
     EXPECT_EQ(game.screen, TurnOrder);
 }
 
-// Q and ENTER seen in the same tick on the board: the question must stay answerable. (A roll
-// started under it would freeze the move behind the dialog and the dialog behind the move.)
+// Fault: Q and ENTER in one tick on the board started a roll under the question, freezing the
+// move behind the dialog and the dialog behind the move.
 TEST_F(MenuSession, QuitAndRollInOneTickLeaveTheQuestionAnswerable) {
     startBoardGame(2);
     keyDown('q');
@@ -220,57 +162,42 @@ TEST_F(MenuSession, QuitAndRollInOneTickLeaveTheQuestionAnswerable) {
     keyUp('q');
     tick();  // the ENTER still held answers the question, NO highlighted
     keyUp(KeyEnter);
-    EXPECT_FALSE(game.quitConfirmOpen);
-    EXPECT_FALSE(game.moving);
+    EXPECT_FALSE(game.quitConfirmOpen || game.moving);
     EXPECT_EQ(game.screen, Board);
-    press(KeyEnter);
+    keys("ENTER");
     EXPECT_TRUE(game.moving);
 }
 
-// The same on the turn order list with a computer in seat 0: a board opened under the question
-// would let the computer roll behind it.
-TEST_F(MenuSession, QuitAndEnterOnTheTurnOrderLeaveTheQuestionAnswerable) {
-    startBoardGame(1, 1);
-    game.isHuman[0] = false;
-    game.isHuman[1] = true;
-    game.screen = TurnOrder;
-    keyDown(KeyEnter);
-    keyDown('q');
-    tick();
-    keyUp(KeyEnter);
-    keyUp('q');
-    ASSERT_TRUE(game.quitConfirmOpen);
-    tick(200);
-    press(KeyEnter);  // NO
-    EXPECT_FALSE(game.quitConfirmOpen);
-    EXPECT_EQ(game.screen, TurnOrder);
-    press(KeyEnter);
-    EXPECT_EQ(game.screen, Board);
-    EXPECT_GE(tickUntil([] { return game.moving; }, 200), 0);  // the computer plays on
-}
-
-// And in a person's menu opened while a computer waits: Back to Game in the same tick as Q
-// would reopen the board under the question, and the computer would roll behind it.
-TEST_F(MenuSession, QuitAndBackToGameInOneTickLeaveTheQuestionAnswerable) {
-    startBoardGame(1, 1);
-    game.currentPlayer = 1;
-    game.computerDelay = computerThinkTicks;
-    pressSeat(0);
-    ASSERT_EQ(game.screen, AssetMenu);
-    ASSERT_EQ(game.assetCursor, CursorBack);
-    keyDown(KeyEnter);
-    keyDown('q');
-    tick();
-    keyUp(KeyEnter);
-    keyUp('q');
-    ASSERT_TRUE(game.quitConfirmOpen);
-    tick(200);
-    EXPECT_FALSE(game.moving);
-    press(KeyEnter);  // NO
-    EXPECT_FALSE(game.quitConfirmOpen);
-    press(KeyEnter);  // Back to Game
-    EXPECT_EQ(game.screen, Board);
-    EXPECT_GE(tickUntil([] { return game.moving; }, 200), 0);
+// Fault: Q in the tick of the ENTER that opens the board (on the turn order with a computer in
+// seat 0, or Back to Game in a person's menu while a computer waits) reopened the board under
+// the question, and the computer rolled behind it.
+TEST_F(MenuSession, QuitWithTheEnterThatOpensTheBoardLeavesTheQuestionAnswerable) {
+    for (bool fromAssetMenu : {false, true}) {
+        SCOPED_TRACE(fromAssetMenu ? "asset menu" : "turn order");
+        startBoardGame(1, 1);
+        if (fromAssetMenu) {
+            game.currentPlayer = 1;
+            game.computerDelay = computerThinkTicks;
+            keys("1");
+            ASSERT_EQ(game.screen, AssetMenu);
+            ASSERT_EQ(game.assetCursor, CursorBack);
+        } else {
+            game.isHuman[0] = false;
+            game.isHuman[1] = true;
+            game.screen = TurnOrder;
+        }
+        const auto screen = game.screen;
+        keys("ENTER+q");
+        ASSERT_TRUE(game.quitConfirmOpen);
+        tick(200);
+        EXPECT_FALSE(game.moving);
+        keys("ENTER");  // NO
+        EXPECT_FALSE(game.quitConfirmOpen);
+        EXPECT_EQ(game.screen, screen);
+        keys("ENTER");
+        EXPECT_EQ(game.screen, Board);
+        EXPECT_GE(tickUntil([] { return game.moving; }, 200), 0);  // the computer plays on
+    }
 }
 
 // Help freezes every counter and its ENTER only closes it; an F4 pressed meanwhile waits for
@@ -280,24 +207,23 @@ TEST_F(MenuSession, HelpFreezesTheGameAndF4WaitsUntilItCloses) {
     rollWithKeys(2, 3);
     tick(9);
     ASSERT_EQ(game.diceTimer, 20);
-    press(KeyF1);
+    keys("F1");
     ASSERT_TRUE(shell.helpOpen);
     tick(200);
-    press(KeyRight);
-    EXPECT_EQ(game.diceTimer, 20);
-    EXPECT_EQ(game.menuIndex, 0);
+    keys("RIGHT");
+    EXPECT_EQ(std::make_tuple(game.diceTimer, game.menuIndex), std::make_tuple(20, 0));
 
     keyDown(KeyF4);
     tick(3);
     EXPECT_FALSE(shell.saveMenuOpen);
-    press(KeyEnter);  // help closes; the game runs again this very tick
+    keys("ENTER");  // help closes; the game runs again this very tick
     EXPECT_FALSE(shell.helpOpen);
     EXPECT_EQ(game.diceTimer, 19);
     tick(50);  // F4 still held: now it acts
     EXPECT_TRUE(shell.saveMenuOpen);
     EXPECT_EQ(game.diceTimer, 19);
     keyUp(KeyF4);
-    press(KeyF1);  // help does not open over the save menu
+    keys("F1");  // help does not open over the save menu
     EXPECT_FALSE(shell.helpOpen);
 }
 

@@ -13,18 +13,15 @@
 
 namespace {
 
-constexpr int ticksPerSecond = 33;
 constexpr long humanPatience = 5000;     // a person never takes this long without effect
 constexpr long animationPatience = 400;  // the longest timer is 179 ticks
 constexpr long rollPatience = 30000;     // no turn runs this long without a roll
 
-TickObserver observer = nullptr;
 int64_t firstSecond = 0;
 long ticksPlayed = 0;
-int64_t drivenClock() { return firstSecond + ticksPlayed / ticksPerSecond; }
+int64_t drivenClock() { return firstSecond + ticksPlayed / 33; }
 
-// Whether anything the game holds changed since the last call, the computer's countdown
-// aside: when nothing does, nothing happened.
+// Whether anything the game holds changed since the last call, the computer's countdown aside.
 GameState lastSeen;
 bool stateChanged() {
     lastSeen.computerDelay = game.computerDelay;
@@ -43,57 +40,26 @@ bool invariantsHold(char* why, size_t size) {
     return checkInvariants(shifted, why, size);
 }
 
-const char* waitingName(Waiting w) {
-    switch (w) {
-        case Waiting::Animation: return "animation";
-        case Waiting::Human: return "a person";
-        case Waiting::Computer: return "a computer";
-        default: return "nobody";
-    }
+// The first fault of this tick, null when none: an invariant, or a stuck game.
+const char* fault(long& unchanged, long& sinceRoll, int& unarmed, char* why, size_t size) {
+    if (!invariantsHold(why, size)) return why;
+    const Waiting w = waitingOn();
+    // The frame step may arm a delay one frame after the need arises, never later.
+    unarmed = w == Waiting::Computer && game.computerDelay == 0 ? unarmed + 1 : 0;
+    if (unarmed > 1) return "a computer must act but its delay is not armed";
+    unchanged = stateChanged() ? 0 : unchanged + 1;
+    const long patience = w == Waiting::Computer ? computerThinkTicks + 2
+                          : w == Waiting::Human  ? humanPatience
+                                                 : animationPatience;
+    if (unchanged > patience) return w == Waiting::Human ? "nothing changes for a person" : "nothing changes";
+    return ++sinceRoll > rollPatience ? "no roll for a long time" : nullptr;
 }
 
-void fail(GameRecord& r, const char* what) {
-    r.failed = true;
-    std::snprintf(r.failure, sizeof r.failure,
-                  "tick %ld: %s (screen %d, current %d, menuIndex %d, menuPlayer %d, delay %d, inDebt %d, "
-                  "offer %d, auction %d, notice %d)",
-                  r.ticks, what, game.screen, game.currentPlayer, game.menuIndex, game.menuPlayer,
-                  game.computerDelay, game.inDebt, game.tradeOfferOpen, game.auctionOpen, game.noticeTimer);
-}
+}  // namespace
 
-struct Watchdog {
-    long unchanged = 0;
-    long sinceRoll = 0;
-    int unarmed = 0;
-
-    // False (with the record failed) when the game is stuck.
-    bool check(GameRecord& r) {
-        const Waiting w = waitingOn();
-        // The frame step may arm a delay one frame after the need arises, never later.
-        unarmed = w == Waiting::Computer && game.computerDelay == 0 ? unarmed + 1 : 0;
-        if (unarmed > 1) {
-            fail(r, "a computer must act but its delay is not armed");
-            return false;
-        }
-        unchanged = stateChanged() ? 0 : unchanged + 1;
-        const long patience = w == Waiting::Computer ? computerThinkTicks + 2
-                              : w == Waiting::Human  ? humanPatience
-                                                     : animationPatience;
-        if (unchanged > patience) {
-            char what[80];
-            std::snprintf(what, sizeof what, "nothing changes while waiting for %s", waitingName(w));
-            fail(r, what);
-            return false;
-        }
-        if (++sinceRoll > rollPatience) {
-            fail(r, "no roll for a long time");
-            return false;
-        }
-        return true;
-    }
-};
-
-void startGame(const GameSetup& setup, ScriptedPlayer& person) {
+GameRecord playGame(const GameSetup& setup) {
+    GameRecord r;
+    ScriptedPlayer person;
     resetProgram();
     firstSecond = static_cast<int64_t>(1000000 + setup.seed * 7919);
     ticksPlayed = 0;
@@ -103,54 +69,39 @@ void startGame(const GameSetup& setup, ScriptedPlayer& person) {
     game.computerCount = setup.computers;
     game.middleOption = static_cast<int>(setup.seed % 3);
     game.biddingOption = setup.seed % 5 != 4;
-}
 
-}  // namespace
-
-void setTickObserver(TickObserver o) { observer = o; }
-
-GameRecord playGame(const GameSetup& setup) {
-    GameRecord r;
-    ScriptedPlayer person;
-    Watchdog watchdog;
-    startGame(setup, person);
-
-    int lastPlayer = -1;
-    bool wasMoving = false, wasAuction = false, wasOffer = false;
+    long unchanged = 0, sinceRoll = 0;
+    int unarmed = 0, lastPlayer = -1;
+    bool wasAuction = false, wasOffer = false;
     int32_t ownersBefore[propertyCount];
     char why[160] = "";
     while (r.ticks < setup.maxTicks) {
         std::memcpy(ownersBefore, game.owner, sizeof ownersBefore);
+        const bool wasMoving = game.moving;
         scriptedPlayerBeforeTick(person);
         stepScreenFlow();
         frameStep();
         ++ticksPlayed;
         ++r.ticks;
-
         if (game.screen != NameEntry && game.screen != TurnOrder && game.screen != StartMenu) {
-            if (game.currentPlayer != lastPlayer) ++r.turns;
+            r.turns += game.currentPlayer != lastPlayer;
             lastPlayer = game.currentPlayer;
         }
-        if (game.moving && !wasMoving) {
-            ++r.rolls;
-            watchdog.sinceRoll = 0;
-        }
-        if (game.auctionOpen && !wasAuction) ++r.auctions;
-        if (game.tradeOfferOpen && !wasOffer) ++r.offers;
-        if (wasOffer && !game.tradeOfferOpen &&
-            std::memcmp(ownersBefore, game.owner, sizeof ownersBefore) != 0)
-            ++r.trades;
-        wasMoving = game.moving;
+        if (game.moving && !wasMoving) sinceRoll = 0;
+        r.auctions += game.auctionOpen && !wasAuction;
+        r.offers += game.tradeOfferOpen && !wasOffer;
+        r.trades +=
+            wasOffer && !game.tradeOfferOpen && std::memcmp(ownersBefore, game.owner, sizeof ownersBefore);
         wasAuction = game.auctionOpen;
         wasOffer = game.tradeOfferOpen;
-        if (observer) observer(r);
 
-        if (setup.watch) {
-            if (!invariantsHold(why, sizeof why)) {
-                fail(r, why);
-                break;
-            }
-            if (!watchdog.check(r)) break;
+        const char* what = setup.watch ? fault(unchanged, sinceRoll, unarmed, why, sizeof why) : nullptr;
+        if (what) {
+            r.failed = true;
+            std::snprintf(r.failure, sizeof r.failure,
+                          "tick %ld: %s (screen %d, seat %d, menu of %d, delay %d)", r.ticks, what,
+                          game.screen, game.currentPlayer, game.menuPlayer, game.computerDelay);
+            break;
         }
         if (game.gameOver) {
             r.finished = true;

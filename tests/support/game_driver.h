@@ -4,18 +4,25 @@
 
 #include <cstdint>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define TENANTRY_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TENANTRY_SANITIZED 1
+#endif
+#endif
+#ifndef TENANTRY_SANITIZED
+#define TENANTRY_SANITIZED 0
+#endif
+// The sanitizer build runs some twenty times slower: the long runs are scaled down under it.
+constexpr bool sanitized = TENANTRY_SANITIZED;
+
 struct GameSetup {
-    int humans = 1;
-    int computers = 1;
+    int humans = 1, computers = 1;
     uint64_t seed = 1;       // the clock's starting second and the person's own dice
     long maxTicks = 600000;  // the game is cut off here
     bool watch = true;       // invariants and the stuck-state watchdog after every tick
 };
-
-struct GameRecord;
-// Called after every tick, for tracing a game under investigation.
-using TickObserver = void (*)(const GameRecord& soFar);
-void setTickObserver(TickObserver observer);  // nullptr: none
 
 struct GameRecord {
     bool finished = false;  // reached "WINS"
@@ -23,12 +30,8 @@ struct GameRecord {
     char failure[320] = {};
     long ticks = 0;
     int turns = 0;  // hand-overs of the turn
-    int rolls = 0;
-    int winner = -1;
-    int bankruptcies = 0;
-    int auctions = 0;
-    int offers = 0;  // trade offers put
-    int trades = 0;  // offers carried out
+    int winner = -1, bankruptcies = 0, auctions = 0;
+    int offers = 0, trades = 0;  // trade offers put, and carried out
 };
 
 GameRecord playGame(const GameSetup& setup);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 // Every scenario starts from the program-start state with the clock fixed.
@@ -30,6 +31,21 @@ void pressSeat(int seat);
 
 // Presses the same key `times` times, one tick each.
 void pressRepeatedly(int key, int times);
+
+// Presses keys by name, one tick each, as "RIGHT RIGHT ENTER": UP DOWN LEFT RIGHT ENTER F1 F4
+// BS or any single character; "KEY*n" presses it n times; "A+B" holds both for one tick.
+void keys(const char* sequence);
+
+// Steps of keys, each followed by one check: {"DOWN*2", cursor, CursorConfirm}.
+struct KeyStep {
+    const char* keys;
+    int (*value)();
+    int expected;
+};
+void playSteps(std::initializer_list<KeyStep> steps);
+
+// rollWithKeys, then ticks until the board is at rest.
+void rollAndRest(int a, int b);
 
 // The whole game record in its save encoding, to show that a refused action changed nothing.
 std::string snapshot();

