@@ -108,12 +108,7 @@ void drawAmountArrows(const char* line) {
 
 void drawAssetMenu() {
     const int seat = game.menuPlayer;
-    drawMenuBackdrop();
-    drawTurnTitle();
-    drawActionBar();
-    drawPlayerPanels();
-    drawPanelMarks(false);
-    outlineRect(boardRect, gamePlane, white);
+    drawDialogFrame();  // the menu sits where dialogs do: over the board's outline
     if (seat < 0 || seat >= maxSeats) return;
 
     char line[40];
