@@ -82,6 +82,8 @@ TEST(Invariants, RangesOfIndicesAndCounters) {
         {[] { game.zoom = 2.0f; }, "zoom"},
         {[] { game.humanCount = 8, game.computerCount = 1; }, "total"},
         {[] { game.cardTimer = 500; }, "cardTimer"},
+        {[] { game.screen = PropertyCard, game.returnScreen = PropertyCard; }, "nowhere to return"},
+        {[] { game.screen = AssetMenu, game.menuIndex = 0; }, "without a kind"},
         {[] { game.humanCount = 2147483647, game.computerCount = 1; }, "humanCount"},
     };
     for (const Case& c : cases) {

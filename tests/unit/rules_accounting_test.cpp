@@ -186,7 +186,7 @@ private:
     // The waiting seat's choices before it rolls.
     void between() {
         const int seat = game.currentPlayer, choice = pick(100);
-        if (choice < 55 && game.position[seat] == jailCell && chance(30)) {
+        if (choice < 55 && game.position[seat] == jailCell && game.screen == Board && chance(30)) {
             last = "leave jail";
             game.menuIndex = 4;
             if (pre.jailCardHolder[0] != seat && pre.jailCardHolder[1] != seat) fee(jailFee);

@@ -46,6 +46,7 @@ GameState randomPlayedState(std::mt19937& rng) {
     game.moving = pick(rng, 0, 1);
     game.moveTarget = pick(rng, 0, jailCell);
     game.screen = pick(rng, 0, 1) ? Board : AssetMenu;
+    if (game.screen == AssetMenu) game.menuIndex = pick(rng, KindTrade, KindMortgage);
     game.menuPlayer = pick(rng, 0, seats - 1);
     game.assetCursor = pick(rng, CursorJailCard1, CursorBack);
     game.zoom = 0.5f + pick(rng, 0, 50) * 0.01f;
