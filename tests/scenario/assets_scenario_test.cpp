@@ -1,13 +1,10 @@
 // The asset menu played with the keys: a trade between two people, houses, mortgages, the
 // debt state, and the bankruptcy that ends a game on the "WINS" screen.
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 #include "app/input.h"
 #include "app/screen_flow.h"
 #include "game/rules.h"
-#include "game/state.h"
 #include "game/tables.h"
 #include "support/fixtures.h"
 #include "support/play.h"
@@ -27,12 +24,13 @@ int cursor() { return game.assetCursor; }
 int houseCount() { return game.houseCount; }
 int money0() { return game.money[0]; }
 int menuKind() { return game.menuIndex; }
+int menuPlayer() { return game.menuPlayer; }
 int tradeMoney() { return game.tradeMoney; }
-
-void expectHouses(int level, int money) {
-    for (int p : {2, 3, 4}) EXPECT_EQ(game.houses[p], level) << "property " << p;
-    EXPECT_EQ(game.money[0], money);
-}
+int choosing() { return game.choosingTradePartner; }
+int inDebt() { return game.inDebt; }
+int screen() { return game.screen; }
+// The level on every street of group 1 (properties 2, 3, 4), -9 when they differ.
+int groupLevel() { return game.houses[2] == game.houses[3] && game.houses[3] == game.houses[4] ? game.houses[2] : -9; }
 
 // A whole trade: seat 0 gives Saltmarsh Old Bazaar and $120, seat 1 gives Frostmere and $8.
 // Every step is a key: selection, the amount's digits, Confirm, the partner's digit, the
@@ -44,50 +42,31 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
     giveProperty(1, 22);  // column 4 row 0
     keys("RIGHT ENTER");
     ASSERT_EQ(game.screen, AssetMenu);
-    EXPECT_EQ(std::make_tuple(game.menuIndex, game.menuPlayer), std::make_tuple(KindTrade, 0));
-    EXPECT_EQ(game.assetCursor, 0);
+    EXPECT_EQ(std::make_tuple(game.menuIndex, game.menuPlayer, game.assetCursor), std::make_tuple(KindTrade, 0, 0));
     keys("DOWN*2");
     ASSERT_EQ(game.assetCursor, CursorConfirm);
     const std::string before = snapshot();
     keys("ENTER");  // nothing offered
     EXPECT_FALSE(game.choosingTradePartner);
     EXPECT_EQ(snapshot(), before);
-
-    keys("UP ENTER UP*2");
-    EXPECT_TRUE(game.selected[1]);
-    ASSERT_EQ(game.assetCursor, CursorAmount);
-    // $120 digit by digit; $2,120 would be more than the seat has.
-    playSteps({{"LEFT UP*2 LEFT UP", tradeMoney, 120}, {"LEFT UP*2", tradeMoney, 1120},
-               {"DOWN", tradeMoney, 120}, {"LEFT", cursor, CursorKindRow}});
-    keys("UP ENTER");
-    ASSERT_TRUE(game.choosingTradePartner);
-    keys("1");  // not with oneself
-    EXPECT_TRUE(game.choosingTradePartner);
-    keys("2");
-    ASSERT_FALSE(game.choosingTradePartner);
-    EXPECT_TRUE(game.tradePartnerSide);
-    EXPECT_EQ(std::make_tuple(game.menuPlayer, game.tradeInitiator), std::make_tuple(1, 0));
-    EXPECT_TRUE(game.initiatorSelected[1]);
-    EXPECT_EQ(game.initiatorMoney, 120);
-
-    // The partner's side: Frostmere and $8; a digit does not switch seats here.
-    keys("UP");
-    ASSERT_EQ(game.assetCursor, 5);
-    keys("ENTER 1");
-    EXPECT_EQ(game.menuPlayer, 1);
-    keys("UP DOWN*2");
-    EXPECT_EQ(game.tradeMoney, 8);
-    keys("LEFT*4");  // past the highest digit: Confirm, the kind being fixed
-    ASSERT_EQ(game.assetCursor, CursorConfirm);
+    // $120 digit by digit ($2,120 would be more than the seat has); no partner in oneself.
+    playSteps({{"UP ENTER UP*2", cursor, CursorAmount}, {"LEFT UP*2 LEFT UP", tradeMoney, 120},
+               {"LEFT UP*2", tradeMoney, 1120}, {"DOWN", tradeMoney, 120}, {"LEFT", cursor, CursorKindRow},
+               {"UP ENTER", choosing, 1}, {"1", choosing, 1}, {"2", choosing, 0}});
+    EXPECT_EQ(std::make_tuple(game.tradePartnerSide, game.menuPlayer, game.tradeInitiator),
+              std::make_tuple(true, 1, 0));
+    EXPECT_EQ(std::make_tuple(game.initiatorSelected[1], game.initiatorMoney), std::make_tuple(true, 120));
+    // The partner's side: Frostmere and $8; a digit does not switch seats here; LEFT past the
+    // highest digit reaches Confirm, the kind being fixed.
+    playSteps({{"UP", cursor, 5}, {"ENTER 1", menuPlayer, 1}, {"UP DOWN*2", tradeMoney, 8},
+               {"LEFT*4", cursor, CursorConfirm}});
     keys("ENTER");
-    ASSERT_TRUE(game.tradeOfferOpen);
-    EXPECT_TRUE(game.promptYes);
+    ASSERT_TRUE(game.tradeOfferOpen && game.promptYes);
     keys("ENTER");
     EXPECT_FALSE(game.tradeOfferOpen);
-    EXPECT_EQ(std::make_tuple(game.screen, game.owner[0]), std::make_tuple(Board, 0));
-    EXPECT_EQ(std::make_tuple(game.owner[1], game.owner[5]), std::make_tuple(1, 0));
-    EXPECT_EQ(std::make_tuple(game.owner[22], game.money[0]), std::make_tuple(1, 1500 - 120 + 8));
-    EXPECT_EQ(game.money[1], 1500 + 120 - 8);
+    EXPECT_EQ(std::make_tuple(game.screen, game.owner[0], game.owner[1], game.owner[5], game.owner[22]),
+              std::make_tuple(Board, 0, 1, 0, 1));
+    EXPECT_EQ(std::make_tuple(game.money[0], game.money[1]), std::make_tuple(1500 - 120 + 8, 1500 + 120 - 8));
     EXPECT_TRUE(nothingSelected());
     EXPECT_EQ(game.currentPlayer, 0);  // a trade is not the turn
 }
@@ -103,15 +82,13 @@ TEST_F(AssetSession, ConfirmAndADigitInOneTickKeepTheOffer) {
     keyDown(KeyEnter);
     keyDown('2');
     tick();
-    EXPECT_TRUE(game.choosingTradePartner);
-    EXPECT_EQ(game.menuPlayer, 0);
-    EXPECT_TRUE(game.selected[3]);
+    EXPECT_EQ(std::make_tuple(game.choosingTradePartner, game.menuPlayer, game.selected[3]),
+              std::make_tuple(true, 0, true));
     tick();
     keyUp(KeyEnter);
     keyUp('2');
-    EXPECT_TRUE(game.tradePartnerSide);
-    EXPECT_EQ(std::make_tuple(game.tradeInitiator, game.menuPlayer), std::make_tuple(0, 1));
-    EXPECT_TRUE(game.initiatorSelected[3]);
+    EXPECT_EQ(std::make_tuple(game.tradePartnerSide, game.tradeInitiator, game.menuPlayer, game.initiatorSelected[3]),
+              std::make_tuple(true, 0, 1, true));
 }
 
 // Houses bought on a whole group through the amount field, a refused uneven build, selling,
@@ -121,29 +98,25 @@ TEST_F(AssetSession, HousesAndMortgageMenus) {
     giveGroup(0, 1);      // properties 2, 3, 4: column 0 rows 4 to 6
     giveProperty(0, 22);  // column 4 row 0
     keys("RIGHT*2 ENTER");
-    ASSERT_EQ(game.screen, AssetMenu);
+    ASSERT_EQ(std::make_tuple(game.screen, game.assetCursor), std::make_tuple(AssetMenu, 2));
     EXPECT_EQ(std::make_tuple(game.menuIndex, game.houseCount), std::make_tuple(KindHouses, 1));
-    ASSERT_EQ(game.assetCursor, 2);
     playSteps({{"ENTER UP UP", houseCount, 2}, {"RIGHT DOWN*3", cursor, CursorConfirm}});
     const std::string before = snapshot();
     keys("ENTER");  // two houses on one street of three: uneven
     EXPECT_EQ(snapshot(), before);
-    playSteps({{"UP", cursor, 4}, {"ENTER UP ENTER DOWN*2 ENTER", money0, 1500 - 3 * 2 * 50}});
-    expectHouses(2, 1500 - 3 * 2 * 50);
+    playSteps({{"UP", cursor, 4}, {"ENTER UP ENTER DOWN*2 ENTER", money0, 1500 - 3 * 2 * 50}, {"", groupLevel, 2}});
     EXPECT_TRUE(nothingSelected());
     // 5 wraps to 1, DOWN back to 5; the kind row leads to Mortgage, where 1..5 sells that many
     // buildings per street, 0 mortgages the transport found across the grid, -1 lifts it at
     // the value plus 10% (from column 0 the wrap reaches column 4).
     playSteps({{"DOWN*2 UP*4 DOWN", houseCount, 5}, {"LEFT", cursor, CursorKindRow},
                {"RIGHT", menuKind, KindMortgage}, {"DOWN*5", houseCount, 1},
-               {"RIGHT ENTER DOWN ENTER DOWN ENTER DOWN ENTER", money0, 1200 + 3 * 25},
+               {"RIGHT ENTER DOWN ENTER DOWN ENTER DOWN ENTER", money0, 1200 + 3 * 25}, {"", groupLevel, 1},
                {"DOWN*3", houseCount, 0}, {"RIGHT RIGHT", cursor, 22},
                {"ENTER DOWN", cursor, CursorBack}, {"LEFT ENTER", money0, 1275 + 100},
                {"DOWN*3", houseCount, -1}, {"RIGHT LEFT", cursor, 22},
-               {"ENTER DOWN LEFT ENTER", money0, 1375 - 110}, {"RIGHT ENTER", menuKind, 0}});
-    expectHouses(1, 1265);
-    EXPECT_EQ(game.houses[22], 0);
-    EXPECT_EQ(game.screen, Board);
+               {"ENTER DOWN LEFT ENTER", money0, 1375 - 110}, {"RIGHT ENTER", menuKind, 0}, {"", screen, Board}});
+    EXPECT_EQ(std::make_tuple(groupLevel(), game.houses[22]), std::make_tuple(1, 0));
 }
 
 // Rent that drives cash below zero opens the debt state: the menu cannot be left and no
@@ -154,36 +127,17 @@ TEST_F(AssetSession, DebtStateHoldsTheMenuUntilCashIsNotNegative) {
     giveProperty(0, 22);
     giveProperty(1, 2, 2);  // rent 90
     rollAndRest(0, 4);
-    ASSERT_EQ(game.position[0], 6);
-    EXPECT_EQ(game.money[0], -80);
-    ASSERT_EQ(game.screen, AssetMenu);
-    EXPECT_TRUE(game.inDebt);
-    EXPECT_EQ(std::make_tuple(game.menuPlayer, game.menuIndex), std::make_tuple(0, KindMortgage));
-    EXPECT_EQ(game.assetCursor, CursorConfirm);
+    ASSERT_EQ(std::make_tuple(game.position[0], game.screen), std::make_tuple(6, AssetMenu));
+    EXPECT_EQ(std::make_tuple(game.money[0], game.inDebt, game.menuPlayer, game.menuIndex, game.assetCursor),
+              std::make_tuple(-80, true, 0, KindMortgage, CursorConfirm));
     ASSERT_TRUE(noticeUp());
     keys("ENTER");
     EXPECT_FALSE(noticeUp());
-    keys("RIGHT");
-    ASSERT_EQ(game.assetCursor, CursorBack);
-    keys("ENTER 2");  // Back to Game, then seat 1's menu: both refused
-    EXPECT_EQ(game.screen, AssetMenu);
-    EXPECT_TRUE(game.inDebt);
-    EXPECT_EQ(game.menuPlayer, 0);
-    keys("DOWN");  // the kind row is out of reach
-    EXPECT_EQ(game.assetCursor, CursorAmount);
-    keys("LEFT");
-    EXPECT_EQ(game.assetCursor, CursorConfirm);
-    keys("UP");
-    ASSERT_EQ(game.assetCursor, 22);
-    keys("ENTER DOWN LEFT");
-    ASSERT_EQ(game.assetCursor, CursorConfirm);
-    ASSERT_EQ(game.houseCount, 0);
-    keys("ENTER");
-    EXPECT_EQ(game.money[0], 20);
-    EXPECT_FALSE(game.inDebt);
-    EXPECT_EQ(game.screen, AssetMenu);
-    keys("RIGHT ENTER");
-    EXPECT_EQ(game.screen, Board);
+    // Back to Game, then seat 1's menu: both refused; the kind row is out of reach.
+    playSteps({{"RIGHT", cursor, CursorBack}, {"ENTER 2", screen, AssetMenu}, {"", inDebt, 1}, {"", menuPlayer, 0},
+               {"DOWN", cursor, CursorAmount}, {"LEFT", cursor, CursorConfirm}, {"UP", cursor, 22},
+               {"ENTER DOWN LEFT", cursor, CursorConfirm}, {"", houseCount, 0}, {"ENTER", money0, 20},
+               {"", inDebt, 0}, {"", screen, AssetMenu}, {"RIGHT ENTER", screen, Board}});
 }
 
 // The last-but-one seat goes bankrupt on a double: 100 frames of its notice (no key acts),
@@ -194,8 +148,8 @@ TEST_F(AssetSession, BankruptcyEndsTheGameAndEnterReturnsToTheStartMenu) {
     giveProperty(1, 2, hotelLevel);
     rollAndRest(2, 2);
     ASSERT_TRUE(game.bankrupt[0]);
-    EXPECT_EQ(game.bankruptTimer, bankruptNoticeTicks);
-    EXPECT_EQ(std::make_tuple(game.lastCreditor, game.money[1]), std::make_tuple(1, 1505));
+    EXPECT_EQ(std::make_tuple(game.bankruptTimer, game.lastCreditor, game.money[1]),
+              std::make_tuple(bankruptNoticeTicks, 1, 1505));
     keys("ENTER q RIGHT");
     tick(bankruptNoticeTicks - 4);
     EXPECT_FALSE(game.gameOver || game.quitConfirmOpen);

@@ -12,8 +12,7 @@
 
 namespace {
 
-class ComputerBuilding : public ::testing::Test {
-protected:
+struct ComputerBuilding : ::testing::Test {
     void SetUp() override {
         game = GameState{};
         startTestGame(1, 1);
@@ -30,18 +29,15 @@ TEST_F(ComputerBuilding, DecisionDrawsTheReserveOncePerRoll) {
     int low = 1000, high = 0;
     for (int second = 0; second < 3000; ++second) {
         fixClock(second);
-        game.buildTried = false;
-        game.money[1] = 250;
+        game.buildTried = false, game.money[1] = 250;
         const bool build = decideBuild();  // draws the reserve
         EXPECT_EQ(build, 100 + game.buildReserve <= 250) << second;
-        low = std::min(low, game.buildReserve);
-        high = std::max(high, game.buildReserve);
         const int reserve = game.buildReserve;
+        low = std::min(low, reserve), high = std::max(high, reserve);
         EXPECT_FALSE(decideBuild());  // asked again before the next roll: no
         EXPECT_EQ(game.buildReserve, reserve);
     }
-    EXPECT_EQ(low, 50);
-    EXPECT_EQ(high, 200);
+    EXPECT_TRUE(low == 50 && high == 200);
 
     startTestGame(1, 1);
     game.currentPlayer = 1;
@@ -49,8 +45,7 @@ TEST_F(ComputerBuilding, DecisionDrawsTheReserveOncePerRoll) {
     giveGroup(1, 5, 0, -1, 0);  // one street mortgaged
     giveGroup(1, 6);
     giveProperty(0, 19);  // group 6 no longer whole
-    game.money[1] = 5000;
-    game.buildTried = false;
+    game.money[1] = 5000, game.buildTried = false;
     EXPECT_FALSE(decideBuild());
     game.buildReserve = 50;
     buildHouses();
@@ -58,44 +53,31 @@ TEST_F(ComputerBuilding, DecisionDrawsTheReserveOncePerRoll) {
 }
 
 // Reserve 200 with 300 in hand builds exactly one house; from 2, 2, 1 the one house goes on
-// the street with 1, whatever order the streets are visited in.
+// the street with 1, whatever order the streets are visited in; with plenty of cash every pass
+// keeps each group level and stops short of the reserve.
 TEST_F(ComputerBuilding, ReserveLimitsTheHousesAndTheLowestStreetGoesFirst) {
     for (int second = 0; second < 60; ++second) {
         startTestGame(1, 1);
-        game.currentPlayer = 1;
         giveGroup(1, 2);
-        game.money[1] = 300;
-        game.buildReserve = 200;
-        game.menuIndex = 2;
+        game.currentPlayer = 1, game.money[1] = 300, game.buildReserve = 200, game.menuIndex = 2;
         fixClock(second);
         buildHouses();
         EXPECT_EQ(game.houses[5] + game.houses[6] + game.houses[7], 1);
-        EXPECT_EQ(game.money[1], 200);
-        EXPECT_EQ(game.menuIndex, 0);
+        EXPECT_TRUE(game.money[1] == 200 && game.menuIndex == 0);
 
         giveGroup(1, 2, 0, -1, 0);  // no longer buildable
-        giveGroup(1, 3, 2, 2, 1);  // streets 8, 9, 10 at 100 a house
-        game.money[1] = 260;
-        game.buildReserve = 100;
+        giveGroup(1, 3, 2, 2, 1);   // streets 8, 9, 10 at 100 a house
+        game.money[1] = 260, game.buildReserve = 100;
         buildHouses();
         EXPECT_TRUE(game.houses[8] == 2 && game.houses[9] == 2 && game.houses[10] == 2) << second;
         EXPECT_EQ(game.money[1], 160);
-    }
-}
 
-// With plenty of cash every pass keeps each group level and stops short of the reserve.
-TEST_F(ComputerBuilding, PassesBuildLevelAndStopAtTheReserve) {
-    for (int second = 0; second < 40; ++second) {
         giveGroup(1, 2);
         giveGroup(1, 3);  // six streets at 100 a house
-        game.money[1] = 1000 + second * 37;
-        game.buildReserve = 50 + second;
-        fixClock(second);
+        game.money[1] = 1000 + second * 37, game.buildReserve = 50 + second;
         buildHouses();
-        for (int first : {5, 8}) {
-            const int* h = &game.houses[first];
+        for (const int* h : {&game.houses[5], &game.houses[8]})
             EXPECT_LE(std::max({h[0], h[1], h[2]}) - std::min({h[0], h[1], h[2]}), 1) << second;
-        }
         EXPECT_GE(game.money[1], game.buildReserve);
         EXPECT_LT(game.money[1] - 100, game.buildReserve);  // the next house would dip into it
     }
@@ -112,20 +94,7 @@ TEST_F(ComputerBuilding, StreetsWithOneToFourHousesBlockUnmortgaging) {
         EXPECT_EQ(decideUnmortgage(), h == 0 || h == 5) << h << " houses";
         EXPECT_TRUE(game.unmortgageTried);
     }
-    giveGroup(0, 1, 3, 3, 3);
-    game.unmortgageTried = false;
-    EXPECT_TRUE(decideUnmortgage());
-}
-
-// Only the first candidate is judged: a dear street of a whole group comes before a cheap
-// utility, and when it is out of reach the answer is no.
-TEST_F(ComputerBuilding, OnlyTheFirstCandidateIsJudged) {
-    giveGroup(1, 7, -1, 0);   // street 20 (mortgage value 175), whole group
-    giveProperty(1, 26, -1);  // utility, mortgage value 75
-    game.money[1] = 240;      // enough for the utility, never for 175 x 1.1 x 1.3 = 250.25
-    game.unmortgageTried = false;
-    EXPECT_FALSE(decideUnmortgage());
-    game.money[1] = 347;  // 175 x 1.1 x 1.8 = 346.5: enough whatever the margin
+    giveGroup(0, 1, 3, 3, 3);  // another seat's houses
     game.unmortgageTried = false;
     EXPECT_TRUE(decideUnmortgage());
 }
@@ -137,19 +106,23 @@ TEST_F(ComputerBuilding, UnmortgageOrderStopsAtTheFirstUnaffordable) {
     giveProperty(1, 19, -1);  // a stray street, mortgage value 160
     giveProperty(1, 22, -1);  // a transport, 100
     giveProperty(1, 26, -1);  // a utility, 75
-    game.unmortgageMargin = 1.5f;
+    game.unmortgageMargin = 1.5f, game.menuIndex = 3;
     game.money[1] = 300;  // 30 x 1.65 = 49.5 each: both fit; then 160 x 1.65 = 264 does not
-    game.menuIndex = 3;
     unmortgageProperties();
     EXPECT_EQ(game.houses[0] + game.houses[1], 0);
     EXPECT_EQ(game.houses[19] + game.houses[22] + game.houses[26], -3);
-    EXPECT_EQ(game.money[1], 234);  // 300 - 33 - 33
-    EXPECT_EQ(game.menuIndex, 0);
+    EXPECT_TRUE(game.money[1] == 234 && game.menuIndex == 0);  // 300 - 33 - 33
 
     game.money[1] = 2000;
     unmortgageProperties();
     EXPECT_EQ(game.houses[19] + game.houses[22] + game.houses[26], 0);
     EXPECT_EQ(game.money[1], 1631);  // 176 and 110, then 82.5 from 1714: truncated
+
+    // Only the first candidate is judged: a dear street of a whole group before a cheap utility.
+    giveGroup(1, 7, -1, 0);   // street 20 (mortgage value 175), whole group
+    giveProperty(1, 26, -1);  // utility, mortgage value 75
+    game.money[1] = 240, game.unmortgageTried = false;  // enough for the utility, not 175 x 1.1 x 1.3
+    EXPECT_FALSE(decideUnmortgage());
 }
 
 }  // namespace

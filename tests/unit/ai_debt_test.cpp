@@ -12,8 +12,7 @@
 
 namespace {
 
-class ComputerDebt : public ::testing::Test {
-protected:
+struct ComputerDebt : ::testing::Test {
     void SetUp() override { game = GameState{}; }
 };
 
@@ -23,20 +22,12 @@ void inDebt(int seat, int money) {
     openDebtState(seat);
 }
 
-void expectBackOnBoard() {
-    EXPECT_FALSE(game.inDebt);
-    EXPECT_EQ(game.screen, Board);
-    EXPECT_EQ(game.menuIndex, 0);
-}
+void expectBackOnBoard() { EXPECT_TRUE(!game.inDebt && game.screen == Board && game.menuIndex == 0); }
 
 // Stray properties first, then a lone street, then two of three, then a whole undeveloped
 // group, and only then buildings; it stops once the cash is not negative.
 TEST_F(ComputerDebt, OrderOfSacrifice) {
-    struct Step {
-        int debt;
-        int mortgaged;  // how many of the undeveloped properties end mortgaged
-        int housesLeft;
-    };
+    struct Step { int debt, mortgaged, housesLeft; };  // mortgaged: undeveloped properties
     // Mortgage values: transport 100 (level 0), street 2 50 (level 1), streets 5 and 6 70
     // each (level 2), streets 0 and 1 30 each (level 3); group 3 with 1, 1, 1 (level 4).
     const Step steps[] = {{10, 1, 3},  {100, 1, 3}, {150, 2, 3}, {220, 3, 3}, {290, 4, 3},
@@ -52,7 +43,7 @@ TEST_F(ComputerDebt, OrderOfSacrifice) {
             seedRandom(state);
             resolveDebt();
             int mortgaged = 0;
-            for (int p : order) mortgaged += game.houses[p] == -1 ? 1 : 0;
+            for (int p : order) mortgaged += game.houses[p] == -1;
             EXPECT_EQ(mortgaged, step.mortgaged) << "debt " << step.debt;
             // What is mortgaged comes first in the order (5 and 6 share a level, as do 0 and 1).
             EXPECT_EQ(game.houses[22] == -1, step.mortgaged >= 1);
@@ -74,15 +65,12 @@ TEST_F(ComputerDebt, BuildingsAreSoldEvenly) {
         seedRandom(static_cast<uint32_t>(debt));
         resolveDebt();
         const int* h = &game.houses[5];
-        if (debt == 60) {
-            EXPECT_TRUE(h[0] == 2 && h[1] == 2 && h[2] == 2);
-        }
+        if (debt == 60) { EXPECT_TRUE(h[0] == 2 && h[1] == 2 && h[2] == 2); }
         EXPECT_LE(std::max({h[0], h[1], h[2]}) - std::min({h[0], h[1], h[2]}), 1) << debt;
         if (h[0] > 0 || h[1] > 0 || h[2] > 0) {
             EXPECT_TRUE(h[0] >= 0 && h[1] >= 0 && h[2] >= 0) << "mortgaged beside buildings, debt " << debt;
         }
-        EXPECT_GE(game.money[1], 0);
-        EXPECT_LT(game.money[1], 80);
+        EXPECT_TRUE(game.money[1] >= 0 && game.money[1] < 80) << debt;
     }
 }
 
@@ -97,11 +85,8 @@ TEST_F(ComputerDebt, NextSeatInDebtTakesOver) {
     game.money[2] = -30;
     inDebt(1, -40);
     resolveDebt();
-    EXPECT_EQ(game.money[1], 60);
-    EXPECT_TRUE(game.inDebt);
-    EXPECT_EQ(game.menuPlayer, 0);
-    EXPECT_EQ(game.screen, AssetMenu);
-    EXPECT_EQ(game.assetCursor, CursorConfirm);
+    EXPECT_TRUE(game.money[1] == 60 && game.inDebt && game.menuPlayer == 0);
+    EXPECT_TRUE(game.screen == AssetMenu && game.assetCursor == CursorConfirm);
 
     game.money[0] = 0;  // the person pays off by hand; seat 2 is next
     leaveDebtState();
@@ -118,20 +103,15 @@ TEST_F(ComputerDebt, NothingLeftToGiveEndsInBankruptcy) {
     giveProperty(1, 26);  // mortgage value 75
     inDebt(1, -100);
     resolveDebt();
-    EXPECT_TRUE(game.bankrupt[1]);
-    EXPECT_EQ(game.money[1], 0);
-    EXPECT_EQ(game.owner[26], bankOwner);
-    EXPECT_EQ(game.bankruptTimer, bankruptNoticeTicks);
-    EXPECT_EQ(game.lastCreditor, bankOwner);
+    EXPECT_TRUE(game.bankrupt[1] && game.money[1] == 0 && game.owner[26] == bankOwner);
+    EXPECT_TRUE(game.bankruptTimer == bankruptNoticeTicks && game.lastCreditor == bankOwner);
     expectBackOnBoard();
 
     startTestGame(1, 2);
     inDebt(2, -1);  // owns nothing at all
     game.money[0] = -5;
     resolveDebt();
-    EXPECT_TRUE(game.bankrupt[2]);
-    EXPECT_TRUE(game.inDebt);
-    EXPECT_EQ(game.menuPlayer, 0);
+    EXPECT_TRUE(game.bankrupt[2] && game.inDebt && game.menuPlayer == 0);
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ void settle() {
     advanceAuction();
 }
 
-// Cash buys; net worth equal to the price buys into debt; below it bankrupts to the bank.
-TEST_F(AuctionRules, BuyingIsJudgedOnNetWorth) {
+// Cash buys; net worth equal to the price, or to the winning bid, buys into debt; below it bankrupts.
+TEST_F(AuctionRules, BuyingAndWinningAreJudgedOnNetWorth) {
     answer(0, 0, true);
     EXPECT_EQ(game.owner[0], 0);
     EXPECT_EQ(game.money[0], 1440);
@@ -39,28 +39,41 @@ TEST_F(AuctionRules, BuyingIsJudgedOnNetWorth) {
     EXPECT_TRUE(game.endTurnAfterNotice);
     EXPECT_FALSE(game.buyPromptOpen);
 
-    for (int cash : {70, 69}) {
+    const struct { bool auction; int cash; } cases[] = {{false, 70}, {false, 69}, {true, 20}, {true, 19}};
+    for (const auto& c : cases) {
+        const int seat = c.auction ? 1 : 0, property = c.auction ? 27 : 2;
+        const bool covered = c.cash % 10 == 0;  // 70 and 20 cover exactly
         startTestGame(2);
-        game.money[0] = cash;
-        giveProperty(0, 0);  // worth 30
-        answer(0, 2, true);  // price 100
-        EXPECT_EQ(game.inDebt, cash == 70);
-        EXPECT_EQ(game.bankrupt[0], cash == 69);
-        EXPECT_EQ(game.owner[2], cash == 70 ? 0 : bankOwner);
-        EXPECT_EQ(game.money[0], cash == 70 ? -30 : 0);
-        EXPECT_FALSE(game.buyPromptOpen);
+        game.money[seat] = c.cash;
+        giveProperty(seat, 0);  // worth 30, against the price of 100 or the bid of 50
+        answer(0, property, !c.auction);
+        if (c.auction) {
+            humanBid(1);
+            settle();
+        }
+        SCOPED_TRACE(c.cash);
+        EXPECT_EQ(game.inDebt, covered);
+        EXPECT_EQ(game.bankrupt[seat], !covered);
+        EXPECT_EQ(game.owner[property], covered ? seat : bankOwner);
+        EXPECT_EQ(game.money[seat], covered ? -30 : 0);
+        EXPECT_FALSE(game.buyPromptOpen || game.auctionOpen);
     }
 }
 
-TEST_F(AuctionRules, DecliningWithoutBiddingPassesTheTurnUnlessDoubles) {
-    for (int doubles = 0; doubles <= 1; ++doubles) {
-        startTestGame(2);
-        game.biddingOption = false;
-        game.doublesCount = doubles;
-        answer(0, 5, false);
-        EXPECT_FALSE(game.auctionOpen);
-        EXPECT_EQ(game.owner[5], bankOwner);
-        EXPECT_EQ(game.currentPlayer, doubles ? 0 : 1);
+// Declined and not sold, with or without an auction: the turn passes unless doubles are pending.
+TEST_F(AuctionRules, UnsoldPropertyStaysAndTheTurnPassesUnlessDoubles) {
+    const struct { bool bidding; int computers, seat, doubles, next; } cases[] = {
+        {false, 0, 0, 0, 1}, {false, 0, 0, 1, 0}, {true, 0, 0, 0, 1}, {true, 1, 1, 1, 1}};
+    for (const auto& c : cases) {
+        startTestGame(2 - c.computers, c.computers);
+        game.biddingOption = c.bidding;
+        game.doublesCount = c.doubles;
+        answer(c.seat, 27, false);
+        EXPECT_EQ(game.auctionOpen, c.bidding);
+        if (c.bidding) settle();
+        EXPECT_EQ(game.owner[27], bankOwner);
+        EXPECT_EQ(game.currentPlayer, c.next);
+        if (c.computers) { EXPECT_EQ(game.computerDelay, computerThinkTicks); }  // a computer with doubles is woken
     }
 }
 
@@ -70,11 +83,7 @@ TEST_F(AuctionRules, DecliningOpensAFreshAuction) {
     game.auctionBid = 99;
     game.auctionBidder = 1;
     game.computerDelay = 30;
-    game.currentPlayer = 0;
-    game.position[0] = propertySquare[27];
-    game.buyPromptOpen = true;
-    game.promptYes = false;
-    decidePurchase();
+    answer(0, 27, false);
     EXPECT_TRUE(game.auctionOpen);
     EXPECT_EQ(game.auctionTimer, auctionTicks);
     EXPECT_EQ(game.auctionBidder, bankOwner);
@@ -89,8 +98,7 @@ TEST_F(AuctionRules, IncrementStepsUpAndDown) {
         raiseBidIncrement();
         EXPECT_EQ(game.bidIncrement, expected);
     }
-    game.bidIncrement = 120;
-    for (int expected : {100, 90, 80, 70, 60, 50, 40, 30, 20, 10, 5, 5}) {
+    for (int expected : {120, 100, 90, 80, 70, 60, 50, 40, 30, 20, 10, 5, 5}) {
         lowerBidIncrement();
         EXPECT_EQ(game.bidIncrement, expected);
     }
@@ -131,35 +139,6 @@ TEST_F(AuctionRules, OnlyHumansInPlayMayBid) {
     settle();
     humanBid(0);  // no auction running
     EXPECT_EQ(game.auctionBid, 0);
-}
-
-TEST_F(AuctionRules, UnsoldPropertyStaysAndAComputerWithDoublesIsWoken) {
-    answer(0, 27, false);
-    settle();
-    EXPECT_EQ(game.owner[27], bankOwner);
-    EXPECT_EQ(game.currentPlayer, 1);
-
-    startTestGame(1, 1);
-    game.doublesCount = 1;
-    answer(1, 27, false);
-    settle();
-    EXPECT_EQ(game.currentPlayer, 1);
-    EXPECT_EQ(game.computerDelay, computerThinkTicks);
-}
-
-TEST_F(AuctionRules, WinnerIsJudgedOnNetWorth) {
-    for (int owns = 0; owns <= 1; ++owns) {
-        startTestGame(2);
-        game.money[1] = 40;
-        if (owns) giveProperty(1, 0);  // net worth 70 covers the bid of 50
-        answer(0, 27, false);
-        humanBid(1);
-        settle();
-        EXPECT_EQ(game.bankrupt[1], owns == 0);
-        EXPECT_EQ(game.owner[27], owns ? 1 : bankOwner);
-        EXPECT_EQ(game.money[1], owns ? -10 : 0);
-        EXPECT_EQ(game.inDebt, owns == 1);
-    }
 }
 
 }  // namespace

@@ -26,64 +26,54 @@ void draw(int deck, int card, int square) {
     applyCard();
 }
 
-// Money and movement cards from each of the deck's three squares (the pot on, so fees show in it).
-TEST_F(CardRules, MoneyAndMovementCardsFromEverySquare) {
-    const int stay = -1;
-    const struct {
-        int deck, card, amount, target[3];  // target per card square; -1: the token stays
-    } cases[] = {
-        {0, 1, 200, {stay, stay, stay}}, {0, 2, 100, {stay, stay, stay}}, {0, 3, 100, {stay, stay, stay}},
-        {0, 4, 100, {stay, stay, stay}}, {0, 5, 45, {stay, stay, stay}}, {0, 6, 25, {stay, stay, stay}},
-        {0, 7, 20, {stay, stay, stay}}, {0, 8, 10, {stay, stay, stay}}, {0, 10, -150, {stay, stay, stay}},
-        {0, 11, -100, {stay, stay, stay}}, {0, 12, -50, {stay, stay, stay}}, {0, 13, 200, {0, 0, 0}},
-        {1, 1, 150, {stay, stay, stay}}, {1, 2, 50, {stay, stay, stay}}, {1, 3, -15, {stay, stay, stay}},
-        {1, 5, 200, {0, 0, 0}}, {1, 8, 0, {24, 24, 24}}, {1, 9, 0, {11, 11, 11}},
-        {1, 10, 0, {39, 39, 39}}, {1, 11, 0, {5, 5, 5}}, {1, 13, 0, {12, 28, 12}},
-        {1, 14, 0, {15, 25, 5}}, {1, 15, 0, {15, 25, 5}},
+// Money, movement and jail cards from each of the deck's three squares (the pot on, so fees show in it).
+TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
+    struct Targets { int at[3]; };  // target per card square; -1: the token stays
+    const Targets stay{{-1, -1, -1}}, go{{0, 0, 0}}, jail{{jailCell, jailCell, jailCell}};
+    const struct { int deck, card, amount; Targets target; } cases[] = {
+        {0, 0, 0, jail}, {1, 0, 0, jail},
+        {0, 1, 200, stay}, {0, 2, 100, stay}, {0, 3, 100, stay}, {0, 4, 100, stay}, {0, 5, 45, stay},
+        {0, 6, 25, stay}, {0, 7, 20, stay}, {0, 8, 10, stay}, {0, 10, -150, stay}, {0, 11, -100, stay},
+        {0, 12, -50, stay}, {0, 13, 200, go}, {1, 1, 150, stay}, {1, 2, 50, stay}, {1, 3, -15, stay},
+        {1, 5, 200, go}, {1, 8, 0, {{24, 24, 24}}}, {1, 9, 0, {{11, 11, 11}}}, {1, 10, 0, {{39, 39, 39}}},
+        {1, 11, 0, {{5, 5, 5}}}, {1, 13, 0, {{12, 28, 12}}}, {1, 14, 0, {{15, 25, 5}}}, {1, 15, 0, {{15, 25, 5}}},
     };
     for (const auto& c : cases)
         for (int k = 0; k < 3; ++k) {
-            const int square = cardSquares[c.deck][k], target = c.target[k];
+            const int square = cardSquares[c.deck][k], target = c.target.at[k];
             SCOPED_TRACE(testing::Message() << "deck " << c.deck << " card " << c.card << " from " << square);
             startTestGame(3);
             game.middleOption = 1;
             draw(c.deck, c.card, square);
-            const int salary = target > 0 && target < square ? goSalary : 0;
-            EXPECT_EQ(game.money[0], 1500 + c.amount + salary);
+            const int money = 1500 + c.amount + (target > 0 && target < square ? goSalary : 0);
+            EXPECT_EQ(game.money[0], money);
             EXPECT_EQ(game.middlePot, c.amount < 0 ? -c.amount : 0);
-            EXPECT_EQ(game.position[0], target == stay ? square : target);
+            EXPECT_EQ(game.position[0], target < 0 ? square : target);
             EXPECT_EQ(game.deckOrder[c.deck][15], c.card);  // back at the bottom
+            if (target == jailCell) { EXPECT_EQ(game.boardCursor, jailSquare); }
             runBoardSteps();
             // A move lands on the bank's property; otherwise the turn has passed.
-            EXPECT_TRUE(target > 0 ? game.buyPromptOpen : game.currentPlayer == 1);
-            EXPECT_EQ(game.money[0], 1500 + c.amount + salary);
+            EXPECT_TRUE(target > 0 && target < squareCount ? game.buyPromptOpen : game.currentPlayer == 1);
+            EXPECT_EQ(game.money[0], money);
         }
 }
 
-TEST_F(CardRules, GoToJailFromEveryCardSquare) {
-    for (int deck = 0; deck < 2; ++deck)
-        for (int square : cardSquares[deck]) {
-            startTestGame(3);
-            draw(deck, 0, square);
-            EXPECT_EQ(game.position[0], jailCell);
-            EXPECT_EQ(game.boardCursor, jailSquare);
-            EXPECT_EQ(game.money[0], 1500);
-        }
-    startTestGame(3);
-    game.doublesCount = 1;  // doubles pending: the seat stays on turn and rolls from the cell
-    draw(1, 0, 22);
-    runBoardSteps();
-    EXPECT_EQ(game.currentPlayer, 0);
-}
-
-TEST_F(CardRules, FeeCardBeyondNetWorthBankruptsToTheMiddle) {
-    game.middleOption = 1;
-    game.money[0] = 120;
-    draw(0, 10, 17);
-    EXPECT_TRUE(game.bankrupt[0]);
-    EXPECT_EQ(game.middlePot, 120);
-    EXPECT_EQ(game.currentPlayer, 0);  // the bankruptcy notice hands the turn on
-    EXPECT_TRUE(stateIsValid());
+// A fee beyond net worth goes to the middle; paying every player pays them first, then the bank.
+TEST_F(CardRules, CardsBeyondNetWorthBankruptTheDrawer) {
+    const struct { int deck, card, square, cash, creditor, pot, others; } cases[] = {
+        {0, 10, 17, 120, middleCreditor, 120, 3000}, {1, 4, 7, 90, bankOwner, 0, 3100}};
+    for (const auto& c : cases) {
+        startTestGame(3);
+        game.middleOption = 1;
+        game.money[0] = c.cash;
+        draw(c.deck, c.card, c.square);
+        EXPECT_TRUE(game.bankrupt[0]);
+        EXPECT_EQ(game.lastCreditor, c.creditor);
+        EXPECT_EQ(game.middlePot, c.pot);
+        EXPECT_EQ(game.money[1] + game.money[2], c.others);
+        EXPECT_EQ(game.currentPlayer, 0);  // the bankruptcy notice hands the turn on
+        EXPECT_TRUE(stateIsValid());
+    }
 }
 
 TEST_F(CardRules, CollectFromAndPayEveryPlayerWithDebtsAndBankruptcies) {
@@ -106,13 +96,6 @@ TEST_F(CardRules, CollectFromAndPayEveryPlayerWithDebtsAndBankruptcies) {
     EXPECT_EQ(game.money[0], 1400);
     EXPECT_EQ(game.money[1], 1550);
     EXPECT_EQ(game.money[2], 0);
-
-    startTestGame(3);
-    game.money[0] = 90;  // the payees are paid first; the drawer goes to the bank
-    draw(1, 4, 7);
-    EXPECT_TRUE(game.bankrupt[0]);
-    EXPECT_EQ(game.lastCreditor, bankOwner);
-    EXPECT_EQ(game.money[1] + game.money[2], 3100);
 }
 
 TEST_F(CardRules, RepairsCountHousesAndHotels) {
@@ -129,18 +112,18 @@ TEST_F(CardRules, RepairsCountHousesAndHotels) {
     }
 }
 
+// Go back three from each square: onto the tax, a property with rent, and the other deck's square.
 TEST_F(CardRules, GoBackThreeLandsOnWhateverIsThere) {
-    draw(1, 12, 7);
-    runBoardSteps();
-    EXPECT_TRUE(game.taxPromptOpen);  // square 4
-
-
-    startTestGame(3);
-    giveProperty(1, 10);
-    draw(1, 12, 22);
-    runBoardSteps();
-    EXPECT_EQ(game.position[0], 19);
-    EXPECT_EQ(game.money[1], 1516);
+    for (int square : cardSquares[1]) {
+        startTestGame(3);
+        giveProperty(1, 10);
+        draw(1, 12, square);
+        runBoardSteps();
+        EXPECT_EQ(game.position[0], square - 3);
+        EXPECT_EQ(game.taxPromptOpen, square == 7);
+        EXPECT_EQ(game.money[1], square == 22 ? 1516 : 1500);
+        EXPECT_EQ(game.activeDeck == 0 && game.cardTimer == cardDisplayTicks, square == 36) << square;
+    }
 }
 
 TEST_F(CardRules, NearestUtilityAndTransportCharged) {
@@ -152,7 +135,8 @@ TEST_F(CardRules, NearestUtilityAndTransportCharged) {
     runBoardSteps();
     EXPECT_EQ(game.money[0], 1500 - 50);
     EXPECT_EQ(game.money[2], 1550);
-
+    EXPECT_EQ(game.position[0], 28);  // the rent roll does not move the token
+    EXPECT_FALSE(game.utilityTenTimes);
 
     for (int card = 14; card <= 15; ++card)
         for (int square : cardSquares[1]) {
@@ -217,17 +201,6 @@ TEST_F(CardRules, SalaryChainNeverWritesPastTheNoticeQueue) {
     EXPECT_EQ(game.money[1], 1500 + 12 * 200);
     EXPECT_EQ(game.noticeAmount[noticeSlots - 1], -200);
     EXPECT_TRUE(stateIsValid());
-}
-
-TEST_F(CardRules, ShuffleDealsBothDecksFromTheGenerator) {
-    seedRandom(99);
-    shuffleDecks();
-    const GameState first = game;
-    seedRandom(99);
-    shuffleDecks();
-    for (int d = 0; d < 2; ++d)
-        for (int i = 0; i < deckSize; ++i) EXPECT_EQ(game.deckOrder[d][i], first.deckOrder[d][i]);
-    EXPECT_TRUE(stateIsValid());  // both rows are permutations
 }
 
 }  // namespace

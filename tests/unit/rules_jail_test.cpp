@@ -1,6 +1,8 @@
 // Leaving jail: by card, by fee, forced after two failed rolls, and the Leave Jail action.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/tables.h"
@@ -17,7 +19,7 @@ protected:
     void TearDown() override { setClock(nullptr); }
 };
 
-TEST_F(JailRules, CardsFirstDeckZeroThenTheFeeToThePotOrBank) {
+TEST_F(JailRules, HeldCardsAreUsedFirstDeckZeroFirst) {
     game.jailCardHolder[0] = game.jailCardHolder[1] = 1;
     putInJail(1, 1);
     releaseFromJail(1);
@@ -30,30 +32,22 @@ TEST_F(JailRules, CardsFirstDeckZeroThenTheFeeToThePotOrBank) {
     EXPECT_EQ(game.jailCardHolder[1], bankOwner);
     EXPECT_EQ(game.money[1], 1500);
     EXPECT_EQ(game.noticeTimer, 0);  // a card shows no notice
-
-    for (int option = 0; option <= 1; ++option) {
-        startTestGame(3);
-        game.middleOption = option;
-        putInJail(0);
-        releaseFromJail(0);
-        EXPECT_EQ(game.money[0], 1450);
-        EXPECT_EQ(game.middlePot, option == 1 ? 50 : 0);
-        EXPECT_EQ(game.noticeAmount[0], 50);
-        EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
-    }
 }
 
-TEST_F(JailRules, FeeBeyondCashOpensDebtBeyondNetWorthBankruptsToMiddleOrBank) {
-    for (int option = 0; option <= 1; ++option) {
-        startTestGame(3);
-        game.middleOption = option;
-        game.money[2] = 30;
-        putInJail(2);
-        releaseFromJail(2);
-        EXPECT_TRUE(game.bankrupt[2]);
-        EXPECT_EQ(game.lastCreditor, option == 1 ? middleCreditor : bankOwner);
-        EXPECT_EQ(game.middlePot, option == 1 ? 30 : 0);
-    }
+TEST_F(JailRules, FeeToThePotOrBankBeyondCashDebtBeyondNetWorthBankruptcy) {
+    for (int option = 0; option <= 1; ++option)
+        for (int cash : {1500, 30}) {  // the fee goes to the pot or the bank, and so does a bankrupt seat
+            startTestGame(3);
+            game.middleOption = option;
+            game.money[2] = cash;
+            putInJail(2);
+            releaseFromJail(2);
+            EXPECT_EQ(game.bankrupt[2], cash < 50);
+            EXPECT_EQ(game.money[2], cash < 50 ? 0 : 1450);
+            EXPECT_EQ(game.middlePot, option == 1 ? std::min(cash, 50) : 0);
+            if (cash > 50) { EXPECT_STREQ(game.noticeReason[0], "getting out of Jail"); }
+            if (cash < 50) { EXPECT_EQ(game.lastCreditor, option == 1 ? middleCreditor : bankOwner); }
+        }
     startTestGame(3);
     game.money[0] = 20;
     giveProperty(0, 0);

@@ -1,6 +1,8 @@
 // Dealing a new game, the reset to the start menu, and the board geometry.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/tables.h"
@@ -69,68 +71,51 @@ TEST_F(SetupRules, SeatingAndDecksFollowTheSecond) {
 TEST_F(SetupRules, ResetClearsTheGameButKeepsOptionsDecksAndGeometry) {
     dealAt(4242, 3, 2, 2);
     game.biddingOption = false;
+    game.buildReserve = 120;
     const GameState dealt = game;
-    game.screen = AssetMenu;
+    resetToStartMenu();
+    const GameState clean = game;  // reset straight after the deal
+    game = dealt;
+    game.screen = AssetMenu;  // a game in full flow
     game.money[1] = -40;
     game.bankrupt[4] = true;
     giveProperty(1, 3, 2);
     game.jailCardHolder[1] = 0;
-    game.noticeIndex = 1;
-    game.noticeAmount[1] = 75;
+    game.noticeAmount[game.noticeIndex = 1] = 75;
     game.inDebt = game.moving = game.transportDoubleRent = game.gameOver = true;
     game.currentPlayer = 3;
-    game.bidIncrement = 120;
-    game.middlePot = 900;
-    game.initiatorMortgagedCount = 3;
-    game.proposeCooldown[2][1] = 4;
-    game.buildReserve = 120;
-    game.zoom = 0.5f;
-
+    game.initiatorMortgagedCount = game.proposeCooldown[2][1] = 3;
     resetToStartMenu();
-
+    // Every field the play touched is cleared to the same bytes as the untouched reset.
+    EXPECT_EQ(std::memcmp(&game, &clean, sizeof game), 0);
     EXPECT_EQ(game.screen, StartMenu);
-    EXPECT_FLOAT_EQ(game.zoom, 1.0f);
-    EXPECT_EQ(game.money[1], 0);
-    EXPECT_FALSE(game.bankrupt[4]);
-    EXPECT_EQ(game.owner[3], bankOwner);
-    EXPECT_EQ(game.houses[3], 0);
-    EXPECT_EQ(game.jailCardHolder[1], bankOwner);
-    EXPECT_EQ(game.noticeAmount[1] + game.noticeIndex, 0);
-    EXPECT_FALSE(game.inDebt || game.moving || game.transportDoubleRent || game.gameOver);
-    EXPECT_EQ(game.currentPlayer, 0);
-    EXPECT_EQ(game.bidIncrement, 50);
-    EXPECT_EQ(game.middlePot, 0);
-    EXPECT_EQ(game.initiatorMortgagedCount + game.proposeCooldown[2][1], 0);
-    // Kept: options, the dealt decks and seating, the computers' drawn values, geometry.
+    EXPECT_EQ(game.money[0] + game.middlePot, 0);
+    // Kept: options, the dealt decks and seating, the computers' drawn values.
     EXPECT_EQ(game.humanCount, 3);
     EXPECT_EQ(game.middleOption, 2);
     EXPECT_FALSE(game.biddingOption);
     EXPECT_EQ(game.buildReserve, 120);
     for (int s = 0; s < maxSeats; ++s) EXPECT_EQ(game.entryIndex[s], dealt.entryIndex[s]);
     for (int i = 0; i < deckSize; ++i) EXPECT_EQ(game.deckOrder[0][i], dealt.deckOrder[0][i]);
-    EXPECT_FLOAT_EQ(game.tokenSpotX[12][3], dealt.tokenSpotX[12][3]);
     EXPECT_TRUE(stateIsValid());
 }
 
 TEST_F(SetupRules, GeometryPlacesSpotsOnTheirEdges) {
     computeBoardGeometry();
     const float px = 1.0f / 1024;
-    const float a = 68.0f / 3072;
-    EXPECT_NEAR(game.squareSpotX[0], 947 * px, 1e-6);
-    EXPECT_NEAR(game.propertySpotX[0], 1 - 211 * px, 1e-6);    // square 1, bottom edge
-    EXPECT_NEAR(game.propertySpotY[21], 1 - 867 * px, 1e-6);   // square 39, right edge
-    EXPECT_NEAR(game.propertySpotY[11], 869 * px, 1e-6);       // square 21, top edge
-    EXPECT_NEAR(game.propertySpotY[5], 159 * px, 1e-6);        // square 11, left edge
-    EXPECT_NEAR(game.tokenSpotX[10][2], 5 * px, 1e-6);         // visitors line the outer edges
-    EXPECT_NEAR(game.tokenSpotY[10][6], 5 * px, 1e-6);
-    EXPECT_NEAR(game.tokenSpotX[jailCell][5], 78 * px + 0.03f, 1e-6);  // prisoners in the cell
-    EXPECT_NEAR(game.tokenSpotY[jailCell][5], 109 * px - a, 1e-6);
-    for (int q = 0; q <= squareCount; ++q)  // eight distinct places on every square
-        for (int k = 0; k < maxSeats; ++k)
-            for (int j = 0; j < k; ++j)
-                EXPECT_FALSE(game.tokenSpotX[q][k] == game.tokenSpotX[q][j] &&
-                             game.tokenSpotY[q][k] == game.tokenSpotY[q][j])
-                    << "square " << q << " places " << j << " and " << k;
+    EXPECT_NEAR(game.propertySpotX[0], 1 - 211 * px, 1e-6);   // square 1, bottom edge
+    EXPECT_NEAR(game.propertySpotY[21], 1 - 867 * px, 1e-6);  // square 39, right edge
+    EXPECT_NEAR(game.propertySpotY[11], 869 * px, 1e-6);      // square 21, top edge
+    EXPECT_NEAR(game.propertySpotY[5], 159 * px, 1e-6);       // square 11, left edge
+    // Eight distinct places on every square, and prisoners never stand on a visitor's place.
+    auto same = [](int q, int k, int r, int j) {
+        return game.tokenSpotX[q][k] == game.tokenSpotX[r][j] && game.tokenSpotY[q][k] == game.tokenSpotY[r][j];
+    };
+    for (int k = 0; k < maxSeats; ++k) {
+        for (int j = 0; j < maxSeats; ++j) EXPECT_FALSE(same(jailCell, k, jailSquare, j)) << k << " " << j;
+        for (int q = 0; q <= squareCount; ++q)
+            for (int j = 0; j < k; ++j) EXPECT_FALSE(same(q, k, q, j)) << "square " << q << " places " << j << " and " << k;
+    }
 }
 
 }  // namespace

@@ -43,54 +43,41 @@ TEST_F(TurnRules, PlainRollWalksThenTheLandingDraws) {
     EXPECT_EQ(game.cardTimer, cardDisplayTicks);
 }
 
-TEST_F(TurnRules, ThirdDoublesGoStraightToJailWithoutSalary) {
-    game.position[0] = 36;  // a walk from here would pass GO
-    game.doublesCount = 2;
-    rollWith(3, 3);
-    EXPECT_EQ(game.position[0], jailCell);
-    runBoardSteps();
-    EXPECT_EQ(game.money[0], 1500);
-    EXPECT_EQ(game.currentPlayer, 1);
-    EXPECT_EQ(game.boardCursor, 0);  // seat 1 is on GO
-    EXPECT_TRUE(stateIsValid());
-}
-
-TEST_F(TurnRules, JailRolls) {
-    putInJail(0, 1);
-    rollWith(1, 1);  // doubles free it from square 10 without an extra roll
-    EXPECT_EQ(game.position[0], jailSquare);
-    runBoardSteps();
-    EXPECT_TRUE(game.buyPromptOpen);
-
-    startTestGame(3);
-    putInJail(0, 0);
-    rollWith(1, 4);  // a failed roll counts and the turn passes
-    EXPECT_EQ(game.jailTurns[0], 1);
-    runBoardSteps();
-    EXPECT_EQ(game.position[0], jailCell);
-    EXPECT_EQ(game.currentPlayer, 1);
-
-    startTestGame(3);
-    putInJail(0, 0);
-    game.doublesCount = 2;  // jailed during a run of doubles: more doubles keep it there
-    rollWith(5, 5);
-    runBoardSteps();
-    EXPECT_EQ(game.position[0], jailCell);
-    EXPECT_EQ(game.currentPlayer, 1);
+// Third doubles, and rolls from the cell.
+TEST_F(TurnRules, ThirdDoublesAndJailRolls) {
+    const struct { int failed, doubles, a, b, turns, player; bool freed; } cases[] = {
+        {-1, 2, 3, 3, 0, 1, false},  // from 36: straight to jail, no salary for passing GO
+        {1, 0, 1, 1, 0, 0, true},    // doubles free it from square 10 without an extra roll
+        {0, 0, 1, 4, 1, 1, false},   // a failed roll counts and the turn passes
+        {0, 2, 5, 5, 0, 1, false}};  // jailed during a run of doubles: more doubles keep it there
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.failed << " " << c.doubles);
+        startTestGame(3);
+        game.position[0] = 36;
+        if (c.failed >= 0) putInJail(0, c.failed);
+        game.doublesCount = c.doubles;
+        rollWith(c.a, c.b);
+        EXPECT_EQ(game.jailTurns[0], c.turns);
+        runBoardSteps();
+        EXPECT_EQ(game.position[0], c.freed ? 14 : jailCell);
+        EXPECT_EQ(game.buyPromptOpen, c.freed);
+        EXPECT_EQ(game.currentPlayer, c.player);
+        EXPECT_EQ(game.money[0], 1500);
+        if (c.player == 1) { EXPECT_EQ(game.boardCursor, 0); }  // seat 1 is on GO
+        EXPECT_TRUE(stateIsValid());
+    }
 }
 
 TEST_F(TurnRules, PassingOrEndingOnGoPaysTheSalaryOnce) {
-    game.position[0] = 38;
-    rollWith(0, 2);
-    runBoardSteps();
-    EXPECT_EQ(game.money[0], 1700);
-    EXPECT_EQ(game.cardTimer, cardDisplayTicks);  // then the card square draws
-
-    startTestGame(3);
-    game.position[0] = 33;
-    rollWith(2, 3);
-    runBoardSteps();
-    EXPECT_EQ(game.money[0], 1700);
+    const struct { int from, a, b; } cases[] = {{38, 0, 2}, {33, 2, 3}};  // over GO to a card square; onto GO
+    for (const auto& c : cases) {
+        startTestGame(3);
+        game.position[0] = c.from;
+        rollWith(c.a, c.b);
+        runBoardSteps();
+        EXPECT_EQ(game.money[0], 1700) << c.from;
+        EXPECT_EQ(game.cardTimer, c.from == 38 ? cardDisplayTicks : 0);  // then the card square draws
+    }
 }
 
 TEST_F(TurnRules, CameraGlideWaitsForTheDiceAndEndsOnTheEdgeOfEachSide) {
@@ -110,19 +97,17 @@ TEST_F(TurnRules, CameraGlideWaitsForTheDiceAndEndsOnTheEdgeOfEachSide) {
 }
 
 TEST_F(TurnRules, SquareThirtyJailsAndKeepsPendingDoubles) {
-    game.doublesCount = 1;
-    landOn(30);
-    EXPECT_EQ(game.position[0], jailCell);
-    EXPECT_EQ(game.boardCursor, jailSquare);
-    runBoardSteps();
-    EXPECT_EQ(game.currentPlayer, 0);  // rolls again, from the cell
+    for (int doubles = 0; doubles <= 1; ++doubles) {
+        startTestGame(3);
+        game.doublesCount = doubles;
+        landOn(30);
+        EXPECT_EQ(game.position[0], jailCell);
+        EXPECT_EQ(game.boardCursor, jailSquare);
+        runBoardSteps();
+        EXPECT_EQ(game.currentPlayer, 1 - doubles);  // with doubles pending it rolls again, from the cell
+    }
     rollWith(2, 2);
     EXPECT_EQ(game.position[0], jailSquare);
-
-    startTestGame(3);
-    landOn(30);
-    runBoardSteps();
-    EXPECT_EQ(game.currentPlayer, 1);
 }
 
 TEST_F(TurnRules, FreeParkingAndTaxesPerMiddleOption) {
@@ -192,18 +177,6 @@ TEST_F(TurnRules, RentOfStreetsTransportsAndUtilities) {
     EXPECT_EQ(computeRent(26), 80);
     game.utilityTenTimes = true;
     EXPECT_EQ(computeRent(26), 80);
-}
-
-TEST_F(TurnRules, UtilityRentRollIsAZeroSquareMoveAtTenTimes) {
-    giveProperty(1, 26);
-    game.position[0] = 12;
-    game.utilityRollPending = true;
-    fixClock(secondForDice(3, 4));
-    rollForUtilityRent();
-    runBoardSteps();
-    EXPECT_EQ(game.money[0], 1500 - 90);  // 10 x (4 + 5)
-    EXPECT_EQ(game.money[1], 1590);
-    EXPECT_FALSE(game.utilityTenTimes);
 }
 
 TEST_F(TurnRules, RentIsPaidIntoDebtOrBankruptsToTheOwner) {

@@ -33,22 +33,17 @@ GameState randomPlayedState(std::mt19937& rng) {
         if (owner < seats) giveProperty(owner, p, pick(rng, -1, p < streetCount ? hotelLevel : 0));
     }
     for (int s = 0; s < seats; ++s) {
-        game.money[s] = pick(rng, -400, 6000);
-        game.position[s] = pick(rng, 0, jailCell);
+        game.money[s] = pick(rng, -400, 6000), game.position[s] = pick(rng, 0, jailCell);
         game.jailTurns[s] = pick(rng, 0, 2);
         for (int t = 0; t < seats; ++t) game.proposeCooldown[s][t] = pick(rng, 0, 9);
     }
-    setTopCard(0, pick(rng, 0, deckSize - 1));
-    setTopCard(1, pick(rng, 0, deckSize - 1));
+    for (int deck : {0, 1}) setTopCard(deck, pick(rng, 0, deckSize - 1));
     game.currentPlayer = game.noticePlayer[0] = pick(rng, 0, seats - 1);
-    game.cardTimer = pick(rng, 0, cardDisplayTicks);
-    game.noticeTimer = pick(rng, 0, noticeTicks);
-    game.moving = pick(rng, 0, 1);
-    game.moveTarget = pick(rng, 0, jailCell);
+    game.cardTimer = pick(rng, 0, cardDisplayTicks), game.noticeTimer = pick(rng, 0, noticeTicks);
+    game.moving = pick(rng, 0, 1), game.moveTarget = pick(rng, 0, jailCell);
     game.screen = pick(rng, 0, 1) ? Board : AssetMenu;
     if (game.screen == AssetMenu) game.menuIndex = pick(rng, KindTrade, KindMortgage);
-    game.menuPlayer = pick(rng, 0, seats - 1);
-    game.assetCursor = pick(rng, CursorJailCard1, CursorBack);
+    game.menuPlayer = pick(rng, 0, seats - 1), game.assetCursor = pick(rng, CursorJailCard1, CursorBack);
     game.zoom = 0.5f + pick(rng, 0, 50) * 0.01f;
     return game;
 }
@@ -59,8 +54,7 @@ std::vector<GameState> seedStates() {
     fixClock(1700000000);
     for (int seats = 2; seats <= 8; seats += 3) {
         game = GameState{};
-        game.humanCount = seats - 1;
-        game.computerCount = 1;
+        game.humanCount = seats - 1, game.computerCount = 1;
         setUpGame();
         seeds.push_back(game);
         resetToStartMenu();  // the last deal still in the decks
@@ -100,7 +94,7 @@ struct Fuzz {
         GameState target = seeds[over];
         char name[slotNameBytes];
         std::memset(name, '#', sizeof name);
-        unsigned char after[slotSize];
+        unsigned char after[slotSize], expected[slotSize];
         const bool ok = decodeSlot(slot, target, name);
         encodeSlot(target, name, after);
         if (!ok) {
@@ -111,7 +105,6 @@ struct Fuzz {
         }
         ++accepted;
         if (std::memchr(name, 0, slotNameBytes) == nullptr) fault("accepted an unterminated name", iteration);
-        unsigned char expected[slotSize];
         std::memcpy(expected, slot, slotSize);
         expected[29] = expected[355] = 0;  // the encoder writes the name's end and reserved bytes as 0
         std::memset(expected + 909, 0, 4);
@@ -135,27 +128,20 @@ struct Fuzz {
     }
 };
 
-// Words at the edges of the record's ranges, read as integers or as floats: -1 (a NaN),
-// INT_MIN (-0.0f), INT_MAX, 41, infinity, just above 1, just past the amount limit, 0, 1, 16,
-// 40, a quiet NaN.
-const uint32_t extremes[] = {0xFFFFFFFFu, 0x80000000u, 0x7FFFFFFFu, 0x29u, 0x7F800000u, 0x3F800001u,
-                             0x05F5E101u, 0u,          1u,          0x10u, 0x28u,       0x7FC00000u};
-
 void mutate(unsigned char* slot, const unsigned char* other, std::mt19937& rng) {
     const int offset = pick(rng, slotNameBytes, slotSize - 4);
-    switch (pick(rng, 0, 4)) {
+    switch (pick(rng, 0, 3)) {
         case 0:  // flip a few bits
             for (int n = pick(rng, 1, 8); n > 0; --n)
                 slot[pick(rng, 0, slotSize - 1)] ^= 1u << pick(rng, 0, 7);
             break;
-        case 1: putWord(slot, offset, extremes[pick(rng, 0, std::size(extremes) - 1)]); break;
-        case 2: {  // a number one past where it was: the edges of every range
+        case 1: {  // a number one past where it was: the edges of every range
             uint32_t value = 0;
             for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(slot[offset + i]) << (8 * i);
             putWord(slot, offset, value + (pick(rng, 0, 1) ? 1u : ~0u));
             break;
         }
-        case 3: {  // a stretch of another real slot
+        case 2: {  // a stretch of another real slot
             const int length = pick(rng, 1, 400), from = pick(rng, 0, slotSize - length);
             std::memcpy(slot + from, other + from, static_cast<size_t>(length));
             break;
@@ -179,10 +165,11 @@ TEST(SaveFuzz, SeedsExtremeWordsMutationsAndNoise) {
     }
     EXPECT_EQ(fuzz.accepted, static_cast<int>(n));
     // Fields are packed at any offset, so every offset gets the words most likely to slip past
-    // a range check: -1 (also a NaN), the most negative number (also -0.0f) and 41.
+    // a range check: -1 (also a NaN), the most negative number (also -0.0f), 41, infinity,
+    // just above 1.0f and just past the amount limit.
     int iteration = 0;
     for (int offset = slotNameBytes; offset <= slotSize - 4; ++offset)
-        for (uint32_t value : {0xFFFFFFFFu, 0x80000000u, 0x00000029u}) {
+        for (uint32_t value : {0xFFFFFFFFu, 0x80000000u, 0x29u, 0x7F800000u, 0x3F800001u, 0x05F5E101u}) {
             std::vector<unsigned char> slot = fuzz.records[static_cast<size_t>(offset) % n];
             slot[0] = 'w';
             putWord(slot.data(), offset, value);
@@ -190,11 +177,9 @@ TEST(SaveFuzz, SeedsExtremeWordsMutationsAndNoise) {
             ++iteration;
         }
     // Both outcomes are exercised in bulk: words the record tolerates, and ones it must refuse.
-    EXPECT_GT(fuzz.accepted, 3000);
-    EXPECT_GT(fuzz.refused, 3000);
-    EXPECT_GT(fuzz.played, 5);
+    EXPECT_TRUE(fuzz.accepted > 3000 && fuzz.refused > 3000 && fuzz.played > 5);
 
-    // Random mutations of real slots (a few at once), then pure noise.
+    // Random mutations of real slots, a few at once (pure noise: SaveRobustness.RandomBytes...).
     std::mt19937 rng(12345);
     for (int m = 0; m < 8000; ++m) {
         const size_t other = rng() % fuzz.seeds.size();
@@ -204,15 +189,6 @@ TEST(SaveFuzz, SeedsExtremeWordsMutationsAndNoise) {
             mutate(slot.data(), fuzz.records[other].data(), rng);
         fuzz.check(slot.data(), other, m);
     }
-    EXPECT_GT(fuzz.accepted, 4000);
-    EXPECT_GT(fuzz.refused, 4000);
-    const int accepted = fuzz.accepted;
-    for (int k = 0; k < 1000; ++k) {
-        std::vector<unsigned char> slot(slotSize);
-        for (unsigned char& b : slot) b = static_cast<unsigned char>(rng());
-        slot[5] = 0;  // a terminated name, so the record itself is judged
-        fuzz.check(slot.data(), fuzz.seeds.size() - 1, k);
-    }
-    EXPECT_EQ(fuzz.accepted, accepted);  // noise is never a sound game
+    EXPECT_TRUE(fuzz.accepted > 4000 && fuzz.refused > 4000);
     EXPECT_EQ(fuzz.faults, 0);
 }
