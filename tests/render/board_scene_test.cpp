@@ -75,7 +75,10 @@ TEST(BoardScene, ZoomAndPanChooseTheTextureWindow) {
         for (int y : {105, 400, 680}) EXPECT_TRUE(same(pixelAt(frame, x, y), greenPixel)) << x << "," << y;
     game.zoom = 1;
     frame = drawAndRead();
-    const struct { int x, y; Pixel colour; } quarters[] = {
+    const struct {
+        int x, y;
+        Pixel colour;
+    } quarters[] = {
         {400, 600, redPixel}, {800, 600, greenPixel}, {400, 200, bluePixel}, {800, 200, yellowPixel}};
     for (const auto& q : quarters) EXPECT_TRUE(same(pixelAt(frame, q.x, q.y), q.colour)) << q.x << "," << q.y;
     glDeleteTextures(1, &boardTex);
@@ -101,7 +104,7 @@ TEST(BoardScene, TokenHalfOutsideTheWindowIsCutAtTheBoardEdge) {
 TEST(BoardScene, ClippedSquareCutsItsImageAlike) {
     PlainTextures plain;
     boardWithTwoSeats();
-    zoomTo(0.5f, 0, 0);  // window u 0.25..0.75
+    zoomTo(0.5f, 0, 0);                                                               // window u 0.25..0.75
     const unsigned int halves = makeTexture(2, 1, {255, 0, 0, 255, 0, 255, 0, 255});  // left red, right green
     beginTestFrame();
     glBindTexture(GL_TEXTURE_2D, halves);

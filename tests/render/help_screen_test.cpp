@@ -23,7 +23,8 @@ TEST(HelpScreen, AuctionMouseListIndentsItsFourthRow) {
     expectTextAt(frame, Left, continuation, -2.5f, -1.1f, -5, whitePixel);
     const int row = pixelRow(-1.1f, -5);
     const int indentStart = pixelColumn(-2.5f, -5);
-    EXPECT_EQ(countColour(frame, whitePixel, pixelColumn(-3.0f, -5) - 2, indentStart - 4, row - 8, row + 8), 0);
+    EXPECT_EQ(countColour(frame, whitePixel, pixelColumn(-3.0f, -5) - 2, indentStart - 4, row - 8, row + 8),
+              0);
     shell = ShellState{};
 }
 

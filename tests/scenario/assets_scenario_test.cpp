@@ -30,7 +30,9 @@ int choosing() { return game.choosingTradePartner; }
 int inDebt() { return game.inDebt; }
 int screen() { return game.screen; }
 // The level on every street of group 1 (properties 2, 3, 4), -9 when they differ.
-int groupLevel() { return game.houses[2] == game.houses[3] && game.houses[3] == game.houses[4] ? game.houses[2] : -9; }
+int groupLevel() {
+    return game.houses[2] == game.houses[3] && game.houses[3] == game.houses[4] ? game.houses[2] : -9;
+}
 
 // A whole trade: seat 0 gives Saltmarsh Old Bazaar and $120, seat 1 gives Frostmere and $8.
 // Every step is a key: selection, the amount's digits, Confirm, the partner's digit, the
@@ -42,7 +44,8 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
     giveProperty(1, 22);  // column 4 row 0
     keys("RIGHT ENTER");
     ASSERT_EQ(game.screen, AssetMenu);
-    EXPECT_EQ(std::make_tuple(game.menuIndex, game.menuPlayer, game.assetCursor), std::make_tuple(KindTrade, 0, 0));
+    EXPECT_EQ(std::make_tuple(game.menuIndex, game.menuPlayer, game.assetCursor),
+              std::make_tuple(KindTrade, 0, 0));
     keys("DOWN*2");
     ASSERT_EQ(game.assetCursor, CursorConfirm);
     const std::string before = snapshot();
@@ -50,15 +53,22 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
     EXPECT_FALSE(game.choosingTradePartner);
     EXPECT_EQ(snapshot(), before);
     // $120 digit by digit ($2,120 would be more than the seat has); no partner in oneself.
-    playSteps({{"UP ENTER UP*2", cursor, CursorAmount}, {"LEFT UP*2 LEFT UP", tradeMoney, 120},
-               {"LEFT UP*2", tradeMoney, 1120}, {"DOWN", tradeMoney, 120}, {"LEFT", cursor, CursorKindRow},
-               {"UP ENTER", choosing, 1}, {"1", choosing, 1}, {"2", choosing, 0}});
+    playSteps({{"UP ENTER UP*2", cursor, CursorAmount},
+               {"LEFT UP*2 LEFT UP", tradeMoney, 120},
+               {"LEFT UP*2", tradeMoney, 1120},
+               {"DOWN", tradeMoney, 120},
+               {"LEFT", cursor, CursorKindRow},
+               {"UP ENTER", choosing, 1},
+               {"1", choosing, 1},
+               {"2", choosing, 0}});
     EXPECT_EQ(std::make_tuple(game.tradePartnerSide, game.menuPlayer, game.tradeInitiator),
               std::make_tuple(true, 1, 0));
     EXPECT_EQ(std::make_tuple(game.initiatorSelected[1], game.initiatorMoney), std::make_tuple(true, 120));
     // The partner's side: Frostmere and $8; a digit does not switch seats here; LEFT past the
     // highest digit reaches Confirm, the kind being fixed.
-    playSteps({{"UP", cursor, 5}, {"ENTER 1", menuPlayer, 1}, {"UP DOWN*2", tradeMoney, 8},
+    playSteps({{"UP", cursor, 5},
+               {"ENTER 1", menuPlayer, 1},
+               {"UP DOWN*2", tradeMoney, 8},
                {"LEFT*4", cursor, CursorConfirm}});
     keys("ENTER");
     ASSERT_TRUE(game.tradeOfferOpen && game.promptYes);
@@ -87,7 +97,8 @@ TEST_F(AssetSession, ConfirmAndADigitInOneTickKeepTheOffer) {
     tick();
     keyUp(KeyEnter);
     keyUp('2');
-    EXPECT_EQ(std::make_tuple(game.tradePartnerSide, game.tradeInitiator, game.menuPlayer, game.initiatorSelected[3]),
+    EXPECT_EQ(std::make_tuple(game.tradePartnerSide, game.tradeInitiator, game.menuPlayer,
+                              game.initiatorSelected[3]),
               std::make_tuple(true, 0, 1, true));
 }
 
@@ -104,18 +115,27 @@ TEST_F(AssetSession, HousesAndMortgageMenus) {
     const std::string before = snapshot();
     keys("ENTER");  // two houses on one street of three: uneven
     EXPECT_EQ(snapshot(), before);
-    playSteps({{"UP", cursor, 4}, {"ENTER UP ENTER DOWN*2 ENTER", money0, 1500 - 3 * 2 * 50}, {"", groupLevel, 2}});
+    playSteps(
+        {{"UP", cursor, 4}, {"ENTER UP ENTER DOWN*2 ENTER", money0, 1500 - 3 * 2 * 50}, {"", groupLevel, 2}});
     EXPECT_TRUE(nothingSelected());
     // 5 wraps to 1, DOWN back to 5; the kind row leads to Mortgage, where 1..5 sells that many
     // buildings per street, 0 mortgages the transport found across the grid, -1 lifts it at
     // the value plus 10% (from column 0 the wrap reaches column 4).
-    playSteps({{"DOWN*2 UP*4 DOWN", houseCount, 5}, {"LEFT", cursor, CursorKindRow},
-               {"RIGHT", menuKind, KindMortgage}, {"DOWN*5", houseCount, 1},
-               {"RIGHT ENTER DOWN ENTER DOWN ENTER DOWN ENTER", money0, 1200 + 3 * 25}, {"", groupLevel, 1},
-               {"DOWN*3", houseCount, 0}, {"RIGHT RIGHT", cursor, 22},
-               {"ENTER DOWN", cursor, CursorBack}, {"LEFT ENTER", money0, 1275 + 100},
-               {"DOWN*3", houseCount, -1}, {"RIGHT LEFT", cursor, 22},
-               {"ENTER DOWN LEFT ENTER", money0, 1375 - 110}, {"RIGHT ENTER", menuKind, 0}, {"", screen, Board}});
+    playSteps({{"DOWN*2 UP*4 DOWN", houseCount, 5},
+               {"LEFT", cursor, CursorKindRow},
+               {"RIGHT", menuKind, KindMortgage},
+               {"DOWN*5", houseCount, 1},
+               {"RIGHT ENTER DOWN ENTER DOWN ENTER DOWN ENTER", money0, 1200 + 3 * 25},
+               {"", groupLevel, 1},
+               {"DOWN*3", houseCount, 0},
+               {"RIGHT RIGHT", cursor, 22},
+               {"ENTER DOWN", cursor, CursorBack},
+               {"LEFT ENTER", money0, 1275 + 100},
+               {"DOWN*3", houseCount, -1},
+               {"RIGHT LEFT", cursor, 22},
+               {"ENTER DOWN LEFT ENTER", money0, 1375 - 110},
+               {"RIGHT ENTER", menuKind, 0},
+               {"", screen, Board}});
     EXPECT_EQ(std::make_tuple(groupLevel(), game.houses[22]), std::make_tuple(1, 0));
 }
 
@@ -134,10 +154,19 @@ TEST_F(AssetSession, DebtStateHoldsTheMenuUntilCashIsNotNegative) {
     keys("ENTER");
     EXPECT_FALSE(noticeUp());
     // Back to Game, then seat 1's menu: both refused; the kind row is out of reach.
-    playSteps({{"RIGHT", cursor, CursorBack}, {"ENTER 2", screen, AssetMenu}, {"", inDebt, 1}, {"", menuPlayer, 0},
-               {"DOWN", cursor, CursorAmount}, {"LEFT", cursor, CursorConfirm}, {"UP", cursor, 22},
-               {"ENTER DOWN LEFT", cursor, CursorConfirm}, {"", houseCount, 0}, {"ENTER", money0, 20},
-               {"", inDebt, 0}, {"", screen, AssetMenu}, {"RIGHT ENTER", screen, Board}});
+    playSteps({{"RIGHT", cursor, CursorBack},
+               {"ENTER 2", screen, AssetMenu},
+               {"", inDebt, 1},
+               {"", menuPlayer, 0},
+               {"DOWN", cursor, CursorAmount},
+               {"LEFT", cursor, CursorConfirm},
+               {"UP", cursor, 22},
+               {"ENTER DOWN LEFT", cursor, CursorConfirm},
+               {"", houseCount, 0},
+               {"ENTER", money0, 20},
+               {"", inDebt, 0},
+               {"", screen, AssetMenu},
+               {"RIGHT ENTER", screen, Board}});
 }
 
 // The last-but-one seat goes bankrupt on a double: 100 frames of its notice (no key acts),

@@ -46,12 +46,22 @@ TEST_F(MenuSession, OptionsKeepTheTotalBetweenTwoAndEight) {
     ASSERT_EQ(game.screen, OptionsMenu);
     // 1 human alone wraps to 8 and 9 to 2; no computer would leave one seat and 2 humans
     // beside 7 computers would make 9; 8 computers wrap to 1; ENTER on a value row does nothing.
-    playSteps({{"LEFT", options, 8001}, {"RIGHT", options, 2001}, {"DOWN RIGHT UP LEFT", options, 1101},
-               {"DOWN LEFT", options, 1701}, {"UP RIGHT", options, 1701}, {"DOWN RIGHT", options, 1101},
-               {"DOWN RIGHT*2", options, 1121}, {"RIGHT", options, 1101}, {"LEFT", options, 1121},
-               {"LEFT*2 DOWN LEFT", options, 1100}, {"RIGHT", options, 1101}, {"LEFT ENTER", options, 1100},
-               {"", screen, OptionsMenu}, {"DOWN*2 UP", menu, 4} /* wraps to BACK TO MENU */,
-               {"ENTER", screen, StartMenu}, {"ENTER", screen, NameEntry}});
+    playSteps({{"LEFT", options, 8001},
+               {"RIGHT", options, 2001},
+               {"DOWN RIGHT UP LEFT", options, 1101},
+               {"DOWN LEFT", options, 1701},
+               {"UP RIGHT", options, 1701},
+               {"DOWN RIGHT", options, 1101},
+               {"DOWN RIGHT*2", options, 1121},
+               {"RIGHT", options, 1101},
+               {"LEFT", options, 1121},
+               {"LEFT*2 DOWN LEFT", options, 1100},
+               {"RIGHT", options, 1101},
+               {"LEFT ENTER", options, 1100},
+               {"", screen, OptionsMenu},
+               {"DOWN*2 UP", menu, 4} /* wraps to BACK TO MENU */,
+               {"ENTER", screen, StartMenu},
+               {"ENTER", screen, NameEntry}});
     EXPECT_EQ(std::make_tuple(playersInPlay(), game.biddingOption), std::make_tuple(2, false));
 }
 
@@ -82,7 +92,8 @@ TEST_F(MenuSession, NamesGoToTheirDrawnSeatsThenTurnOrderThenTheBoard) {
     keys("BS");
     EXPECT_STREQ(game.playerNames[0], "Annq");
     // The second human left unnamed, and the computer.
-    playSteps({{"ENTER ENTER", seat, 2}, {"", screen, NameEntry}, {"ENTER", screen, TurnOrder}, {"", seat, 0}});
+    playSteps(
+        {{"ENTER ENTER", seat, 2}, {"", screen, NameEntry}, {"ENTER", screen, TurnOrder}, {"", seat, 0}});
     const char* byEntry[3] = {"Annq", "P2", "C1"};
     for (int s = 0; s < 3; ++s) {
         EXPECT_STREQ(game.playerNames[s], byEntry[game.entryIndex[s]]) << "seat " << s;
@@ -149,7 +160,8 @@ TEST_F(MenuSession, QuitWithTheEnterThatOpensTheBoardLeavesTheQuestionAnswerable
         keys("ENTER+q");
         ASSERT_TRUE(game.quitConfirmOpen);
         tick(200);
-        playSteps({{"", moving, 0}, {"ENTER", quitOpen, 0} /* NO */, {"", screen, from}, {"ENTER", screen, Board}});
+        playSteps(
+            {{"", moving, 0}, {"ENTER", quitOpen, 0} /* NO */, {"", screen, from}, {"ENTER", screen, Board}});
         EXPECT_GE(tickUntil([] { return game.moving; }, 200), 0);  // the computer plays on
     }
 }

@@ -209,7 +209,7 @@ TEST(MouseRightButton, PansTheZoomedBoard) {
     EXPECT_NEAR(game.cameraTargetZ, 0.0f, 0.01);
     EXPECT_EQ(game.cameraGlide, 10);
     game.cameraGlide = 0;
-    click(301, 689, mouseRightButton);  // lower-left corner: as far down and left as allowed
+    click(301, 689, mouseRightButton);               // lower-left corner: as far down and left as allowed
     EXPECT_NEAR(game.cameraTargetX, -0.25f, 0.002);  // one pixel inside the open corner
     EXPECT_NEAR(game.cameraTargetZ, -0.25f, 0.002);
     game.cameraGlide = 0;

@@ -99,8 +99,14 @@ TEST_F(TurnSession, BuyingDecliningAndTheAuction) {
     landOnTheTransport(true);
     keys("RIGHT ENTER");
     ASSERT_EQ(std::make_tuple(game.auctionOpen, game.auctionBidder), std::make_tuple(true, bankOwner));
-    playSteps({{"2", bid, 50}, {"", bidder, 1}, {"UP 1", bid, 110}, {"", bidder, 0},
-               {"DOWN*2 5", bid, 110} /* no such seat */, {"", bidder, 0}, {"2", bid, 150}, {"", bidder, 1}});
+    playSteps({{"2", bid, 50},
+               {"", bidder, 1},
+               {"UP 1", bid, 110},
+               {"", bidder, 0},
+               {"DOWN*2 5", bid, 110} /* no such seat */,
+               {"", bidder, 0},
+               {"2", bid, 150},
+               {"", bidder, 1}});
     tick(500);
     EXPECT_EQ(std::make_tuple(game.auctionOpen, game.auctionTimer), std::make_tuple(true, 2));
     keys("ENTER");  // settles in the same tick's frame
@@ -141,10 +147,12 @@ TEST_F(TurnSession, SquareThirtyAndAThirdDoubleSendToJail) {
     giveProperty(0, 26);  // square 12
     rollAndRest(2, 2);
     rollAndRest(2, 2);
-    EXPECT_EQ(std::make_tuple(game.position[0], game.doublesCount, game.currentPlayer), std::make_tuple(12, 2, 0));
+    EXPECT_EQ(std::make_tuple(game.position[0], game.doublesCount, game.currentPlayer),
+              std::make_tuple(12, 2, 0));
     keys("ENTER");
     int ticks = 1;
-    for (; game.currentPlayer == 0 && ticks < 1000; ++ticks, tick()) ASSERT_EQ(game.position[0], jailCell) << ticks;
+    for (; game.currentPlayer == 0 && ticks < 1000; ++ticks, tick())
+        ASSERT_EQ(game.position[0], jailCell) << ticks;
     EXPECT_EQ(std::make_tuple(ticks, game.money[0]), std::make_tuple(30 + 5 + 60, 1500));
 }
 
@@ -167,7 +175,8 @@ TEST_F(TurnSession, LeaveJailAndTheForcedReleaseAfterTheSecondFailedRoll) {
     putInJail(0, 1);
     giveProperty(1, 1);  // square 3: seat 1's own, nothing happens there
     rollAndRest(0, 1);
-    ASSERT_EQ(std::make_tuple(game.position[0], game.jailTurns[0], game.currentPlayer), std::make_tuple(jailCell, 2, 1));
+    ASSERT_EQ(std::make_tuple(game.position[0], game.jailTurns[0], game.currentPlayer),
+              std::make_tuple(jailCell, 2, 1));
     rollAndRest(0, 1);
     ASSERT_EQ(std::make_tuple(game.position[1], game.currentPlayer), std::make_tuple(3, 0));
     EXPECT_EQ(std::make_tuple(game.position[0], game.money[0]), std::make_tuple(jailSquare, 1450));

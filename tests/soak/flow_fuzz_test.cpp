@@ -30,18 +30,22 @@ constexpr int ticksPerSeed = sanitized ? 10000 : 100000;
 // Every key the game reads, plus BACKSPACE and two letters for the name fields, with a weight:
 // ENTER most, as a player hurrying through prompts would. Help, the save menu and quit go down
 // only one pick in `rarity`, as they pause or end the game.
-struct FuzzKey { int key, weight, rarity; };
+struct FuzzKey {
+    int key, weight, rarity;
+};
 const FuzzKey fuzzKeys[] = {
-    {KeyEnter, 24, 1}, {KeySpace, 2, 1}, {'1', 1, 1}, {'2', 1, 1}, {'3', 1, 1}, {'4', 1, 1}, {'5', 1, 1}, {'6', 1, 1},
-    {'7', 1, 1}, {'8', 1, 1}, {'q', 1, 40}, {'z', 1, 1}, {'x', 1, 1}, {'a', 1, 1}, {'s', 1, 1}, {'d', 1, 1},
-    {'w', 1, 1}, {8, 1, 1}, {'k', 2, 1}, {'M', 2, 1}, {KeyLeft, 5, 1}, {KeyRight, 5, 1}, {KeyUp, 5, 1},
-    {KeyDown, 5, 1}, {KeyF1, 1, 60}, {KeyF4, 1, 60}};
+    {KeyEnter, 24, 1}, {KeySpace, 2, 1}, {'1', 1, 1},     {'2', 1, 1},      {'3', 1, 1},   {'4', 1, 1},
+    {'5', 1, 1},       {'6', 1, 1},      {'7', 1, 1},     {'8', 1, 1},      {'q', 1, 40},  {'z', 1, 1},
+    {'x', 1, 1},       {'a', 1, 1},      {'s', 1, 1},     {'d', 1, 1},      {'w', 1, 1},   {8, 1, 1},
+    {'k', 2, 1},       {'M', 2, 1},      {KeyLeft, 5, 1}, {KeyRight, 5, 1}, {KeyUp, 5, 1}, {KeyDown, 5, 1},
+    {KeyF1, 1, 60},    {KeyF4, 1, 60}};
 constexpr int fuzzKeyCount = sizeof fuzzKeys / sizeof fuzzKeys[0];
 
 int pickKey(uint64_t& rng) {
     int total = 0, i = 0;
     for (const FuzzKey& k : fuzzKeys) total += k.weight;
-    for (int r = drawBelow(rng, total); r >= fuzzKeys[i].weight; r -= fuzzKeys[i++].weight) {}
+    for (int r = drawBelow(rng, total); r >= fuzzKeys[i].weight; r -= fuzzKeys[i++].weight) {
+    }
     return i;
 }
 
@@ -55,17 +59,22 @@ int countOf(int n, Test test) {
     for (int i = 0; i < n; ++i) count += test(i) ? 1 : 0;
     return count;
 }
-int ownedCount() { return countOf(propertyCount, [](int p) { return game.owner[p] != bankOwner; }); }
+int ownedCount() {
+    return countOf(propertyCount, [](int p) { return game.owner[p] != bankOwner; });
+}
 
 // The board waits for a move, a settle or a card.
 bool boardBusy() {
-    return game.screen == Board && (game.moving || game.settleTimer > 0 || (game.cardTimer > 0 && !noticeUp()));
+    return game.screen == Board &&
+           (game.moving || game.settleTimer > 0 || (game.cardTimer > 0 && !noticeUp()));
 }
 
 // The first side of the trade on offer gives money, a property or a jail card it holds.
 bool initiatorOffersSomething() {
-    return game.initiatorMoney > 0 || countOf(propertyCount, [](int p) { return game.initiatorSelected[p]; }) ||
-           countOf(2, [](int d) { return game.jailCardSelected[d] && game.jailCardHolder[d] == game.tradeInitiator; });
+    return game.initiatorMoney > 0 ||
+           countOf(propertyCount, [](int p) { return game.initiatorSelected[p]; }) || countOf(2, [](int d) {
+               return game.jailCardSelected[d] && game.jailCardHolder[d] == game.tradeInitiator;
+           });
 }
 
 // What the flow itself must keep, beyond the record's invariants; null when all holds.
@@ -83,7 +92,8 @@ const char* flowFault(bool pausedBefore, const std::string& frozen, int& busyTic
     if (game.inDebt && !menuScreen) return "the debt state is open off its menu";
     if (game.screen == AssetMenu && game.menuPlayer >= playersInPlay())
         return "the asset menu belongs to a seat not in play";
-    if (game.gameOver && countOf(playersInPlay(), [](int s) { return !game.bankrupt[s]; }) != 1) return "\"WINS\" with more than one seat left";
+    if (game.gameOver && countOf(playersInPlay(), [](int s) { return !game.bankrupt[s]; }) != 1)
+        return "\"WINS\" with more than one seat left";
     if (game.choosingTradePartner && (game.screen != AssetMenu || game.tradePartnerSide))
         return "the partner question stands off the first side of a trade menu";
     // A person's offer is made from the partner's side of the menu; a computer's over the board.
@@ -172,7 +182,8 @@ void fuzz(const char* label, uint64_t firstSeed, bool lateGame, void (*seats)(ui
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     setClock(fuzzClock);
     for (uint64_t seed = firstSeed; seed < firstSeed + seedsPerSuite; ++seed) {
-        std::string dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm/tenantry-fuzz-XXXXXX" : "/tmp/tenantry-fuzz-XXXXXX";
+        std::string dir =
+            access("/dev/shm", W_OK) == 0 ? "/dev/shm/tenantry-fuzz-XXXXXX" : "/tmp/tenantry-fuzz-XXXXXX";
         ASSERT_TRUE(mkdtemp(&dir[0]) && chdir(dir.c_str()) == 0);
         int humans = 0, computers = 0;
         seats(seed, humans, computers);
@@ -195,13 +206,15 @@ TEST(FlowFuzz, PeopleFromTheStartMenu) {
 
 // Computer seats beside one or two people; the computers act on their own between the keys.
 TEST(FlowFuzz, WithComputerSeatsFromTheStartMenu) {
-    fuzz("with computers", 1001, false, [](uint64_t s, int& h, int& c) { h = 1 + int(s % 2), c = 1 + int(s % 4); });
+    fuzz("with computers", 1001, false,
+         [](uint64_t s, int& h, int& c) { h = 1 + int(s % 2), c = 1 + int(s % 4); });
 }
 
 // A dealt, built-up board with little cash among two or three seats: the debt state,
 // bankruptcies, the end of games and new games after them.
 TEST(FlowFuzz, LateGamesToTheirEnd) {
-    fuzz("late games", 2001, true, [](uint64_t s, int& h, int& c) { h = 1 + int(s % 2), c = (s % 2 == 0) + (s % 4 == 3); });
+    fuzz("late games", 2001, true,
+         [](uint64_t s, int& h, int& c) { h = 1 + int(s % 2), c = (s % 2 == 0) + (s % 4 == 3); });
 }
 
 }  // namespace

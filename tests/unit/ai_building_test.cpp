@@ -119,8 +119,8 @@ TEST_F(ComputerBuilding, UnmortgageOrderStopsAtTheFirstUnaffordable) {
     EXPECT_EQ(game.money[1], 1631);  // 176 and 110, then 82.5 from 1714: truncated
 
     // Only the first candidate is judged: a dear street of a whole group before a cheap utility.
-    giveGroup(1, 7, -1, 0);   // street 20 (mortgage value 175), whole group
-    giveProperty(1, 26, -1);  // utility, mortgage value 75
+    giveGroup(1, 7, -1, 0);                             // street 20 (mortgage value 175), whole group
+    giveProperty(1, 26, -1);                            // utility, mortgage value 75
     game.money[1] = 240, game.unmortgageTried = false;  // enough for the utility, not 175 x 1.1 x 1.3
     EXPECT_FALSE(decideUnmortgage());
 }

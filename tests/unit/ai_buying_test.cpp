@@ -25,15 +25,26 @@ void threeSeats() {
 void standOn(int seat, int property) { game.position[seat] = propertySquare[property]; }
 
 // A street or transport is bought when its score beats the first draw after reseeding (0..99).
-struct BuyCase { const char* what; void (*setUp)(); int score; };
+struct BuyCase {
+    const char* what;
+    void (*setUp)();
+    int score;
+};
 const BuyCase buyCases[] = {
     // 400 / 20 = 20 beats 400 / 40 = 10, so the score is 400 / 5 = 80.
     {"money 400, price 200", [] { game.money[1] = 400, standOn(1, 10); }, 80},
-    {"net worth 399 below the price 400", [] { giveProperty(1, 0), game.money[1] = 369, standOn(1, 21); }, -1},
+    {"net worth 399 below the price 400", [] { giveProperty(1, 0), game.money[1] = 369, standOn(1, 21); },
+     -1},
     {"transport completing the set",
-     [] { giveProperty(1, 23), giveProperty(1, 24), giveProperty(1, 25), game.money[1] = 250, standOn(1, 22); }, 100},
+     [] {
+         giveProperty(1, 23), giveProperty(1, 24), giveProperty(1, 25), game.money[1] = 250, standOn(1, 22);
+     },
+     100},
     {"split transports: 20 plus 20 per transport held",
-     [] { giveProperty(1, 23), giveProperty(2, 24), giveProperty(0, 25), game.money[1] = 100, standOn(1, 22); }, 40},
+     [] {
+         giveProperty(1, 23), giveProperty(2, 24), giveProperty(0, 25), game.money[1] = 100, standOn(1, 22);
+     },
+     40},
     {"nobody holds a transport: 15 more", [] { game.money[1] = 300, standOn(1, 22); }, 75},
 };
 
@@ -50,7 +61,9 @@ TEST_F(ComputerBuying, PurchaseFollowsTheScore) {
             ASSERT_EQ(buy, c.score > draw) << c.what << ", second " << second;
             bought += buy;
         }
-        if (c.score == 80) { EXPECT_TRUE(bought > 740 && bought < 860) << bought; }
+        if (c.score == 80) {
+            EXPECT_TRUE(bought > 740 && bought < 860) << bought;
+        }
     }
 }
 
@@ -83,7 +96,9 @@ TEST_F(ComputerBuying, BidLimitsAreMultiplesOfFiveWithinNetWorth) {
                 continue;
             }
             EXPECT_TRUE(limit % 5 == 0 && limit >= 0) << round;
-            if (netWorth(s) > 0) { EXPECT_LE(limit, netWorth(s)) << round; }
+            if (netWorth(s) > 0) {
+                EXPECT_LE(limit, netWorth(s)) << round;
+            }
             positive += limit > 0;
         }
     }

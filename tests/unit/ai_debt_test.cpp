@@ -27,7 +27,9 @@ void expectBackOnBoard() { EXPECT_TRUE(!game.inDebt && game.screen == Board && g
 // Stray properties first, then a lone street, then two of three, then a whole undeveloped
 // group, and only then buildings; it stops once the cash is not negative.
 TEST_F(ComputerDebt, OrderOfSacrifice) {
-    struct Step { int debt, mortgaged, housesLeft; };  // mortgaged: undeveloped properties
+    struct Step {
+        int debt, mortgaged, housesLeft;
+    };  // mortgaged: undeveloped properties
     // Mortgage values: transport 100 (level 0), street 2 50 (level 1), streets 5 and 6 70
     // each (level 2), streets 0 and 1 30 each (level 3); group 3 with 1, 1, 1 (level 4).
     const Step steps[] = {{10, 1, 3},  {100, 1, 3}, {150, 2, 3}, {220, 3, 3}, {290, 4, 3},
@@ -65,7 +67,9 @@ TEST_F(ComputerDebt, BuildingsAreSoldEvenly) {
         seedRandom(static_cast<uint32_t>(debt));
         resolveDebt();
         const int* h = &game.houses[5];
-        if (debt == 60) { EXPECT_TRUE(h[0] == 2 && h[1] == 2 && h[2] == 2); }
+        if (debt == 60) {
+            EXPECT_TRUE(h[0] == 2 && h[1] == 2 && h[2] == 2);
+        }
         EXPECT_LE(std::max({h[0], h[1], h[2]}) - std::min({h[0], h[1], h[2]}), 1) << debt;
         if (h[0] > 0 || h[1] > 0 || h[2] > 0) {
             EXPECT_TRUE(h[0] >= 0 && h[1] >= 0 && h[2] >= 0) << "mortgaged beside buildings, debt " << debt;

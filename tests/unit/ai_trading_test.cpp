@@ -41,7 +41,10 @@ TEST_F(ComputerTrading, BuyingTheMissingStreetIsRefusedByComputers) {
     for (int second = 0; second < 1500; ++second) {
         for (int blocked = 1; blocked <= 2; ++blocked) {
             missingStreetPosition();
-            if (blocked == 1) game.houses[4] = 1; else game.money[1] = 299;
+            if (blocked == 1)
+                game.houses[4] = 1;
+            else
+                game.money[1] = 299;
             fixClock(second);
             EXPECT_FALSE(proposeTrade()) << second;
             EXPECT_TRUE(game.tradeTried && game.proposeCooldown[1][2] == 0);
@@ -53,7 +56,8 @@ TEST_F(ComputerTrading, BuyingTheMissingStreetIsRefusedByComputers) {
         ASSERT_EQ(game.menuPlayer, 2);
         EXPECT_TRUE(game.selected[4]);
         EXPECT_EQ(selectedCount(game.selected) + selectedCount(game.initiatorSelected), 1);
-        EXPECT_TRUE(game.initiatorMoney >= 300 && game.initiatorMoney <= 420);  // base value of group 1 is 120
+        EXPECT_TRUE(game.initiatorMoney >= 300 &&
+                    game.initiatorMoney <= 420);  // base value of group 1 is 120
         EXPECT_EQ(game.proposeCooldown[1][2], 2);
         EXPECT_FALSE(evaluateTradeOffer()) << second;
     }
@@ -81,7 +85,9 @@ TEST_F(ComputerTrading, ProposeCooldownBlocksThatPartnerForTwoTurns) {
             EXPECT_FALSE(made[1]) << second;
         } else {
             EXPECT_EQ(made[1], made[0]) << second;
-            if (made[1]) { EXPECT_TRUE(game.menuPlayer == partner && game.initiatorMoney == money) << second; }
+            if (made[1]) {
+                EXPECT_TRUE(game.menuPlayer == partner && game.initiatorMoney == money) << second;
+            }
             others += made[1];
         }
     }
@@ -129,7 +135,11 @@ TEST_F(ComputerTrading, JudgedProposerIsRefusedUnseenForTwoOrThreeTurns) {
 // The value an offer has for the responder, checked against its two random terms: accepted
 // when the second does not exceed the first plus `slack` (gain minus loss, at a fifth for
 // cash). A large negative slack means always refused.
-struct ValueCase { const char* what; void (*setUp)(); int slack; };
+struct ValueCase {
+    const char* what;
+    void (*setUp)();
+    int slack;
+};
 bool unused[propertyCount];  // holdings that are not part of the offer
 void giveBoth(int seat, std::initializer_list<int> ps, bool* side) {
     for (int p : ps) giveProperty(seat, p), side[p] = true;
@@ -140,14 +150,23 @@ const ValueCase valueCases[] = {
     {"a transport for a utility",
      [] { giveBoth(1, {22}, game.initiatorSelected), giveBoth(2, {26}, game.selected); }, 5},
     {"a group completed each way, balanced by cash: 360 + 240 gained against 600",
-     [] { giveBoth(2, {2, 3}, unused), giveBoth(1, {9, 10}, unused), giveBoth(1, {4}, game.initiatorSelected),
-          giveBoth(2, {8}, game.selected), game.initiatorMoney = 1200; }, 0},
+     [] {
+         giveBoth(2, {2, 3}, unused), giveBoth(1, {9, 10}, unused), giveBoth(1, {4}, game.initiatorSelected),
+             giveBoth(2, {8}, game.selected), game.initiatorMoney = 1200;
+     },
+     0},
     {"only the proposer's group completed",
-     [] { giveBoth(1, {9, 10}, unused), giveBoth(2, {8}, game.selected), game.initiatorMoney = 5000; }, -100},
+     [] {
+         giveBoth(1, {9, 10}, unused), giveBoth(2, {8}, game.selected), game.initiatorMoney = 5000;
+     },
+     -100},
     {"a street of group 3 to a newcomer: 100",
      [] { giveBoth(1, {8}, game.initiatorSelected), game.money[2] = game.tradeMoney = 500; }, 0},
     {"two streets to a newcomer: 300",
-     [] { giveBoth(1, {8, 9}, game.initiatorSelected), game.money[2] = game.tradeMoney = 1500; }, 0},
+     [] {
+         giveBoth(1, {8, 9}, game.initiatorSelected), game.money[2] = game.tradeMoney = 1500;
+     },
+     0},
 };
 
 TEST_F(ComputerTrading, OffersAreJudgedOnValue) {

@@ -24,7 +24,9 @@ struct ComputerTurn : ::testing::Test {
 TEST_F(ComputerTurn, LeavingJailFollowsOpponentBuildings) {
     putInJail(1);
     giveGroup(1, 2, 4, 4, 4);
-    struct Stage { int group, h0, h1, h2, score; };
+    struct Stage {
+        int group, h0, h1, h2, score;
+    };
     // Sample street 9 has 2: +5; then sample street 21 has a hotel: +20.
     const Stage stages[] = {{2, 4, 4, 4, 90}, {3, 4, 2, 4, 95}, {7, 1, 5, 0, 115}};
     for (const Stage& st : stages) {
@@ -38,14 +40,19 @@ TEST_F(ComputerTurn, LeavingJailFollowsOpponentBuildings) {
             ASSERT_EQ(leave, draw <= st.score) << st.score << ", second " << second;
             leaves += leave;
         }
-        if (st.score == 90) { EXPECT_TRUE(leaves > 860 && leaves < 940) << leaves; }
+        if (st.score == 90) {
+            EXPECT_TRUE(leaves > 860 && leaves < 940) << leaves;
+        }
     }
 }
 
 // A tenth of 2010 is 201, dearer than 200: "$200" is kept and paid at once. At 2009 a tenth
 // is 200, not dearer: it switches to "10%" first and pays a step later.
 TEST_F(ComputerTurn, IncomeTaxAnswerAroundTwoThousandTen) {
-    struct Case { int money, paid; bool switches; };
+    struct Case {
+        int money, paid;
+        bool switches;
+    };
     for (const Case c : {Case{2010, 200, false}, Case{2009, 200, true}, Case{1500, 150, true}}) {
         game.money[1] = c.money;
         game.taxPromptOpen = game.promptYes = true;
@@ -85,7 +92,9 @@ TEST_F(ComputerTurn, PurchaseAnswersAndNoStrayStep) {
         game.computerDelay = 1;
         computerStep();
         EXPECT_TRUE(!game.moving && !game.auctionOpen && game.menuIndex == 0) << person;
-        if (!person) { EXPECT_EQ(game.computerDelay, 0); }  // after the game: the delay is dropped
+        if (!person) {
+            EXPECT_EQ(game.computerDelay, 0);
+        }  // after the game: the delay is dropped
     }
 }
 

@@ -20,7 +20,8 @@ namespace {
 int repairBill(const GameState& g, int seat, int perHouse, int perHotel) {
     int bill = 0;
     for (int p = 0; p < propertyCount; ++p)
-        if (g.owner[p] == seat && g.houses[p] > 0) bill += g.houses[p] == hotelLevel ? perHotel : perHouse * g.houses[p];
+        if (g.owner[p] == seat && g.houses[p] > 0)
+            bill += g.houses[p] == hotelLevel ? perHotel : perHouse * g.houses[p];
     return bill;
 }
 
@@ -108,10 +109,14 @@ private:
 
     void bookCard() {
         const int s = pre.currentPlayer, amount = cardFlow[pre.activeDeck][pre.deckOrder[pre.activeDeck][0]];
-        if (amount == R) fee(pre.activeDeck == 0 ? repairBill(pre, s, 40, 115) : repairBill(pre, s, 25, 100));
-        else if (amount == A) flow += game.position[s] < pre.position[s] ? goSalary : 0;
-        else if (amount < 0) fee(-amount);
-        else flow += amount;
+        if (amount == R)
+            fee(pre.activeDeck == 0 ? repairBill(pre, s, 40, 115) : repairBill(pre, s, 25, 100));
+        else if (amount == A)
+            flow += game.position[s] < pre.position[s] ? goSalary : 0;
+        else if (amount < 0)
+            fee(-amount);
+        else
+            flow += amount;
     }
 
     void act() {
@@ -156,7 +161,8 @@ private:
         } else if (game.moving || game.settleTimer > 0) {
             boardStep();
         } else if (game.cardTimer > 0) {
-            last = "card " + std::to_string(game.activeDeck) + "/" + std::to_string(game.deckOrder[game.activeDeck][0]);
+            last = "card " + std::to_string(game.activeDeck) + "/" +
+                   std::to_string(game.deckOrder[game.activeDeck][0]);
             ++cards;
             game.cardTimer = 0;
             applyCard();
@@ -225,9 +231,9 @@ private:
         game.houseCount = count;
         const bool allowed = canMortgageAction();
         if (allowed) {
-            flow += count > 0 ? houseCost(p) / 2 * count
-                  : count == 0 ? propertyPrice[p] / 2
-                               : -static_cast<long long>(propertyPrice[p] / 2 * 1.1);
+            flow += count > 0    ? houseCost(p) / 2 * count
+                    : count == 0 ? propertyPrice[p] / 2
+                                 : -static_cast<long long>(propertyPrice[p] / 2 * 1.1);
             mortgageAction();
         }
         clearSelection();
@@ -241,7 +247,8 @@ private:
         last = "raise money";
         for (int count = 1; count >= 0; --count)
             for (int p = 0; p < propertyCount; ++p)
-                if (game.owner[p] == debtor && game.houses[p] >= count && assetAction(debtor, p, count)) return;
+                if (game.owner[p] == debtor && game.houses[p] >= count && assetAction(debtor, p, count))
+                    return;
         last = "give up";
         declareBankrupt(debtor, bankOwner);
     }

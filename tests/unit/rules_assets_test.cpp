@@ -24,12 +24,14 @@ void choose(int count, std::initializer_list<int> properties) {
     for (bool& s : game.selected) s = false;
     for (int p : properties) game.selected[p] = true;
 }
-bool canBuild(int count, std::initializer_list<int> properties) { return choose(count, properties), canBuyHouses(); }
+bool canBuild(int count, std::initializer_list<int> properties) {
+    return choose(count, properties), canBuyHouses();
+}
 bool canMortgage(int count, std::initializer_list<int> p) { return choose(count, p), canMortgageAction(); }
 
 // Seat 0 offers its side (saved as the initiator's), seat 1 is the partner being edited.
-void prepareTrade(std::initializer_list<int> fromInitiator, int initiatorCash, std::initializer_list<int> fromPartner,
-                  int partnerCash) {
+void prepareTrade(std::initializer_list<int> fromInitiator, int initiatorCash,
+                  std::initializer_list<int> fromPartner, int partnerCash) {
     game.tradeInitiator = 0;
     game.menuPlayer = 1;
     for (int p : fromInitiator) game.initiatorSelected[p] = true;
@@ -206,7 +208,8 @@ TEST_F(AssetRules, CloseAssetMenuClearsEverythingAndWakesAComputer) {
     game.choosingTradePartner = true;
     closeAssetMenu();
     EXPECT_EQ(game.screen, Board);
-    EXPECT_FALSE(game.initiatorSelected[0] || game.selected[5] || game.tradeOfferOpen || game.choosingTradePartner);
+    EXPECT_FALSE(game.initiatorSelected[0] || game.selected[5] || game.tradeOfferOpen ||
+                 game.choosingTradePartner);
     EXPECT_EQ(game.tradeMoney + game.initiatorMoney, 0);
     EXPECT_EQ(game.computerDelay, computerThinkTicks);
 }

@@ -39,7 +39,10 @@ TEST_F(AuctionRules, BuyingAndWinningAreJudgedOnNetWorth) {
     EXPECT_TRUE(game.endTurnAfterNotice);
     EXPECT_FALSE(game.buyPromptOpen);
 
-    const struct { bool auction; int cash; } cases[] = {{false, 70}, {false, 69}, {true, 20}, {true, 19}};
+    const struct {
+        bool auction;
+        int cash;
+    } cases[] = {{false, 70}, {false, 69}, {true, 20}, {true, 19}};
     for (const auto& c : cases) {
         const int seat = c.auction ? 1 : 0, property = c.auction ? 27 : 2;
         const bool covered = c.cash % 10 == 0;  // 70 and 20 cover exactly
@@ -62,8 +65,10 @@ TEST_F(AuctionRules, BuyingAndWinningAreJudgedOnNetWorth) {
 
 // Declined and not sold, with or without an auction: the turn passes unless doubles are pending.
 TEST_F(AuctionRules, UnsoldPropertyStaysAndTheTurnPassesUnlessDoubles) {
-    const struct { bool bidding; int computers, seat, doubles, next; } cases[] = {
-        {false, 0, 0, 0, 1}, {false, 0, 0, 1, 0}, {true, 0, 0, 0, 1}, {true, 1, 1, 1, 1}};
+    const struct {
+        bool bidding;
+        int computers, seat, doubles, next;
+    } cases[] = {{false, 0, 0, 0, 1}, {false, 0, 0, 1, 0}, {true, 0, 0, 0, 1}, {true, 1, 1, 1, 1}};
     for (const auto& c : cases) {
         startTestGame(2 - c.computers, c.computers);
         game.biddingOption = c.bidding;
@@ -73,7 +78,9 @@ TEST_F(AuctionRules, UnsoldPropertyStaysAndTheTurnPassesUnlessDoubles) {
         if (c.bidding) settle();
         EXPECT_EQ(game.owner[27], bankOwner);
         EXPECT_EQ(game.currentPlayer, c.next);
-        if (c.computers) { EXPECT_EQ(game.computerDelay, computerThinkTicks); }  // a computer with doubles is woken
+        if (c.computers) {
+            EXPECT_EQ(game.computerDelay, computerThinkTicks);
+        }  // a computer with doubles is woken
     }
 }
 

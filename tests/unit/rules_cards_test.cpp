@@ -28,15 +28,39 @@ void draw(int deck, int card, int square) {
 
 // Money, movement and jail cards from each of the deck's three squares (the pot on, so fees show in it).
 TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
-    struct Targets { int at[3]; };  // target per card square; -1: the token stays
+    struct Targets {
+        int at[3];
+    };  // target per card square; -1: the token stays
     const Targets stay{{-1, -1, -1}}, go{{0, 0, 0}}, jail{{jailCell, jailCell, jailCell}};
-    const struct { int deck, card, amount; Targets target; } cases[] = {
-        {0, 0, 0, jail}, {1, 0, 0, jail},
-        {0, 1, 200, stay}, {0, 2, 100, stay}, {0, 3, 100, stay}, {0, 4, 100, stay}, {0, 5, 45, stay},
-        {0, 6, 25, stay}, {0, 7, 20, stay}, {0, 8, 10, stay}, {0, 10, -150, stay}, {0, 11, -100, stay},
-        {0, 12, -50, stay}, {0, 13, 200, go}, {1, 1, 150, stay}, {1, 2, 50, stay}, {1, 3, -15, stay},
-        {1, 5, 200, go}, {1, 8, 0, {{24, 24, 24}}}, {1, 9, 0, {{11, 11, 11}}}, {1, 10, 0, {{39, 39, 39}}},
-        {1, 11, 0, {{5, 5, 5}}}, {1, 13, 0, {{12, 28, 12}}}, {1, 14, 0, {{15, 25, 5}}}, {1, 15, 0, {{15, 25, 5}}},
+    const struct {
+        int deck, card, amount;
+        Targets target;
+    } cases[] = {
+        {0, 0, 0, jail},
+        {1, 0, 0, jail},
+        {0, 1, 200, stay},
+        {0, 2, 100, stay},
+        {0, 3, 100, stay},
+        {0, 4, 100, stay},
+        {0, 5, 45, stay},
+        {0, 6, 25, stay},
+        {0, 7, 20, stay},
+        {0, 8, 10, stay},
+        {0, 10, -150, stay},
+        {0, 11, -100, stay},
+        {0, 12, -50, stay},
+        {0, 13, 200, go},
+        {1, 1, 150, stay},
+        {1, 2, 50, stay},
+        {1, 3, -15, stay},
+        {1, 5, 200, go},
+        {1, 8, 0, {{24, 24, 24}}},
+        {1, 9, 0, {{11, 11, 11}}},
+        {1, 10, 0, {{39, 39, 39}}},
+        {1, 11, 0, {{5, 5, 5}}},
+        {1, 13, 0, {{12, 28, 12}}},
+        {1, 14, 0, {{15, 25, 5}}},
+        {1, 15, 0, {{15, 25, 5}}},
     };
     for (const auto& c : cases)
         for (int k = 0; k < 3; ++k) {
@@ -50,7 +74,9 @@ TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
             EXPECT_EQ(game.middlePot, c.amount < 0 ? -c.amount : 0);
             EXPECT_EQ(game.position[0], target < 0 ? square : target);
             EXPECT_EQ(game.deckOrder[c.deck][15], c.card);  // back at the bottom
-            if (target == jailCell) { EXPECT_EQ(game.boardCursor, jailSquare); }
+            if (target == jailCell) {
+                EXPECT_EQ(game.boardCursor, jailSquare);
+            }
             runBoardSteps();
             // A move lands on the bank's property; otherwise the turn has passed.
             EXPECT_TRUE(target > 0 && target < squareCount ? game.buyPromptOpen : game.currentPlayer == 1);
@@ -60,8 +86,9 @@ TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
 
 // A fee beyond net worth goes to the middle; paying every player pays them first, then the bank.
 TEST_F(CardRules, CardsBeyondNetWorthBankruptTheDrawer) {
-    const struct { int deck, card, square, cash, creditor, pot, others; } cases[] = {
-        {0, 10, 17, 120, middleCreditor, 120, 3000}, {1, 4, 7, 90, bankOwner, 0, 3100}};
+    const struct {
+        int deck, card, square, cash, creditor, pot, others;
+    } cases[] = {{0, 10, 17, 120, middleCreditor, 120, 3000}, {1, 4, 7, 90, bankOwner, 0, 3100}};
     for (const auto& c : cases) {
         startTestGame(3);
         game.middleOption = 1;

@@ -45,8 +45,12 @@ TEST_F(JailRules, FeeToThePotOrBankBeyondCashDebtBeyondNetWorthBankruptcy) {
             EXPECT_EQ(game.bankrupt[2], cash < 50);
             EXPECT_EQ(game.money[2], cash < 50 ? 0 : 1450);
             EXPECT_EQ(game.middlePot, option == 1 ? std::min(cash, 50) : 0);
-            if (cash > 50) { EXPECT_STREQ(game.noticeReason[0], "getting out of Jail"); }
-            if (cash < 50) { EXPECT_EQ(game.lastCreditor, option == 1 ? middleCreditor : bankOwner); }
+            if (cash > 50) {
+                EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
+            }
+            if (cash < 50) {
+                EXPECT_EQ(game.lastCreditor, option == 1 ? middleCreditor : bankOwner);
+            }
         }
     startTestGame(3);
     game.money[0] = 20;

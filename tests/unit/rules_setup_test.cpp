@@ -29,7 +29,8 @@ void dealAt(long long second, int humans, int computers, int middleOption = 0) {
 TEST_F(SetupRules, DealGivesMoneyTokenPlacesAndSeedsThePotPerOption) {
     const struct {
         int humans, computers, slots[8];
-    } cases[] = {{2, 0, {1, 5}}, {2, 1, {0, 2, 5}}, {3, 2, {0, 1, 2, 4, 6}}, {4, 4, {0, 1, 2, 3, 4, 5, 6, 7}}};
+    } cases[] = {
+        {2, 0, {1, 5}}, {2, 1, {0, 2, 5}}, {3, 2, {0, 1, 2, 4, 6}}, {4, 4, {0, 1, 2, 3, 4, 5, 6, 7}}};
     for (const auto& c : cases)
         for (int option = 0; option <= 2; ++option) {
             dealAt(5000, c.humans, c.computers, option);
@@ -109,12 +110,14 @@ TEST_F(SetupRules, GeometryPlacesSpotsOnTheirEdges) {
     EXPECT_NEAR(game.propertySpotY[5], 159 * px, 1e-6);       // square 11, left edge
     // Eight distinct places on every square, and prisoners never stand on a visitor's place.
     auto same = [](int q, int k, int r, int j) {
-        return game.tokenSpotX[q][k] == game.tokenSpotX[r][j] && game.tokenSpotY[q][k] == game.tokenSpotY[r][j];
+        return game.tokenSpotX[q][k] == game.tokenSpotX[r][j] &&
+               game.tokenSpotY[q][k] == game.tokenSpotY[r][j];
     };
     for (int k = 0; k < maxSeats; ++k) {
         for (int j = 0; j < maxSeats; ++j) EXPECT_FALSE(same(jailCell, k, jailSquare, j)) << k << " " << j;
         for (int q = 0; q <= squareCount; ++q)
-            for (int j = 0; j < k; ++j) EXPECT_FALSE(same(q, k, q, j)) << "square " << q << " places " << j << " and " << k;
+            for (int j = 0; j < k; ++j)
+                EXPECT_FALSE(same(q, k, q, j)) << "square " << q << " places " << j << " and " << k;
     }
 }
 

@@ -45,11 +45,13 @@ TEST_F(TurnRules, PlainRollWalksThenTheLandingDraws) {
 
 // Third doubles, and rolls from the cell.
 TEST_F(TurnRules, ThirdDoublesAndJailRolls) {
-    const struct { int failed, doubles, a, b, turns, player; bool freed; } cases[] = {
-        {-1, 2, 3, 3, 0, 1, false},  // from 36: straight to jail, no salary for passing GO
-        {1, 0, 1, 1, 0, 0, true},    // doubles free it from square 10 without an extra roll
-        {0, 0, 1, 4, 1, 1, false},   // a failed roll counts and the turn passes
-        {0, 2, 5, 5, 0, 1, false}};  // jailed during a run of doubles: more doubles keep it there
+    const struct {
+        int failed, doubles, a, b, turns, player;
+        bool freed;
+    } cases[] = {{-1, 2, 3, 3, 0, 1, false},  // from 36: straight to jail, no salary for passing GO
+                 {1, 0, 1, 1, 0, 0, true},    // doubles free it from square 10 without an extra roll
+                 {0, 0, 1, 4, 1, 1, false},   // a failed roll counts and the turn passes
+                 {0, 2, 5, 5, 0, 1, false}};  // jailed during a run of doubles: more doubles keep it there
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.failed << " " << c.doubles);
         startTestGame(3);
@@ -63,7 +65,9 @@ TEST_F(TurnRules, ThirdDoublesAndJailRolls) {
         EXPECT_EQ(game.buyPromptOpen, c.freed);
         EXPECT_EQ(game.currentPlayer, c.player);
         EXPECT_EQ(game.money[0], 1500);
-        if (c.player == 1) { EXPECT_EQ(game.boardCursor, 0); }  // seat 1 is on GO
+        if (c.player == 1) {
+            EXPECT_EQ(game.boardCursor, 0);
+        }  // seat 1 is on GO
         EXPECT_TRUE(stateIsValid());
     }
 }
@@ -87,7 +91,10 @@ TEST_F(TurnRules, CameraGlideWaitsForTheDiceAndEndsOnTheEdgeOfEachSide) {
     EXPECT_FLOAT_EQ(game.panX, 0.0f);
     for (int i = 0; i < 5; ++i) advanceMove();
     EXPECT_NEAR(game.panX, -0.25f, 1e-6);
-    const struct { int square; float x, z; } cases[] = {{0, 0.25f, -0.25f}, {9, -0.2f, -0.25f}, {15, -0.25f, 0.0f},
+    const struct {
+        int square;
+        float x, z;
+    } cases[] = {{0, 0.25f, -0.25f}, {9, -0.2f, -0.25f}, {15, -0.25f, 0.0f},
                  {25, 0.0f, 0.25f},  {35, 0.25f, 0.0f},  {jailCell, -0.25f, -0.25f}};
     for (const auto& c : cases) {
         aimCamera(c.square);
@@ -111,8 +118,13 @@ TEST_F(TurnRules, SquareThirtyJailsAndKeepsPendingDoubles) {
 }
 
 TEST_F(TurnRules, FreeParkingAndTaxesPerMiddleOption) {
-    const struct { int option, pot, square, money, potAfter; } cases[] = {{1, 300, 20, 1800, 0}, {2, 650, 20, 2150, 500}, {1, 0, 20, 1500, 0},
-                 {1, 0, 38, 1425, 75},  {0, 0, 38, 1425, 0}};
+    const struct {
+        int option, pot, square, money, potAfter;
+    } cases[] = {{1, 300, 20, 1800, 0},
+                 {2, 650, 20, 2150, 500},
+                 {1, 0, 20, 1500, 0},
+                 {1, 0, 38, 1425, 75},
+                 {0, 0, 38, 1425, 0}};
     for (const auto& c : cases) {
         startTestGame(3);
         game.middleOption = c.option;

@@ -303,14 +303,16 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
     // Without a file: nothing can be created, the list keeps its names, nothing loads.
     fs::permissions(dir, static_cast<fs::perms>(0555));
     const GameState running = moment(AtAuction);
-    int result = runInChild([&] {
-        std::strcpy(shell.slotNames[1], "earlier");
-        ensureSaveFile();
-        if (std::strcmp(shell.slotNames[1], "earlier") != 0) return 1;
-        game = running;
-        saveInto(1, "attempt");
-        return !refusedOver(running, 1) ? 2 : access(saveFileName, F_OK) == 0 ? 3 : 0;
-    }, true);
+    int result = runInChild(
+        [&] {
+            std::strcpy(shell.slotNames[1], "earlier");
+            ensureSaveFile();
+            if (std::strcmp(shell.slotNames[1], "earlier") != 0) return 1;
+            game = running;
+            saveInto(1, "attempt");
+            return !refusedOver(running, 1) ? 2 : access(saveFileName, F_OK) == 0 ? 3 : 0;
+        },
+        true);
     if (result == childCannotDrop) GTEST_SKIP() << "cannot switch to an unprivileged user here";
     EXPECT_EQ(result, 0);
 
@@ -323,26 +325,30 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
     fs::permissions(saveFileName, fs::perms::all);  // only the directory is in the way
     const std::vector<unsigned char> before = fileBytes();
     fs::permissions(dir, fs::perms::owner_write, fs::perm_options::remove);
-    result = runInChild([&] {
-        game = running;
-        saveInto(4, "attempt");
-        saveInto(9, "attempt");
-        if (access("Tenantry.sav.tmp", F_OK) == 0) return 1;
-        loadOver(running, 4);
-        return sameRecord(game, saved) && std::strcmp(shell.saveName, "kept") == 0 ? 0 : 2;
-    }, true);
+    result = runInChild(
+        [&] {
+            game = running;
+            saveInto(4, "attempt");
+            saveInto(9, "attempt");
+            if (access("Tenantry.sav.tmp", F_OK) == 0) return 1;
+            loadOver(running, 4);
+            return sameRecord(game, saved) && std::strcmp(shell.saveName, "kept") == 0 ? 0 : 2;
+        },
+        true);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(fileBytes(), before);
 
     // A file we cannot read is never replaced: its slots would be lost.
     fs::permissions(dir, fs::perms::all);
     fs::permissions(saveFileName, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
-    result = runInChild([] {
-        std::strcpy(shell.slotNames[6], "earlier");
-        ensureSaveFile();
-        saveInto(0, "over it");
-        return std::strcmp(shell.slotNames[6], "earlier") == 0 ? 0 : 1;
-    }, true);
+    result = runInChild(
+        [] {
+            std::strcpy(shell.slotNames[6], "earlier");
+            ensureSaveFile();
+            saveInto(0, "over it");
+            return std::strcmp(shell.slotNames[6], "earlier") == 0 ? 0 : 1;
+        },
+        true);
     EXPECT_EQ(result, 0);
     fs::permissions(saveFileName, fs::perms::owner_read, fs::perm_options::add);
     EXPECT_EQ(fileBytes(), before);

@@ -15,8 +15,8 @@ TEST(ShortName, EveryTileReadsDifferentlyInFourCharactersOrFewer) {
     const struct {
         int property;
         const char* text;
-    } cases[] = {{0, "Whar"}, {1, "Baza"}, {20, "Gran"}, {21, "Parl"}, {26, "Iron"},
-                 {27, "IrII"}, {13, "Rook"}, {-1, ""},   {propertyCount, ""}};
+    } cases[] = {{0, "Whar"},  {1, "Baza"},  {20, "Gran"}, {21, "Parl"},       {26, "Iron"},
+                 {27, "IrII"}, {13, "Rook"}, {-1, ""},     {propertyCount, ""}};
     for (const auto& c : cases) EXPECT_STREQ(shortName(c.property).text, c.text) << c.property;
     std::set<std::string> seen;
     for (int p = 0; p < propertyCount; ++p) {
@@ -35,9 +35,9 @@ TEST(AmountLine, TextDigitsAndSpans) {
         const char* text;
         int digits;
     } cases[] = {
-        {KindTrade, 80, 5, 0, "Trade $05", 2},       {KindTrade, 1500, 250, 0, "Trade $0250", 4},
-        {KindTrade, 0, 0, 0, "Trade $0", 1},         {KindTrade, -120, 0, 0, "Trade $0", 1},
-        {KindHouses, 1500, 0, 3, "Buy Houses 3", 1}, {KindMortgage, 1500, 0, 0, "Mortgage", 0},
+        {KindTrade, 80, 5, 0, "Trade $05", 2},        {KindTrade, 1500, 250, 0, "Trade $0250", 4},
+        {KindTrade, 0, 0, 0, "Trade $0", 1},          {KindTrade, -120, 0, 0, "Trade $0", 1},
+        {KindHouses, 1500, 0, 3, "Buy Houses 3", 1},  {KindMortgage, 1500, 0, 0, "Mortgage", 0},
         {KindMortgage, 1500, 0, -1, "Unmortgage", 0}, {KindMortgage, 1500, 0, 5, "Sell Houses 5", 1},
     };
     for (const auto& c : cases) {

@@ -67,7 +67,8 @@ int dump(const char* file, int slot) {
     std::printf("name=%s\nscreen=%d\ncurrentPlayer=%d\nplayers=%d\n", name, state.screen, state.currentPlayer,
                 state.humanCount + state.computerCount);
     for (int s = 0; s < state.humanCount + state.computerCount; ++s)
-        std::printf("seat%d=%s money=%d position=%d\n", s, state.playerNames[s], state.money[s], state.position[s]);
+        std::printf("seat%d=%s money=%d position=%d\n", s, state.playerNames[s], state.money[s],
+                    state.position[s]);
     for (int p = 0; p < propertyCount; ++p)
         if (state.owner[p] != bankOwner) std::printf("owner%d=%d\n", p, state.owner[p]);
     std::printf("buyPromptOpen=%d\nauctionOpen=%d\nmoving=%d\n", state.buyPromptOpen, state.auctionOpen,
