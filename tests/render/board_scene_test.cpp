@@ -15,12 +15,7 @@ namespace {
 
 // Two seats with the set-up's geometry; the cursor off the board, no dice, no pot.
 void boardWithTwoSeats() {
-    game = GameState{};
-    shell = ShellState{};
-    startTestGame(2);
-    computeBoardGeometry();
-    game.tokenSlot[0] = 1;
-    game.tokenSlot[1] = 5;
+    twoSeatsOnBoard();
     game.boardCursor = 30;
 }
 

@@ -10,13 +10,8 @@
 
 namespace {
 
-void twoSeatsOnBoard() {
-    game = GameState{};
-    shell = ShellState{};
-    startTestGame(2);
-    computeBoardGeometry();
-    game.tokenSlot[0] = 1;
-    game.tokenSlot[1] = 5;
+void secondSeatsTurn() {
+    twoSeatsOnBoard();
     game.currentPlayer = 1;
 }
 
@@ -89,7 +84,7 @@ const DialogCase cases[] = {
 TEST(Dialogs, EachLineLiesWhereTheLayoutPutsIt) {
     PlainTextures plain;
     for (const DialogCase& c : cases) {
-        twoSeatsOnBoard();
+        secondSeatsTurn();
         c.open();
         const std::vector<Pixel> frame = drawAndRead();
         SCOPED_TRACE(c.lines[0].text);
@@ -104,7 +99,7 @@ TEST(Dialogs, EachLineLiesWhereTheLayoutPutsIt) {
 // Layers in their order: help over the save menu over the quit question over any dialog.
 TEST(Dialogs, FirstLayerThatAppliesIsTheOneDrawn) {
     PlainTextures plain;
-    twoSeatsOnBoard();
+    secondSeatsTurn();
     game.taxPromptOpen = true;
     game.quitConfirmOpen = true;
     game.quitYes = true;

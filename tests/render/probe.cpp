@@ -6,8 +6,11 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/shell.h"
 #include "assets/textures.h"
+#include "game/rules.h"
 #include "render/frame.h"
+#include "support/fixtures.h"
 
 namespace {
 
@@ -103,4 +106,13 @@ std::vector<Pixel> drawAndRead() {
     beginTestFrame();
     drawFrame();
     return readFrame();
+}
+
+void twoSeatsOnBoard() {
+    game = GameState{};
+    shell = ShellState{};
+    startTestGame(2);
+    computeBoardGeometry();
+    game.tokenSlot[0] = 1;
+    game.tokenSlot[1] = 5;
 }

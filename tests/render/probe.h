@@ -41,3 +41,7 @@ void expectTextAt(const std::vector<Pixel>& frame, int align, const char* text, 
 
 // Clears, draws one frame of the current state and reads it back.
 std::vector<Pixel> drawAndRead();
+
+// Program start, then two seats dealt with the set-up's geometry on the board, at token
+// places 1 and 5.
+void twoSeatsOnBoard();
