@@ -9,8 +9,8 @@
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/tables.h"
+#include "sim/play.h"
 #include "support/fixtures.h"
-#include "support/play.h"
 #include "support/session.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "app/screen_flow.h"
 #include "game/rules.h"
 #include "game/tables.h"
+#include "sim/play.h"
 #include "support/fixtures.h"
-#include "support/play.h"
 #include "support/session.h"
 
 namespace {

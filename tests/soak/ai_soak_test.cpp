@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game/state.h"
-#include "support/game_driver.h"
+#include "sim/game_driver.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/tables.h"
+#include "sim/game_driver.h"
+#include "sim/play.h"
+#include "sim/scripted_player.h"
 #include "support/fixtures.h"
-#include "support/game_driver.h"
-#include "support/play.h"
-#include "support/scripted_player.h"
 #include "support/session.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include "app/screen_flow.h"
 #include "game/random.h"
 #include "save/save_file.h"
+#include "sim/play.h"
 #include "support/fixtures.h"
-#include "support/play.h"
 
 void Session::SetUp() {
     resetProgram();

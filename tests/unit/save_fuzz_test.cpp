@@ -14,8 +14,8 @@
 #include "game/rules.h"
 #include "game/tables.h"
 #include "save/save_file.h"
+#include "sim/play.h"
 #include "support/fixtures.h"
-#include "support/play.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "support/play.h"
+#include "sim/play.h"
 
 #include "app/input.h"
 #include "app/screen_flow.h"

@@ -1,4 +1,4 @@
-#include "support/game_driver.h"
+#include "sim/game_driver.h"
 
 #include <cstdio>
 #include <cstring>
@@ -8,8 +8,8 @@
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/tables.h"
-#include "support/play.h"
-#include "support/scripted_player.h"
+#include "sim/play.h"
+#include "sim/scripted_player.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "support/scripted_player.h"
+#include "sim/scripted_player.h"
 
 #include "app/input.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
 #include "game/rules.h"
 #include "game/tables.h"
-#include "support/play.h"
+#include "sim/play.h"
 
 namespace {
 
