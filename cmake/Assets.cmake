@@ -1,6 +1,8 @@
-# Embedded images. The PNG masters in assets/art/ are turned into HexImage text at build time
-# by tools/embed; an assembler file pulls the texts into read-only data with .incbin, so the
-# 26 MB of pixels cost no compile time, and a generated table answers embeddedImage.
+# Embedded images and the font. The PNG masters in assets/art/ are turned into HexImage text at
+# build time by tools/embed; an assembler file pulls the texts into read-only data with .incbin,
+# so the 26 MB of pixels cost no compile time, and a generated table answers embeddedImage. The
+# glyph sheet font.png becomes glyphBitmaps' text the same way, in an assembler file of its own
+# that the headless core links (TENANTRY_FONT_SOURCES).
 find_package(PNG REQUIRED)
 add_executable(tenantry_embed ${PROJECT_SOURCE_DIR}/tools/embed/embed.cpp)
 target_include_directories(tenantry_embed PRIVATE ${PROJECT_SOURCE_DIR})
@@ -26,13 +28,15 @@ foreach(_stem ${_art_stems})
 endforeach()
 
 add_custom_command(
-  OUTPUT ${_embed_dir}/images.S ${_embed_dir}/assets_table.cpp
-  BYPRODUCTS ${_art_hex}
+  OUTPUT ${_embed_dir}/images.S ${_embed_dir}/assets_table.cpp ${_embed_dir}/font.S
+  BYPRODUCTS ${_art_hex} ${_embed_dir}/font.hex
   COMMAND tenantry_embed ${_art_dir} ${_embed_dir}
-  DEPENDS tenantry_embed ${_art_pngs}
+  DEPENDS tenantry_embed ${_art_pngs} ${_art_dir}/font.png
   COMMENT "Embedding the pictures from assets/art"
   VERBATIM)
 # .incbin is invisible to dependency scanning: the object is rebuilt whenever the texts are.
 set_source_files_properties(${_embed_dir}/images.S PROPERTIES OBJECT_DEPENDS "${_art_hex}")
+set_source_files_properties(${_embed_dir}/font.S PROPERTIES OBJECT_DEPENDS ${_embed_dir}/font.hex)
 
 set(TENANTRY_ASSET_SOURCES ${_embed_dir}/images.S ${_embed_dir}/assets_table.cpp)
+set(TENANTRY_FONT_SOURCES ${_embed_dir}/font.S)
