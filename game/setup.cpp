@@ -1,5 +1,6 @@
 // Dealing a new game, returning to the start menu, and the board's geometry.
 #include <algorithm>
+#include <cstring>
 
 #include "game/random.h"
 #include "game/rules.h"
@@ -40,6 +41,11 @@ void assignTokenPlaces(int seats) {
     }
 }
 
+template <typename T, size_t N>
+void copyArray(T (&to)[N], const T (&from)[N]) {
+    std::memcpy(to, from, sizeof to);  // plain numbers, any rank
+}
+
 float unit(double pixels) { return static_cast<float>(pixels / 1024.0); }
 
 }  // namespace
@@ -61,52 +67,34 @@ void setUpGame() {
     game.screen = NameEntry;
 }
 
+// Back to the state of no game, by value: what outlives a game is copied across a fresh
+// record, so a field added later is cleared without anyone listing it here.
 void resetToStartMenu() {
-    GameState& g = game;
-    g.zoom = 1.0f;
-    g.screen = StartMenu;
-    g.menuIndex = g.returnScreen = 0;
-    g.panX = g.panY = g.cameraTargetX = g.cameraTargetZ = 0.0f;
-    g.cameraGlide = g.boardCursor = g.amountDigit = 0;
-    g.assetCursor = CursorBack;
-    g.quitConfirmOpen = g.quitYes = g.choosingTradePartner = false;
-    g.tradeOfferOpen = g.tradePartnerSide = g.promptYes = g.gameOver = false;
-
-    for (int s = 0; s < maxSeats; ++s) {
-        g.money[s] = g.jailTurns[s] = g.position[s] = 0;
-        g.isHuman[s] = g.bankrupt[s] = false;
-        g.playerNames[s][0] = '\0';
-    }
-    for (int i = 0; i < noticeSlots; ++i) {
-        g.noticeReason[i][0] = '\0';
-        g.noticeAmount[i] = 0;
-    }
-    g.noticeIndex = g.noticeTimer = 0;
-
-    g.currentPlayer = g.doublesCount = g.dice[0] = g.dice[1] = g.activeDeck = 0;
-    g.cardTimer = g.diceTimer = g.arrivalTimer = g.settleTimer = g.auctionTimer = 0;
-    g.moving = g.passedGo = g.skipLanding = g.endTurnAfterNotice = false;
-    g.buyPromptOpen = g.taxPromptOpen = g.auctionOpen = false;
-    g.transportDoubleRent = g.utilityRollPending = g.utilityTenTimes = g.inDebt = false;
-
-    for (int p = 0; p < propertyCount; ++p) {
-        g.houses[p] = 0;
-        g.owner[p] = bankOwner;
-        g.selected[p] = g.initiatorSelected[p] = false;
-    }
-    g.jailCardHolder[0] = g.jailCardHolder[1] = bankOwner;
-    g.jailCardSelected[0] = g.jailCardSelected[1] = false;
-    g.tradeMoney = g.initiatorMoney = g.houseCount = 0;
-
-    g.auctionBid = g.auctionBidder = 0;
-    g.bidIncrement = defaultBidIncrement;
-    g.middlePot = 0;
-    g.lastBankrupt = g.lastCreditor = g.bankruptTimer = g.winner = 0;
-    g.initiatorMortgagedCount = g.partnerMortgagedCount = 0;
-    g.computerDelay = 0;
-    for (int s = 0; s < maxSeats; ++s)
-        for (int t = 0; t < maxSeats; ++t) g.proposeCooldown[s][t] = g.answerCooldown[s][t] = 0;
-    g.tradeTried = g.buildTried = g.unmortgageTried = false;
+    const GameState kept = game;
+    game = GameState{};
+    // The options, and what the next deal overwrites anyway (decks, seating, token places,
+    // bid limits, the computers' drawn amounts, the board geometry).
+    game.humanCount = kept.humanCount;
+    game.computerCount = kept.computerCount;
+    game.middleOption = kept.middleOption;
+    game.biddingOption = kept.biddingOption;
+    copyArray(game.deckOrder, kept.deckOrder);
+    copyArray(game.entryIndex, kept.entryIndex);
+    copyArray(game.tokenSlot, kept.tokenSlot);
+    copyArray(game.bidLimit, kept.bidLimit);
+    game.buildReserve = kept.buildReserve;
+    game.unmortgageMargin = kept.unmortgageMargin;
+    copyArray(game.propertySpotX, kept.propertySpotX);
+    copyArray(game.propertySpotY, kept.propertySpotY);
+    copyArray(game.squareSpotX, kept.squareSpotX);
+    copyArray(game.squareSpotY, kept.squareSpotY);
+    copyArray(game.tokenSpotX, kept.tokenSpotX);
+    copyArray(game.tokenSpotY, kept.tokenSpotY);
+    // Where no game differs from the program's start: everything is the bank's.
+    for (int32_t& o : game.owner) o = bankOwner;
+    game.jailCardHolder[0] = game.jailCardHolder[1] = bankOwner;
+    game.bidIncrement = defaultBidIncrement;
+    game.assetCursor = CursorBack;
 }
 
 void computeBoardGeometry() {

@@ -96,8 +96,18 @@ TEST_F(SetupRules, ResetClearsTheGameButKeepsOptionsDecksAndGeometry) {
     EXPECT_EQ(game.middleOption, 2);
     EXPECT_FALSE(game.biddingOption);
     EXPECT_EQ(game.buildReserve, 120);
-    for (int s = 0; s < maxSeats; ++s) EXPECT_EQ(game.entryIndex[s], dealt.entryIndex[s]);
-    for (int i = 0; i < deckSize; ++i) EXPECT_EQ(game.deckOrder[0][i], dealt.deckOrder[0][i]);
+    game.bidLimit[5] = 77;
+    const GameState beforeReset = game;
+    resetToStartMenu();
+    const auto kept = [&](const auto& field, const auto& was) {
+        return std::memcmp(&field, &was, sizeof field) == 0;
+    };
+    EXPECT_TRUE(kept(game.entryIndex, dealt.entryIndex) && kept(game.deckOrder, dealt.deckOrder) &&
+                kept(game.tokenSlot, dealt.tokenSlot) && kept(game.bidLimit, beforeReset.bidLimit));
+    EXPECT_TRUE(kept(game.propertySpotX, dealt.propertySpotX) &&
+                kept(game.propertySpotY, dealt.propertySpotY) && kept(game.squareSpotX, dealt.squareSpotX) &&
+                kept(game.squareSpotY, dealt.squareSpotY) && kept(game.tokenSpotX, dealt.tokenSpotX) &&
+                kept(game.tokenSpotY, dealt.tokenSpotY));
     EXPECT_TRUE(stateIsValid());
 }
 
