@@ -10,13 +10,6 @@ namespace {
 constexpr int emptyElement = 17;
 constexpr int settleTicks = 60;
 
-// Deck 0 "Collect" cards 1..8, by number.
-constexpr int32_t deck0Collect[9] = {0, 200, 100, 100, 100, 45, 25, 20, 10};
-// Deck 0 "Pay" cards 10..12, by number.
-constexpr int32_t deck0Pay[3] = {150, 100, 50};
-// Deck 1 "Advance to" cards 8..11: target squares.
-constexpr int32_t deck1Advance[4] = {24, 11, 39, 5};
-
 void teleport(int seat, int square) {
     game.position[seat] = square;
     game.boardCursor = square;
@@ -42,8 +35,8 @@ void paySalary(int seat) {
     game.noticeIndex = std::min(game.noticeIndex + 1, noticeSlots - 1);
 }
 
-void goToGo(int seat) {
-    game.money[seat] += goSalary;
+void goToGo(int seat, int salary) {
+    game.money[seat] += salary;
     game.skipLanding = true;
     recycleTopCard(game.activeDeck);
     teleport(seat, 0);
@@ -72,19 +65,19 @@ int otherSeatsInPlay(int seat, int out[maxSeats]) {
     return n;
 }
 
-void collectFromEveryPlayer(int seat) {
+void collectFromEveryPlayer(int seat, int each) {
     int others[maxSeats];
     const int n = otherSeatsInPlay(seat, others);
     int total = 0;
     bool everyonePaid = true;
     for (int k = 0; k < n; ++k) {
         const int t = others[k];
-        total += 50;
-        if (netWorth(t) < 50) {
+        total += each;
+        if (netWorth(t) < each) {
             declareBankrupt(t, seat);
             everyonePaid = false;
         } else {
-            game.money[t] -= 50;
+            game.money[t] -= each;
             checkDebt(t);
         }
     }
@@ -92,13 +85,13 @@ void collectFromEveryPlayer(int seat) {
     recycleAndPassIf(everyonePaid);
 }
 
-void payEveryPlayer(int seat) {
+void payEveryPlayer(int seat, int each) {
     int others[maxSeats];
     const int n = otherSeatsInPlay(seat, others);
     int total = 0;
     for (int k = 0; k < n; ++k) {
-        game.money[others[k]] += 50;
-        total += 50;
+        game.money[others[k]] += each;
+        total += each;
     }
     bool paid = true;
     if (netWorth(seat) < total) {
@@ -122,7 +115,7 @@ void advanceToNearestUtility(int seat) {
     game.position[seat] = target;
     game.boardCursor = target;
     aimCamera(target);
-    const int utility = target == 12 ? 26 : 27;
+    const int utility = propertyAtSquare(target);
     const int owner = game.owner[utility];
     if (owner >= 0 && owner < maxSeats && owner != seat && game.houses[utility] >= 0) {
         game.utilityRollPending = true;
@@ -144,70 +137,25 @@ void advanceToNearestTransport(int seat) {
     game.skipLanding = false;
     teleport(seat, target);
     recycleTopCard(game.activeDeck);
-    const int transport = target / 10 + 22;
+    const int transport = propertyAtSquare(target);
     const int owner = game.owner[transport];
     if (owner >= 0 && owner < maxSeats && owner != seat && game.houses[transport] >= 0)
         game.transportDoubleRent = true;
 }
 
-void applyDeck0(int card, int seat) {
-    if (card == 0) {
-        goToJail(seat);
-    } else if (card >= 1 && card <= 8) {
-        game.money[seat] += deck0Collect[card];
-        recycleAndPassIf(true);
-    } else if (card == 9) {
-        collectFromEveryPlayer(seat);
-    } else if (card >= 10 && card <= 12) {
-        const bool paid = chargeFee(seat, deck0Pay[card - 10], nullptr, middleCreditor);
-        recycleAndPassIf(paid);
-    } else if (card == 13) {
-        goToGo(seat);
-    } else if (card == 14) {
-        const bool paid = chargeFee(seat, repairCost(seat, 40, 115), nullptr, middleCreditor);
-        recycleAndPassIf(paid);
-    } else {
-        recycleTopCard(0);
-        game.jailCardHolder[0] = seat;
-        continueOrPass();
-    }
+void advanceTo(int seat, int target) {
+    if (game.position[seat] > target) paySalary(seat);
+    game.skipLanding = false;
+    teleport(seat, target);
+    recycleTopCard(game.activeDeck);
 }
 
-void applyDeck1(int card, int seat) {
-    if (card == 0) {
-        goToJail(seat);
-    } else if (card == 1 || card == 2) {
-        game.money[seat] += card == 1 ? 150 : 50;
-        recycleAndPassIf(true);
-    } else if (card == 3) {
-        recycleAndPassIf(chargeFee(seat, 15, nullptr, middleCreditor));
-    } else if (card == 4) {
-        payEveryPlayer(seat);
-    } else if (card == 5) {
-        goToGo(seat);
-    } else if (card == 6) {
-        recycleAndPassIf(chargeFee(seat, repairCost(seat, 25, 100), nullptr, middleCreditor));
-    } else if (card == 7) {
-        recycleTopCard(1);
-        game.jailCardHolder[1] = seat;
-        continueOrPass();
-    } else if (card >= 8 && card <= 11) {
-        const int target = deck1Advance[card - 8];
-        if (game.position[seat] > target) paySalary(seat);
-        game.skipLanding = false;
-        teleport(seat, target);
-        recycleTopCard(1);
-    } else if (card == 12) {
-        game.skipLanding = false;
-        // Wraps past GO backwards rather than leaving the board (only squares 7, 22 and 36
-        // draw from this deck, so the wrap never happens in play).
-        teleport(seat, (game.position[seat] + squareCount - 3) % squareCount);
-        recycleTopCard(1);
-    } else if (card == 13) {
-        advanceToNearestUtility(seat);
-    } else {
-        advanceToNearestTransport(seat);
-    }
+void goBackThree(int seat) {
+    game.skipLanding = false;
+    // Wraps past GO backwards rather than leaving the board (only squares 7, 22 and 36
+    // draw this card, so the wrap never happens in play).
+    teleport(seat, (game.position[seat] + squareCount - 3) % squareCount);
+    recycleTopCard(game.activeDeck);
 }
 
 }  // namespace
@@ -239,8 +187,29 @@ void applyCard() {
     const int deck = game.activeDeck;
     const int card = game.deckOrder[deck][0];
     const int seat = game.currentPlayer;
-    if (deck == 0)
-        applyDeck0(card, seat);
-    else
-        applyDeck1(card, seat);
+    const int amount = cardAmount(deck, card);
+    switch (cardRules[deck][card].action) {
+        case CardGoToJail: goToJail(seat); break;
+        case CardCollect:
+            game.money[seat] += amount;
+            recycleAndPassIf(true);
+            break;
+        case CardCollectFromEach: collectFromEveryPlayer(seat, amount); break;
+        case CardPay: recycleAndPassIf(chargeFee(seat, amount, nullptr, middleCreditor)); break;
+        case CardPayEach: payEveryPlayer(seat, amount); break;
+        case CardGoToGo: goToGo(seat, amount); break;
+        case CardRepairs:
+            recycleAndPassIf(chargeFee(seat, repairCost(seat, amount, cardAmount(deck, card, 1)), nullptr,
+                                       middleCreditor));
+            break;
+        case CardJailFree:
+            recycleTopCard(deck);
+            game.jailCardHolder[deck] = seat;
+            continueOrPass();
+            break;
+        case CardAdvance: advanceTo(seat, cardRules[deck][card].target); break;
+        case CardBackThree: goBackThree(seat); break;
+        case CardNearestUtility: advanceToNearestUtility(seat); break;
+        case CardNearestTransport: advanceToNearestTransport(seat); break;
+    }
 }

@@ -107,6 +107,58 @@ constexpr char cardTexts[32][100] = {
     "Advance to nearest Spaceship",
 };
 
+// What each card does, one row per card in the order of cardTexts. Amounts are not written
+// here: they are the dollar figures of the card's own text (cardAmount), so the text shown
+// and the money moved cannot disagree.
+enum CardAction : int32_t {
+    CardGoToJail,
+    CardCollect,          // the bank pays the drawer
+    CardCollectFromEach,  // every other seat pays the drawer
+    CardPay,              // the drawer pays the middle
+    CardPayEach,          // the drawer pays every other seat
+    CardGoToGo,
+    CardRepairs,  // per house, per hotel
+    CardJailFree,
+    CardAdvance,  // to `target`, with the salary when it wraps past GO
+    CardBackThree,
+    CardNearestUtility,
+    CardNearestTransport,
+};
+
+struct CardRule {
+    CardAction action;
+    int32_t target;            // CardAdvance's square
+    const char* notes[2];      // extra lines drawn under the text, or nullptr
+};
+
+constexpr const char* utilityNote[2] = {"If owned, roll dice and pay", "10x amount shown"};
+constexpr const char* transportNote[2] = {"If owned, pay owner twice what", "he/she is entitled to"};
+
+constexpr CardRule cardRules[2][deckSize] = {
+    {{CardGoToJail, 0, {}}, {CardCollect, 0, {}}, {CardCollect, 0, {}}, {CardCollect, 0, {}},
+     {CardCollect, 0, {}}, {CardCollect, 0, {}}, {CardCollect, 0, {}}, {CardCollect, 0, {}},
+     {CardCollect, 0, {}}, {CardCollectFromEach, 0, {}}, {CardPay, 0, {}}, {CardPay, 0, {}},
+     {CardPay, 0, {}}, {CardGoToGo, 0, {}}, {CardRepairs, 0, {}}, {CardJailFree, 0, {}}},
+    {{CardGoToJail, 0, {}}, {CardCollect, 0, {}}, {CardCollect, 0, {}}, {CardPay, 0, {}},
+     {CardPayEach, 0, {}}, {CardGoToGo, 0, {}}, {CardRepairs, 0, {}}, {CardJailFree, 0, {}},
+     {CardAdvance, 24, {}}, {CardAdvance, 11, {}}, {CardAdvance, 39, {}}, {CardAdvance, 5, {}},
+     {CardBackThree, 0, {}}, {CardNearestUtility, 0, {utilityNote[0], utilityNote[1]}},
+     {CardNearestTransport, 0, {transportNote[0], transportNote[1]}},
+     {CardNearestTransport, 0, {transportNote[0], transportNote[1]}}},
+};
+
+// The nth dollar figure ("$40") in a card's text, 0 when it has fewer.
+constexpr int32_t cardAmount(int deck, int card, int nth = 0) {
+    const char* text = cardTexts[deck * deckSize + card];
+    for (int i = 0; text[i] != '\0'; ++i) {
+        if (text[i] != '$') continue;
+        int32_t value = 0;
+        for (int j = i + 1; text[j] >= '0' && text[j] <= '9'; ++j) value = value * 10 + (text[j] - '0');
+        if (nth-- == 0) return value;
+    }
+    return 0;
+}
+
 // The jail card's number in each deck.
 constexpr int32_t jailCardNumber[2] = {15, 7};
 
@@ -129,6 +181,11 @@ constexpr int32_t computerThinkTicks = 50;
 constexpr int32_t auctionTicks = 165;
 constexpr int32_t defaultBidIncrement = 50;
 constexpr int32_t hotelLevel = 5;
+
+static_assert(cardAmount(0, 13) == goSalary && cardAmount(1, 5) == goSalary, "Go to GO pays the salary");
+static_assert(cardRules[0][jailCardNumber[0]].action == CardJailFree &&
+                  cardRules[1][jailCardNumber[1]].action == CardJailFree,
+              "each deck's jail card is where the jail rules look for it");
 
 // The property on a square, searching 0..27 in order; -1 for special squares and the jail cell.
 int propertyAtSquare(int square);

@@ -179,13 +179,9 @@ void drawCard() {
         const int card = game.deckOrder[deck][0];
         if (card < 0 || card >= deckSize) return;
         drawText(Centre, cardTexts[deck * deckSize + card], 0, 0, gamePlane, black);
-        if (deck == 1 && card == 13) {
-            drawText(Centre, "If owned, roll dice and pay", 0, -0.2f, gamePlane, black);
-            drawText(Centre, "10x amount shown", 0, -0.4f, gamePlane, black);
-        } else if (deck == 1 && (card == 14 || card == 15)) {
-            drawText(Centre, "If owned, pay owner twice what", 0, -0.2f, gamePlane, black);
-            drawText(Centre, "he/she is entitled to", 0, -0.4f, gamePlane, black);
-        }
+        for (int line = 0; line < 2; ++line)
+            if (const char* note = cardRules[deck][card].notes[line])
+                drawText(Centre, note, 0, -0.2f * (line + 1), gamePlane, black);
         glColor3f(1, 1, 1);
     }
 }
