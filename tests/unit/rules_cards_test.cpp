@@ -108,13 +108,14 @@ TEST_F(CardRules, CollectFromAndPayEveryPlayerWithDebtsAndBankruptcies) {
     game.money[1] = 20;
     giveProperty(1, 5);  // pays into debt
     game.money[2] = 30;  // cannot pay: bankrupt to the drawer
-    game.bankrupt[3] = true;
-    game.money[3] = 0;
+    game.money[3] = 50;  // worth exactly the 50: pays
     draw(0, 9, 33);
     EXPECT_EQ(game.money[1], -30);
     EXPECT_TRUE(game.inDebt);
     EXPECT_TRUE(game.bankrupt[2]);
-    EXPECT_EQ(game.money[0], 1500 + 50 + 30 + 50);  // counts 50 for the bankrupt seat as well
+    EXPECT_FALSE(game.bankrupt[3]);
+    EXPECT_EQ(game.money[3], 0);
+    EXPECT_EQ(game.money[0], 1500 + 50 + 30 + 50 + 50);  // counts 50 for the bankrupt seat as well
 
     startTestGame(4);
     game.bankrupt[2] = true;
@@ -147,6 +148,7 @@ TEST_F(CardRules, GoBackThreeLandsOnWhateverIsThere) {
         draw(1, 12, square);
         runBoardSteps();
         EXPECT_EQ(game.position[0], square - 3);
+        EXPECT_EQ(game.deckOrder[1][deckSize - 1], 12);  // the card went to the bottom
         EXPECT_EQ(game.taxPromptOpen, square == 7);
         EXPECT_EQ(game.money[1], square == 22 ? 1516 : 1500);
         EXPECT_EQ(game.activeDeck == 0 && game.cardTimer == cardDisplayTicks, square == 36) << square;
