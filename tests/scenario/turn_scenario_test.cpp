@@ -210,3 +210,28 @@ TEST_F(TurnSession, KeysWaitForTheCameraGlideOfTheNextTurn) {
 }
 
 }  // namespace
+
+// A card drives a jailed computer into debt, and the forced release that follows bankrupts it:
+// its debt state must close back to the board, so the next computer rolls without any key.
+// Fault: the screen stayed on the bankrupt seat's asset menu and no computer acted again; and
+// the middle took the debtor's assets without its negative cash (money from nothing).
+TEST_F(TurnSession, BankruptcyInTheDebtStateHandsTheTurnOnWithoutAKey) {
+    startBoardGame(1, 3);
+    game.bankrupt[0] = true;
+    game.money[0] = 0;
+    game.middleOption = 1;
+    putInJail(2, 2);
+    game.money[2] = 20;
+    giveProperty(2, 0);
+    game.currentPlayer = 1;
+    game.activeDeck = 0;
+    setTopCard(0, 9);  // "Collect $50 from every player"
+    game.cardTimer = 1;
+    const long long before = totalMoney();
+    tick();
+    ASSERT_TRUE(game.bankrupt[2]);
+    EXPECT_EQ(std::make_tuple(game.screen, game.inDebt, game.middlePot), std::make_tuple(Board, false, 0));
+    EXPECT_EQ(totalMoney(), before + mortgageValue(0));  // the middle sells the deed, pays the debt
+    EXPECT_TRUE(stateIsValid());
+    EXPECT_GT(tickUntil([] { return game.currentPlayer == 3 && game.diceTimer > 0; }, 5000), 0);
+}

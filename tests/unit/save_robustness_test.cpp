@@ -247,6 +247,22 @@ TEST_F(SaveRobustness, EachOutOfRangeFamilyIsRefused) {
     EXPECT_STREQ(shell.saveName, "bad");
 }
 
+// Negative cash loads only inside the debt state and covered by the seat's assets: otherwise a
+// bankruptcy, which passes the cash on as it stands, could leave the middle or a creditor in debt.
+TEST(SlotCheck, NegativeCashLoadsOnlyInTheDebtStateAndCoveredByAssets) {
+    const struct {
+        int cash;
+        bool debtState, loads;
+    } cases[] = {{-30, true, true}, {-31, true, false}, {-30, false, false}, {0, false, true}};
+    for (const auto& c : cases) {
+        startTestGame(3);
+        giveProperty(1, 0);  // worth 30
+        game.money[1] = c.cash;
+        if (c.debtState) openDebtState(1);
+        EXPECT_EQ(stateIsLoadable(game), c.loads) << c.cash << " " << c.debtState;
+    }
+}
+
 TEST_F(SaveRobustness, RandomBytesNeverLoadAndListOnlyTerminatedNames) {
     std::mt19937 random(20240611);
     std::vector<unsigned char> noise(161970);
