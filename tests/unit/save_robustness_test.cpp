@@ -18,6 +18,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/shell.h"
@@ -260,6 +261,22 @@ TEST(SlotCheck, NegativeCashLoadsOnlyInTheDebtStateAndCoveredByAssets) {
         game.money[1] = c.cash;
         if (c.debtState) openDebtState(1);
         EXPECT_EQ(stateIsLoadable(game), c.loads) << c.cash << " " << c.debtState;
+    }
+}
+
+// A file whose board cursor stands on the jail cell (40), as the format allows, loads; the
+// cursor then walks from square 10. Fault: the loader refused 40.
+TEST_F(SaveRobustness, BoardCursorOnTheJailCellLoadsAndWalksFromSquareTen) {
+    for (const auto& [key, expected] : {std::pair<int, int>{KeyUp, 11}, {KeyDown, 9}}) {
+        startTestGame(2);
+        putInJail(0);
+        game.boardCursor = jailCell;
+        const GameState saved = game;
+        saveInto(0, "jailed");
+        ASSERT_FALSE(refusedOver(moment(AtAuction), 0));
+        EXPECT_TRUE(sameRecord(game, saved));
+        press(key);
+        EXPECT_EQ(game.boardCursor, expected);
     }
 }
 
