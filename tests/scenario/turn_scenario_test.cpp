@@ -235,3 +235,23 @@ TEST_F(TurnSession, BankruptcyInTheDebtStateHandsTheTurnOnWithoutAKey) {
     EXPECT_TRUE(stateIsValid());
     EXPECT_GT(tickUntil([] { return game.currentPlayer == 3 && game.diceTimer > 0; }, 5000), 0);
 }
+
+// The unmortgage question is put only when the property's owner, whom the answer charges, can
+// pay, whichever seat's menu is open. Fault: the frame step asked `menuPlayer` instead.
+TEST_F(TurnSession, UnmortgageQuestionIsPrunedByTheOwnersCash) {
+    for (const bool ownerCanPay : {true, false}) {
+        startBoardGame(2);
+        giveProperty(1, 13, -1);
+        game.partnerMortgaged[0] = 13;
+        game.partnerMortgagedCount = 1;
+        game.menuPlayer = 0;  // another seat's menu has been opened since the trade
+        game.money[0] = ownerCanPay ? 0 : 1500;
+        game.money[1] = ownerCanPay ? 1500 : 0;
+        tick();
+        ASSERT_EQ(game.partnerMortgagedCount, ownerCanPay ? 1 : 0);
+        if (!ownerCanPay) continue;
+        answerUnmortgageQuestion(true);
+        EXPECT_EQ(std::make_tuple(game.houses[13], game.money[1]),
+                  std::make_tuple(0, 1500 - mortgageValue(13)));
+    }
+}
