@@ -86,14 +86,19 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
 // Fault: 9 x 10^9 was computed in 32 bits and overflowed.
 TEST_F(AssetSession, AmountStepsAtTheHighestDigitsNeverOverflow) {
     const struct {
-        int digit, direction, money, expected;
-    } cases[] = {{9, 1, 1500, 0}, {9, -1, 1500, 0}, {8, 1, 100000000, 100000000}, {8, -1, 100000000, 0}};
+        int digit, direction, money, amount, expected;
+    } cases[] = {{9, 1, 1500, 0, 0},
+                 {9, -1, 1500, 0, 0},
+                 {8, 1, 100000000, 0, 100000000},
+                 {8, -1, 100000000, 0, 0},
+                 {1, 1, 1500, 190, 100}};  // a 9 in the tens wraps to 0 whatever stands above it
     for (const auto& c : cases) {
         startBoardGame(2);
         game.screen = AssetMenu;
         game.menuIndex = KindTrade;
         game.money[0] = c.money;
         game.amountDigit = c.digit;
+        game.tradeMoney = c.amount;
         changeAssetAmount(c.direction);
         EXPECT_EQ(game.tradeMoney, c.expected) << c.digit << " " << c.direction;
     }

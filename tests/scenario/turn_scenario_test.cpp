@@ -239,19 +239,24 @@ TEST_F(TurnSession, BankruptcyInTheDebtStateHandsTheTurnOnWithoutAKey) {
 // The unmortgage question is put only when the property's owner, whom the answer charges, can
 // pay, whichever seat's menu is open. Fault: the frame step asked `menuPlayer` instead.
 TEST_F(TurnSession, UnmortgageQuestionIsPrunedByTheOwnersCash) {
-    for (const bool ownerCanPay : {true, false}) {
+    const struct {
+        int owner, property;
+        bool ownerCanPay;
+    } cases[] = {{1, 13, true}, {1, 13, false}, {0, 0, true}, {0, 0, false}};
+    for (const auto& c : cases) {
         startBoardGame(2);
-        giveProperty(1, 13, -1);
-        game.partnerMortgaged[0] = 13;
+        const int other = 1 - c.owner;
+        giveProperty(c.owner, c.property, -1);
+        game.partnerMortgaged[0] = c.property;
         game.partnerMortgagedCount = 1;
-        game.menuPlayer = 0;  // another seat's menu has been opened since the trade
-        game.money[0] = ownerCanPay ? 0 : 1500;
-        game.money[1] = ownerCanPay ? 1500 : 0;
+        game.menuPlayer = other;  // another seat's menu has been opened since the trade
+        game.money[other] = c.ownerCanPay ? 0 : 1500;
+        game.money[c.owner] = c.ownerCanPay ? 1500 : 0;
         tick();
-        ASSERT_EQ(game.partnerMortgagedCount, ownerCanPay ? 1 : 0);
-        if (!ownerCanPay) continue;
+        ASSERT_EQ(game.partnerMortgagedCount, c.ownerCanPay ? 1 : 0) << c.owner;
+        if (!c.ownerCanPay) continue;
         answerUnmortgageQuestion(true);
-        EXPECT_EQ(std::make_tuple(game.houses[13], game.money[1]),
-                  std::make_tuple(0, 1500 - mortgageValue(13)));
+        EXPECT_EQ(std::make_tuple(game.houses[c.property], game.money[c.owner]),
+                  std::make_tuple(0, 1500 - mortgageValue(c.property)));
     }
 }

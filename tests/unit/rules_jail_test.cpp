@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 #include "game/random.h"
 #include "game/rules.h"
@@ -132,6 +133,14 @@ TEST_F(JailRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
         EXPECT_EQ(std::make_tuple(game.noticePlayer[1], game.noticeAmount[1]), std::make_tuple(1, jailFee));
         dismissNotice();
         EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
+    }
+    for (const auto& [queued, slot] : {std::pair<int, int>{7, 7}, {8, 7}}) {  // a full queue keeps its end
+        startTestGame(3);
+        for (int k = 0; k < queued; ++k) writeNotice(k, 0, 10 + k, "queued");
+        putInJail(1, 2);
+        releaseFromJail(1);
+        EXPECT_EQ(game.noticeAmount[slot], jailFee) << queued;
+        EXPECT_EQ(game.noticeAmount[6], 16) << queued;
     }
 }
 

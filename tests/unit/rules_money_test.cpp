@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "game/rules.h"
 #include "game/tables.h"
@@ -168,6 +169,12 @@ TEST_F(MoneyRules, NegativeCashIsPassedOnAndTheDebtStateClosesToTheBoard) {
         EXPECT_EQ(game.menuPlayer, c.thirdSeatInDebt ? 0 : 1);
         EXPECT_TRUE(stateIsValid());
     }
+    // A debtor still short keeps the debt state even with a lower seat in debt too.
+    startTestGame(3);
+    game.money[0] = -10, game.money[1] = -20;
+    openDebtState(1);
+    leaveDebtState();
+    EXPECT_EQ(std::make_pair(game.menuPlayer, game.inDebt), std::make_pair(1, true));
 }
 
 TEST_F(MoneyRules, GameEndsAtTheLastButOneBankruptcyOtherwiseTheTurnGoesOn) {

@@ -236,7 +236,7 @@ TEST_F(SaveRobustness, EachOutOfRangeFamilyIsRefused) {
     const Case cases[] = {
         {"screen 5", 30, 4, 5}, {"currentPlayer 8", 933, 4, 8},
         {"owner of a seat not in play", 1005 + 4 * 6, 4, 5}, {"position 41", 845, 4, 41},
-        {"assetCursor 30", 889, 4, 30}, {"partnerMortgagedCount 29", 42, 4, 29},
+        {"assetCursor 30", 889, 4, 30}, {"boardCursor 41", 877, 4, 41}, {"partnerMortgagedCount 29", 42, 4, 29},
         {"deck card repeated", 5271 + 4 * 20, 4, 0}, {"held jail card not at the bottom", 1117, 4, 1},
         {"houses 6", 1215 + 4 * 2, 4, 6}, {"doublesCount 3", 937, 4, 3},
         {"cardTimer negative", 997, 4, 0xFFFFFFF6u}, {"money beyond any game", 1447, 4, 2000000000u},
@@ -269,9 +269,9 @@ TEST(SlotCheck, NegativeCashLoadsOnlyInTheDebtStateAndCoveredByAssets) {
     } cases[] = {{-30, true, true}, {-31, true, false}, {-30, false, false}, {0, false, true}};
     for (const auto& c : cases) {
         startTestGame(3);
-        giveProperty(1, 0);  // worth 30
-        game.money[1] = c.cash;
-        if (c.debtState) openDebtState(1);
+        giveProperty(0, 0);  // worth 30
+        game.money[0] = c.cash;
+        if (c.debtState) openDebtState(0);
         EXPECT_EQ(stateIsLoadable(game), c.loads) << c.cash << " " << c.debtState;
     }
 }
@@ -306,8 +306,9 @@ TEST_F(SaveRobustness, FailedLoadOrSaveIsShownInTheSaveLayer) {
     press(KeyF4), press(KeyRight), press(KeyEnter);  // LOAD
     ASSERT_TRUE(shell.loadListOpen);
     EXPECT_TRUE(shell.slotDamaged[11] && !shell.slotDamaged[0]);
+    shell.slotDamaged[11] = false;  // cut since the list was read: choosing it marks it
     press(KeyRight), press(KeyDown), press(KeyEnter);
-    EXPECT_TRUE(shell.loadListOpen);
+    EXPECT_TRUE(shell.loadListOpen && shell.slotDamaged[11]);
     EXPECT_STREQ(shell.saveMessage, "Slot 12 is damaged and cannot be loaded");
     EXPECT_TRUE(sameRecord(game, running));
     press(KeyF4);
@@ -320,6 +321,10 @@ TEST_F(SaveRobustness, FailedLoadOrSaveIsShownInTheSaveLayer) {
     EXPECT_TRUE(shell.saveNameDone);
     EXPECT_STREQ(shell.saveMessage, "Could not save: Is a directory");
     EXPECT_TRUE(sameRecord(game, playedOn));
+    fs::remove(saveFileName);  // the way cleared, the same slot saves and the layer closes
+    press(KeyEnter);
+    EXPECT_FALSE(shell.saveMenuOpen || shell.saveNameEntry || shell.saveMessage[0] != '\0');
+    EXPECT_TRUE(fs::is_regular_file(saveFileName));
 }
 
 TEST_F(SaveRobustness, RandomBytesNeverLoadAndListOnlyTerminatedNames) {
