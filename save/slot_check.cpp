@@ -27,7 +27,7 @@ bool debtsAreCovered(const GameState& s) {
     const int seats = s.humanCount + s.computerCount;
     for (int seat = 0; seat < seats && seat < maxSeats; ++seat) {
         if (s.money[seat] >= 0) continue;
-        if (!s.inDebt || s.screen != AssetMenu) return false;
+        if (!s.inDebt) return false;
         long long worth = s.money[seat];
         for (int p = 0; p < propertyCount; ++p)
             if (s.owner[p] == seat && s.houses[p] >= 0)

@@ -273,6 +273,10 @@ TEST(SlotCheck, NegativeCashLoadsOnlyInTheDebtStateAndCoveredByAssets) {
         game.money[0] = c.cash;
         if (c.debtState) openDebtState(0);
         EXPECT_EQ(stateIsLoadable(game), c.loads) << c.cash << " " << c.debtState;
+        if (!c.debtState) continue;
+        game.screen = PropertyCard;  // a card opened from the debtor's menu
+        game.returnScreen = AssetMenu;
+        EXPECT_EQ(stateIsLoadable(game), c.loads) << c.cash << " on a card";
     }
 }
 
