@@ -50,18 +50,6 @@ int sacrifice(int seat, int p, int level) {
     return mortgageValue(p);
 }
 
-void closeDebtState() {
-    game.inDebt = false;
-    game.screen = Board;
-    game.menuIndex = 0;
-    const int seats = playersInPlay() < maxSeats ? playersInPlay() : maxSeats;
-    for (int s = 0; s < seats; ++s)
-        if (game.money[s] < 0) {
-            openDebtState(s);
-            return;
-        }
-}
-
 }  // namespace
 
 void resolveDebt() {

@@ -1,5 +1,7 @@
 // Keys of the asset menu: the 5 x 8 property grid, the kind row, the amount field, the jail
 // cards, Confirm and Back to Game.
+#include <cstdint>
+
 #include "app/flow_internal.h"
 #include "app/input.h"
 #include "app/screen_flow.h"
@@ -93,8 +95,9 @@ void moveWithinColumn(int direction) {
 
 void changeKind(int direction) { selectAssetKind((game.menuIndex - 1 + direction + 3) % 3 + 1); }
 
-int powerOfTen(int digit) {
-    int p = 1;
+// 64 bits: a loaded amountDigit may be 9, and nine times 10^9 passes 32 bits.
+int64_t powerOfTen(int digit) {
+    int64_t p = 1;
     for (int i = 0; i < digit; ++i) p *= 10;
     return p;
 }
@@ -110,10 +113,10 @@ int highestMoneyDigit() {
 
 void changeAssetAmount(int direction) {
     if (game.menuIndex == KindTrade) {
-        const int p = powerOfTen(game.amountDigit);
-        const int money = game.money[game.menuPlayer];
-        const int digit = game.tradeMoney / p % 10;
-        int& amount = game.tradeMoney;
+        const int64_t p = powerOfTen(game.amountDigit);
+        const int64_t money = game.money[game.menuPlayer];
+        int64_t amount = game.tradeMoney;
+        const int64_t digit = amount / p % 10;
         if (direction > 0) {
             if (digit == 9 || amount + p > money) {
                 if (amount - 9 * p >= 0) amount -= 9 * p;
@@ -127,6 +130,8 @@ void changeAssetAmount(int direction) {
                 amount -= p;
             }
         }
+        // Every step stays within 0..money, so the amount fits its field again.
+        game.tradeMoney = static_cast<int32_t>(amount);
     } else if (game.menuIndex == KindHouses) {
         game.houseCount += direction;
         if (game.houseCount > 5) game.houseCount = 1;

@@ -28,8 +28,10 @@ static void stepCameraKeys() {
 }
 
 static void moveBoardCursor(int step) {
+    // 40, the jail cell, stands on square 10's corner and walks from there.
+    const int from = game.boardCursor == jailCell ? jailSquare : game.boardCursor;
     game.cursorFrom = game.boardCursor;
-    game.boardCursor = (game.boardCursor + step + squareCount) % squareCount;
+    game.boardCursor = (from + step + squareCount) % squareCount;
     aimCamera(game.boardCursor);
 }
 

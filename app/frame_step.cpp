@@ -48,15 +48,20 @@ static void boardStep() {
     if (game.cardTimer > 0 && !noticeUp() && --game.cardTimer == 0) applyCard();
 }
 
-// Only questions the receiver can pay for are put.
+// Only questions the receiver can pay for are put. The receiver is the property's owner, the
+// seat the answer charges: another seat's debt state may have taken `menuPlayer` since.
+static void pruneUnaffordable(const int32_t* list, int32_t& count) {
+    while (count > 0) {
+        const int p = list[count - 1];
+        const int owner = p >= 0 && p < propertyCount ? game.owner[p] : bankOwner;
+        if (owner >= 0 && owner < maxSeats && game.money[owner] >= mortgageValue(p)) return;
+        --count;
+    }
+}
+
 static void pruneUnmortgageQuestions() {
-    while (game.partnerMortgagedCount > 0 &&
-           game.money[game.menuPlayer] < mortgageValue(game.partnerMortgaged[game.partnerMortgagedCount - 1]))
-        --game.partnerMortgagedCount;
-    while (game.initiatorMortgagedCount > 0 &&
-           game.money[game.tradeInitiator] <
-               mortgageValue(game.initiatorMortgaged[game.initiatorMortgagedCount - 1]))
-        --game.initiatorMortgagedCount;
+    pruneUnaffordable(game.partnerMortgaged, game.partnerMortgagedCount);
+    pruneUnaffordable(game.initiatorMortgaged, game.initiatorMortgagedCount);
 }
 
 static void promptStep() {

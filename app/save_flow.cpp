@@ -1,4 +1,8 @@
 // The F4 layers: SAVE / LOAD choice, the save name, and the two slot grids.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 #include "app/flow_internal.h"
 #include "app/input.h"
 #include "app/screen_flow.h"
@@ -16,6 +20,7 @@ static void moveSaveSlot() {
 
 static void closeSaveLayers() {
     shell.saveMenuOpen = shell.loadListOpen = shell.saveNameEntry = shell.saveNameDone = false;
+    shell.saveMessage[0] = '\0';
 }
 
 void confirmSaveName() {
@@ -25,27 +30,45 @@ void confirmSaveName() {
     shell.saveSlot = 0;
 }
 
+// A failed save or load keeps the slot grid open with the reason under it; the running game
+// is untouched.
 void saveIntoSlot(int slot) {
     if (slot < 0 || slot >= saveSlotCount) return;
     shell.saveSlot = slot;
-    saveGame();
-    closeSaveLayers();
+    const int error = saveGame();
+    if (error == 0) {
+        closeSaveLayers();
+        return;
+    }
+    std::snprintf(shell.saveMessage, sizeof shell.saveMessage, "Could not save: %s", std::strerror(error));
+    ensureSaveFile();  // the list shows what the file now holds
 }
 
 void loadFromSlot(int slot) {
     if (slot < 0 || slot >= saveSlotCount || shell.slotNames[slot][0] == '\0') return;
     shell.saveSlot = slot;
-    loadGame();
-    closeSaveLayers();
+    const LoadResult result = loadGame();
+    if (result == LoadResult::Loaded || result == LoadResult::Empty) {
+        closeSaveLayers();
+    } else if (result == LoadResult::Damaged) {
+        shell.slotDamaged[slot] = true;
+        std::snprintf(shell.saveMessage, sizeof shell.saveMessage, "Slot %d is damaged and cannot be loaded",
+                      slot + 1);
+    } else {
+        std::snprintf(shell.saveMessage, sizeof shell.saveMessage, "Could not load: %s",
+                      std::strerror(errno));
+    }
 }
 
 void chooseSave() {
+    shell.saveMessage[0] = '\0';
     shell.saveMenuOnSave = true;
     shell.saveName[0] = '\0';
     shell.saveNameEntry = true;
 }
 
 void chooseLoad() {
+    shell.saveMessage[0] = '\0';
     shell.saveMenuOnSave = false;
     ensureSaveFile();
     shell.saveSlot = 0;

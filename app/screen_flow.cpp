@@ -120,6 +120,7 @@ void stepScreenFlow() {
         shell.saveMenuOpen = !shell.saveMenuOpen;
         shell.saveMenuOnSave = true;
         shell.saveNameEntry = shell.saveNameDone = shell.loadListOpen = false;
+        shell.saveMessage[0] = '\0';
     }
     if (shell.helpOpen) {
         if (takePress(input.keySpace, input.keySpaceHandled) || takeEnter()) shell.helpOpen = false;

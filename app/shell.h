@@ -23,6 +23,8 @@ struct ShellState {
     int saveSlot = 0;             // highlighted slot 0..29
     char saveName[saveNameSize] = {};
     char slotNames[saveSlotCount][saveNameSize] = {};
+    bool slotDamaged[saveSlotCount] = {};  // named but cut short or refused: cannot be loaded
+    char saveMessage[80] = {};             // why the last save or load failed; empty when none
 };
 
 extern ShellState shell;

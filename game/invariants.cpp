@@ -160,7 +160,8 @@ void checkScreenFlow(const GameState& s, Checker& c) {
     c.require(inRange(s.tradeInitiator, 0, 7), "tradeInitiator out of range");
     c.require(inRange(s.houseCount, -1, hotelLevel), "houseCount out of -1..5");
     c.require(inRange(s.amountDigit, 0, 9), "amountDigit out of 0..9");
-    c.require(inRange(s.boardCursor, 0, squareCount - 1), "boardCursor out of 0..39");
+    // 40 is the jail cell, which other writers of the format leave for a jailed seat.
+    c.require(inRange(s.boardCursor, 0, jailCell), "boardCursor out of 0..40");
     c.require(s.tradeMoney >= 0 && s.initiatorMoney >= 0, "negative trade money");
     c.require(floatInRange(s.zoom, 0.5f, 1.0f), "zoom out of 0.5..1");
     c.require(floatInRange(s.panX, -0.25f, 0.25f) && floatInRange(s.panY, -0.25f, 0.25f), "pan out of range");

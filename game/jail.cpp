@@ -16,7 +16,11 @@ void releaseFromJail(int seat) {
     }
     game.money[seat] -= jailFee;
     if (game.middleOption > 0) game.middlePot += jailFee;
-    writeNotice(0, seat, jailFee, "getting out of Jail");
+    // Behind any notice still waiting to be shown: a move that passed GO and ended without a
+    // notice of its own hands the turn on before its "passing GO" notice is seen.
+    int slot = 0;
+    while (slot < noticeSlots - 1 && game.noticeAmount[slot] != 0) ++slot;
+    writeNotice(slot, seat, jailFee, "getting out of Jail");
     checkDebt(seat);
 }
 

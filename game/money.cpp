@@ -19,10 +19,6 @@ int assetValue(int seat) {
     return value;
 }
 
-// A bankrupt seat's negative cash is a debt nobody can collect: the creditor receives only
-// cash that exists, so a bankruptcy never pushes a creditor or the middle below zero.
-int collectableCash(int seat) { return std::max(game.money[seat], 0); }
-
 void returnJailCards(int debtor, int newHolder) {
     for (int d = 0; d < 2; ++d)
         if (game.jailCardHolder[d] == debtor) game.jailCardHolder[d] = newHolder;
@@ -117,7 +113,7 @@ static void returnEverythingToBank(int debtor) {
 void declareBankrupt(int debtor, int creditor) {
     if (!isSeat(debtor)) return;
     if (isSeat(creditor)) {
-        game.money[creditor] += collectableCash(debtor);
+        game.money[creditor] += game.money[debtor];
         game.money[debtor] = 0;
         game.tradeInitiator = creditor;
         for (int p = propertyCount - 1; p >= 0; --p) {
@@ -129,7 +125,7 @@ void declareBankrupt(int debtor, int creditor) {
         returnJailCards(debtor, creditor);
         game.lastCreditor = creditor;
     } else if (creditor == middleCreditor && game.middleOption != 0) {
-        game.middlePot += collectableCash(debtor) + assetValue(debtor);
+        game.middlePot += game.money[debtor] + assetValue(debtor);
         returnEverythingToBank(debtor);
         game.lastCreditor = middleCreditor;
     } else {
@@ -139,9 +135,9 @@ void declareBankrupt(int debtor, int creditor) {
     game.bankrupt[debtor] = true;
     game.bankruptTimer = bankruptNoticeTicks;
     game.lastBankrupt = debtor;
-    // A bankrupt seat has nothing left to raise: its debt state, if open, closes (or
+    // A bankrupt seat has nothing left to raise: its debt state closes back to the board (or
     // moves on to the next seat in debt) instead of holding the game on an empty menu.
-    if (game.inDebt && game.menuPlayer == debtor) leaveDebtState();
+    if (game.inDebt && game.menuPlayer == debtor) closeDebtState();
 }
 
 void afterBankruptcyNotice() {
@@ -170,13 +166,26 @@ void payIncomeTax() {
     game.taxPromptOpen = false;
 }
 
-void leaveDebtState() {
-    if (!game.inDebt || game.money[game.menuPlayer] < 0) return;
-    game.inDebt = false;
+// The debt state passes to the lowest seat still in debt; false when there is none.
+static bool openNextDebtState() {
     const int seats = std::min(playersInPlay(), maxSeats);
     for (int s = 0; s < seats; ++s)
         if (game.money[s] < 0) {
             openDebtState(s);
-            return;
+            return true;
         }
+    return false;
+}
+
+void leaveDebtState() {
+    if (!game.inDebt || game.money[game.menuPlayer] < 0) return;
+    game.inDebt = false;
+    openNextDebtState();
+}
+
+void closeDebtState() {
+    game.inDebt = false;
+    game.screen = Board;
+    game.menuIndex = 0;
+    openNextDebtState();
 }

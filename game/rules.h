@@ -36,6 +36,8 @@ void declareBankrupt(int debtor, int creditor);
 void afterBankruptcyNotice();
 void payIncomeTax();
 void leaveDebtState();
+// Ends the debt state and returns to the board, or hands the state on to the next seat in debt.
+void closeDebtState();
 
 // --- cards.cpp: the two decks ---
 void shuffleDecks();

@@ -287,3 +287,4 @@ constexpr Rect slotHit(int slot) {
 }
 constexpr Point slotTitleAt{0, 1.9f};
 constexpr Point slotTypedNameAt{0, -1.7f};
+constexpr Point slotMessageAt{0, -1.95f};  // why the last save or load failed

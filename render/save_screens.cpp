@@ -27,6 +27,8 @@ void drawSlotList(bool saving) {
     for (int s = 0; s < saveSlotCount; ++s) {
         if (s == shell.saveSlot)
             glColor4f(0, 0, 1, 0.5f);
+        else if (shell.slotDamaged[s])
+            glColor4f(1, 0, 0, 0.5f);  // cannot be loaded
         else
             glColor4f(1, 1, 1, 0.5f);
         emitRect(slotBox(s), gamePlane);
@@ -39,8 +41,12 @@ void drawSlotList(bool saving) {
         // The stored name may come from a damaged file: never read past its field.
         char name[saveNameSize];
         copyText(name, shell.slotNames[s], sizeof name);
-        drawTextF(Centre, at.x, at.y, gamePlane, black, "%d %s", s + 1, name);
+        if (shell.slotDamaged[s])
+            drawTextF(Centre, at.x, at.y, gamePlane, black, "%d damaged", s + 1);
+        else
+            drawTextF(Centre, at.x, at.y, gamePlane, black, "%d %s", s + 1, name);
     }
     if (saving) drawTextAt(Centre, shell.saveName, slotTypedNameAt, gamePlane, white);
+    if (shell.saveMessage[0] != '\0') drawTextAt(Centre, shell.saveMessage, slotMessageAt, gamePlane, yellow);
     glColor3f(1, 1, 1);
 }

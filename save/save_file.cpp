@@ -1,6 +1,7 @@
-// The file operations. Failures are silent and leave the game and the slot list as they were.
-// A changed file is built in full beside the old one and renamed over it, so a crash or a
-// full disk in the middle of a save never costs the other slots.
+// The file operations. Failures leave the game and the slot list as they were and are reported
+// to the caller. A changed file is built in full beside the old one and renamed over it, so a
+// crash or a full disk in the middle of a save never costs the other slots; only where no file
+// can be made beside it is the slot written in place.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,8 +18,10 @@ static_assert(saveSlotCount == slotCount && saveNameSize == slotNameBytes,
 
 namespace {
 
-constexpr char tempFileName[] = "Tenantry.sav.tmp";
+constexpr char tempSuffix[] = ".tmp";
 constexpr int copyChunk = 16384;
+constexpr int pathBytes = 4096;
+constexpr int linkHops = 16;
 
 // ---------------------------------------------------------------------------------------------
 // Plain descriptor I/O that finishes short transfers and survives signals
@@ -68,6 +71,38 @@ bool copyPrefix(int from, int to, off_t length) {
     return true;
 }
 
+// Where the save file's bytes live: the file itself or, when it is a symbolic link, the end
+// of the chain of links, so that saving replaces the target and the link stays a link.
+// `temp` is the new file beside it. False for a chain that never ends or a path too long.
+struct SavePath {
+    char file[pathBytes];
+    char temp[pathBytes];
+};
+
+bool resolveSavePath(SavePath& path) {
+    std::snprintf(path.file, sizeof path.file, "%s", saveFileName);
+    bool resolved = false;
+    for (int hop = 0; hop < linkHops && !resolved; ++hop) {
+        struct stat info;
+        if (lstat(path.file, &info) != 0 || !S_ISLNK(info.st_mode)) {
+            resolved = true;  // a file, something else, or nothing yet: the name to use
+            break;
+        }
+        char target[pathBytes];
+        const ssize_t n = readlink(path.file, target, sizeof target - 1);
+        if (n <= 0) return false;
+        target[n] = '\0';
+        // A relative target is relative to the directory holding the link.
+        const char* slash = target[0] == '/' ? nullptr : std::strrchr(path.file, '/');
+        const size_t keep = slash ? static_cast<size_t>(slash - path.file) + 1 : 0;
+        if (keep + static_cast<size_t>(n) >= sizeof path.file) return false;
+        std::memcpy(path.file + keep, target, static_cast<size_t>(n) + 1);
+    }
+    if (!resolved) return false;
+    const int written = std::snprintf(path.temp, sizeof path.temp, "%s%s", path.file, tempSuffix);
+    return written > 0 && written < static_cast<int>(sizeof path.temp);
+}
+
 // The existing save file, opened for reading.
 struct ExistingFile {
     int fd = -1;
@@ -79,13 +114,14 @@ enum class Opened { Yes, Missing, Unusable };
 
 // Only a missing file may be created afresh: a file we cannot read, or a directory of that
 // name, is left alone rather than replaced.
-Opened openExisting(ExistingFile& file) {
-    file.fd = open(saveFileName, O_RDONLY | O_CLOEXEC);
+Opened openExisting(const char* name, ExistingFile& file) {
+    file.fd = open(name, O_RDONLY | O_CLOEXEC);
     if (file.fd < 0) return errno == ENOENT ? Opened::Missing : Opened::Unusable;
     struct stat info;
     if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(file.fd);
         file.fd = -1;
+        errno = EISDIR;
         return Opened::Unusable;
     }
     file.length = info.st_size;
@@ -93,39 +129,82 @@ Opened openExisting(ExistingFile& file) {
     return Opened::Yes;
 }
 
-void syncWorkingDirectory() {
-    const int dir = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void syncDirectoryOf(const char* file) {
+    char dirName[pathBytes];
+    std::snprintf(dirName, sizeof dirName, "%s", file);
+    char* slash = std::strrchr(dirName, '/');
+    if (slash)
+        slash[slash == dirName ? 1 : 0] = '\0';
+    else
+        std::snprintf(dirName, sizeof dirName, ".");
+    const int dir = open(dirName, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0) return;
     fsync(dir);  // makes the rename itself durable; nothing to do if it fails
     close(dir);
 }
 
-// Writes the new file: the old one's bytes (or, with none, the empty slot table), then
-// `record` at `slot` if given, padding any gap before it with zeros as the file's format has
-// it. Renames it over the save file once it is safely on disk.
-bool replaceSaveFile(const ExistingFile* old, int slot, const unsigned char* record) {
-    // A leftover from an earlier crash goes first; a fresh, exclusive file never writes
-    // through a link someone left in its place.
-    unlink(tempFileName);
-    const int temp = open(tempFileName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (temp < 0) return false;
-    off_t length = old ? old->length : 0;
-    bool ok = old ? copyPrefix(old->fd, temp, length) : writeZeros(temp, 0, newSaveFileSize);
-    if (!old) length = newSaveFileSize;
+// The body of a save file on `fd`: with no old file the empty slot table, then `record` at
+// `slot` if given, padding any gap before it with zeros as the file's format has it. `length`
+// is what the file already holds.
+bool writeBody(int fd, off_t length, bool fresh, int slot, const unsigned char* record) {
+    bool ok = true;
+    if (fresh) {
+        ok = writeZeros(fd, 0, newSaveFileSize);
+        length = newSaveFileSize;
+    }
     if (ok && record) {
         const off_t start = static_cast<off_t>(slot) * slotSize;
-        ok = (length >= start || writeZeros(temp, length, start)) && writeAt(temp, record, slotSize, start);
+        ok = (length >= start || writeZeros(fd, length, start)) && writeAt(fd, record, slotSize, start);
     }
+    return ok;
+}
+
+// Errors as errno values; 0 is success. A failure that left errno unset still reports one.
+int lastError() { return errno != 0 ? errno : EIO; }
+
+// The new file is built in full beside the old one and renamed over it once safely on disk.
+// Returns 0, an errno, or -1 when no temp file could be made (nothing was touched).
+int replaceSaveFile(const SavePath& path, const ExistingFile* old, int slot, const unsigned char* record) {
+    // A leftover from an earlier crash goes first; a fresh, exclusive file never writes
+    // through a link someone left in its place.
+    unlink(path.temp);
+    const int temp = open(path.temp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (temp < 0) return -1;
+    errno = 0;
+    bool ok = !old || copyPrefix(old->fd, temp, old->length);
+    if (ok) ok = writeBody(temp, old ? old->length : 0, !old, slot, record);
     if (ok && old) ok = fchmod(temp, old->mode) == 0;
     if (ok) ok = fsync(temp) == 0;
-    if (close(temp) != 0) ok = false;
-    if (ok) ok = std::rename(tempFileName, saveFileName) == 0;
+    int error = ok ? 0 : lastError();
+    if (close(temp) != 0 && ok) error = lastError(), ok = false;
+    if (ok && std::rename(path.temp, path.file) != 0) error = lastError(), ok = false;
     if (!ok) {
-        unlink(tempFileName);
-        return false;
+        unlink(path.temp);
+        return error;
     }
-    syncWorkingDirectory();
-    return true;
+    syncDirectoryOf(path.file);
+    return 0;
+}
+
+// Where no file can be made beside it (a directory that only lets the file itself be
+// written), the slot is written into the file in place: not proof against a crash in the
+// middle, but better than not saving at all. Returns 0 or an errno.
+int writeInPlace(const SavePath& path, const ExistingFile* old, int slot, const unsigned char* record) {
+    const int fd = old ? open(path.file, O_WRONLY | O_CLOEXEC)
+                       : open(path.file, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return lastError();
+    errno = 0;
+    bool ok = writeBody(fd, old ? old->length : 0, !old, slot, record) && fsync(fd) == 0;
+    int error = ok ? 0 : lastError();
+    if (close(fd) != 0 && ok) error = lastError();
+    if (error != 0 && !old) unlink(path.file);  // no half-made new file is left behind
+    return error;
+}
+
+// Writes the file through the atomic path where it can, in place where it cannot.
+int writeSaveFile(const SavePath& path, const ExistingFile* old, int slot, const unsigned char* record) {
+    const int result = replaceSaveFile(path, old, slot, record);
+    return result == -1 ? writeInPlace(path, old, slot, record) : result;
 }
 
 bool slotInRange(int slot) { return slot >= 0 && slot < slotCount; }
@@ -133,50 +212,66 @@ bool slotInRange(int slot) { return slot >= 0 && slot < slotCount; }
 }  // namespace
 
 void ensureSaveFile() {
+    SavePath path;
+    if (!resolveSavePath(path)) return;
     ExistingFile file;
-    Opened opened = openExisting(file);
+    Opened opened = openExisting(path.file, file);
     if (opened == Opened::Missing) {
-        if (!replaceSaveFile(nullptr, 0, nullptr)) return;
-        opened = openExisting(file);
+        if (writeSaveFile(path, nullptr, 0, nullptr) != 0) return;
+        opened = openExisting(path.file, file);
     }
     if (opened != Opened::Yes) return;
 
     // A name counts only when all its 30 bytes are in the file; a slot cut off before its
-    // name ends is listed empty, so it is never offered for loading.
+    // name ends is listed empty, so it is never offered for loading. A named slot whose record
+    // is cut short or refused is marked damaged.
     char names[slotCount][slotNameBytes] = {};
+    bool damaged[slotCount] = {};
     bool readable = true;
     for (int k = 0; k < slotCount && readable; ++k) {
-        unsigned char bytes[slotNameBytes];
-        const long n = readAt(file.fd, bytes, slotNameBytes, static_cast<off_t>(k) * slotSize);
+        unsigned char record[slotSize];
+        const long n = readAt(file.fd, record, slotSize, static_cast<off_t>(k) * slotSize);
         if (n < 0) readable = false;
-        if (n == slotNameBytes) std::memcpy(names[k], bytes, slotNameBytes);
+        if (n >= slotNameBytes) std::memcpy(names[k], record, slotNameBytes);
         names[k][slotNameBytes - 1] = '\0';
+        if (names[k][0] != '\0') damaged[k] = n != slotSize || !recordIsSound(record);
     }
     close(file.fd);
-    if (readable) std::memcpy(shell.slotNames, names, sizeof names);
+    if (!readable) return;
+    std::memcpy(shell.slotNames, names, sizeof names);
+    std::memcpy(shell.slotDamaged, damaged, sizeof damaged);
 }
 
-void saveGame() {
-    if (!slotInRange(shell.saveSlot)) return;
+int saveGame() {
+    if (!slotInRange(shell.saveSlot)) return EINVAL;
     unsigned char record[slotSize];
     encodeSlot(game, shell.saveName, record);
 
+    SavePath path;
+    if (!resolveSavePath(path)) return ELOOP;
     ExistingFile file;
-    const Opened opened = openExisting(file);
-    if (opened == Opened::Unusable) return;
-    replaceSaveFile(opened == Opened::Yes ? &file : nullptr, shell.saveSlot, record);
+    const Opened opened = openExisting(path.file, file);
+    if (opened == Opened::Unusable) return lastError();
+    const int result = writeSaveFile(path, opened == Opened::Yes ? &file : nullptr, shell.saveSlot, record);
     if (file.fd >= 0) close(file.fd);
+    return result;
 }
 
-void loadGame() {
-    if (!slotInRange(shell.saveSlot)) return;
+LoadResult loadGame() {
+    if (!slotInRange(shell.saveSlot)) return LoadResult::Empty;
+    SavePath path;
+    if (!resolveSavePath(path)) return LoadResult::Unreadable;
     ExistingFile file;
-    if (openExisting(file) != Opened::Yes) return;
+    if (openExisting(path.file, file) != Opened::Yes) return LoadResult::Unreadable;
     unsigned char record[slotSize];
     const long n = readAt(file.fd, record, slotSize, static_cast<off_t>(shell.saveSlot) * slotSize);
     close(file.fd);
-    if (n != slotSize || record[0] == 0) return;  // cut short, or an empty slot
+    if (n < 0) return LoadResult::Unreadable;
+    if (n < 1 || record[0] == 0) return LoadResult::Empty;
+    if (n != slotSize) return LoadResult::Damaged;  // cut short
 
     char name[slotNameBytes];
-    if (decodeSlot(record, game, name)) std::memcpy(shell.saveName, name, slotNameBytes);
+    if (!decodeSlot(record, game, name)) return LoadResult::Damaged;
+    std::memcpy(shell.saveName, name, slotNameBytes);
+    return LoadResult::Loaded;
 }

@@ -14,20 +14,28 @@ constexpr long newSaveFileSize = (slotCount - 1) * static_cast<long>(slotSize) +
 // A file whose last slot has been written.
 constexpr long fullSaveFileSize = slotCount * static_cast<long>(slotSize);
 
-// --- save_file.cpp: the file operations the F4 layer calls; failures are silent ---
-// Creates the file if it is missing, then reads the 30 slot names into shell.slotNames.
+// --- save_file.cpp: the file operations the F4 layer calls ---
+// A save file that is a symbolic link is read and written through it, at its target.
+// Creates the file if it is missing, then reads the 30 slot names into shell.slotNames and
+// marks in shell.slotDamaged the named slots that are cut short or fail validation.
 void ensureSaveFile();
 // Writes `game` and shell.saveName into slot shell.saveSlot; the other slots are kept.
-void saveGame();
-// Reads slot shell.saveSlot into `game` and its name into shell.saveName, unless the slot is
-// short, empty or fails validation, in which case nothing changes.
-void loadGame();
+// Returns 0, or the errno of the failure (the file then stays as it was, unless only an
+// in-place write was possible and that failed part-way).
+int saveGame();
+enum class LoadResult { Loaded, Empty, Damaged, Unreadable };
+// Reads slot shell.saveSlot into `game` and its name into shell.saveName. Unless Loaded,
+// nothing changes: the slot is empty, cut short or refused (Damaged), or the file cannot be
+// read (Unreadable, errno tells why).
+LoadResult loadGame();
 
 // --- slot_codec.cpp: one slot record in memory ---
 void encodeSlot(const GameState& state, const char name[slotNameBytes], unsigned char out[slotSize]);
 // Decodes into a copy of `out` and assigns it (and `name`) only when the record is sound;
 // returns false, leaving both untouched, when the slot is refused.
 bool decodeSlot(const unsigned char in[slotSize], GameState& out, char name[slotNameBytes]);
+// Whether decodeSlot would accept the record over the running game.
+bool recordIsSound(const unsigned char in[slotSize]);
 
 // --- slot_check.cpp ---
 // The invariants plus the limits a loaded game needs to run safely (amounts that cannot

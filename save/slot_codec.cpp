@@ -215,3 +215,9 @@ bool decodeSlot(const unsigned char in[slotSize], GameState& out, char name[slot
     std::memcpy(name, storedName, slotNameBytes);
     return true;
 }
+
+bool recordIsSound(const unsigned char in[slotSize]) {
+    GameState scratch = game;
+    char name[slotNameBytes];
+    return decodeSlot(in, scratch, name);
+}

@@ -2,6 +2,8 @@
 // and its arrows, the options arrows, the action bar in and out of jail.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/shell.h"
 #include "game/rules.h"
 #include "game/tables.h"
@@ -111,4 +113,24 @@ TEST(ActionBar, JailAddsLeaveJail) {
     frame = drawAndRead();
     expectTextAt(frame, Centre, "Houses", -0.4f, 1.65f, -5, whitePixel);
     expectTextAt(frame, Centre, "Leave Jail", 1.3f, 1.65f, -5, greyPixel);
+}
+
+// A damaged slot's box is red, not white, and the reason a load or save failed stands in yellow
+// under the grid.
+TEST(SaveLayer, DamagedSlotAndFailureMessage) {
+    PlainTextures plain;
+    game = GameState{};
+    shell = ShellState{};
+    shell.loadListOpen = true;
+    std::snprintf(shell.slotNames[11], sizeof shell.slotNames[11], "cut");
+    std::snprintf(shell.slotNames[12], sizeof shell.slotNames[12], "whole");
+    shell.slotDamaged[11] = true;
+    std::snprintf(shell.saveMessage, sizeof shell.saveMessage, "Slot 12 is damaged and cannot be loaded");
+    const std::vector<Pixel> frame = drawAndRead();
+    const Rect damaged = slotBox(11), whole = slotBox(12);
+    const Pixel d = pixelAt(frame, pixelColumn(damaged.x0 + 0.03f, -5), pixelRow(damaged.y0 + 0.03f, -5));
+    const Pixel w = pixelAt(frame, pixelColumn(whole.x0 + 0.03f, -5), pixelRow(whole.y0 + 0.03f, -5));
+    EXPECT_GT(d.r, d.g + 60);
+    EXPECT_TRUE(w.r > 100 && w.g > 100) << int(w.r) << " " << int(w.g);
+    expectTextAt(frame, Centre, shell.saveMessage, slotMessageAt.x, slotMessageAt.y, -5, yellowPixel);
 }

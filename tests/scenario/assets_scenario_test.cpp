@@ -81,6 +81,29 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
     EXPECT_EQ(game.currentPlayer, 0);  // a trade is not the turn
 }
 
+// The amount field's highest digits, including a loaded amountDigit of 9 (a billion, beyond
+// any purse): a step that would pass the seat's cash or zero leaves the amount alone.
+// Fault: 9 x 10^9 was computed in 32 bits and overflowed.
+TEST_F(AssetSession, AmountStepsAtTheHighestDigitsNeverOverflow) {
+    const struct {
+        int digit, direction, money, amount, expected;
+    } cases[] = {{9, 1, 1500, 0, 0},
+                 {9, -1, 1500, 0, 0},
+                 {8, 1, 100000000, 0, 100000000},
+                 {8, -1, 100000000, 0, 0},
+                 {1, 1, 1500, 190, 100}};  // a 9 in the tens wraps to 0 whatever stands above it
+    for (const auto& c : cases) {
+        startBoardGame(2);
+        game.screen = AssetMenu;
+        game.menuIndex = KindTrade;
+        game.money[0] = c.money;
+        game.amountDigit = c.digit;
+        game.tradeMoney = c.amount;
+        changeAssetAmount(c.direction);
+        EXPECT_EQ(game.tradeMoney, c.expected) << c.digit << " " << c.direction;
+    }
+}
+
 // Fault: Confirm and a seat's digit together switched the menu to that seat first, leaving
 // the partner question over a side emptied of its offer; the digit must answer the question.
 TEST_F(AssetSession, ConfirmAndADigitInOneTickKeepTheOffer) {

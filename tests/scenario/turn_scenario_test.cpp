@@ -210,3 +210,53 @@ TEST_F(TurnSession, KeysWaitForTheCameraGlideOfTheNextTurn) {
 }
 
 }  // namespace
+
+// A card drives a jailed computer into debt, and the forced release that follows bankrupts it:
+// its debt state must close back to the board, so the next computer rolls without any key.
+// Fault: the screen stayed on the bankrupt seat's asset menu and no computer acted again; and
+// the middle took the debtor's assets without its negative cash (money from nothing).
+TEST_F(TurnSession, BankruptcyInTheDebtStateHandsTheTurnOnWithoutAKey) {
+    startBoardGame(1, 3);
+    game.bankrupt[0] = true;
+    game.money[0] = 0;
+    game.middleOption = 1;
+    putInJail(2, 2);
+    game.money[2] = 20;
+    giveProperty(2, 0);
+    game.currentPlayer = 1;
+    game.activeDeck = 0;
+    setTopCard(0, 9);  // "Collect $50 from every player"
+    game.cardTimer = 1;
+    const long long before = totalMoney();
+    tick();
+    ASSERT_TRUE(game.bankrupt[2]);
+    EXPECT_EQ(std::make_tuple(game.screen, game.inDebt, game.middlePot), std::make_tuple(Board, false, 0));
+    EXPECT_EQ(totalMoney(), before + mortgageValue(0));  // the middle sells the deed, pays the debt
+    EXPECT_TRUE(stateIsValid());
+    EXPECT_GT(tickUntil([] { return game.currentPlayer == 3 && game.diceTimer > 0; }, 5000), 0);
+}
+
+// The unmortgage question is put only when the property's owner, whom the answer charges, can
+// pay, whichever seat's menu is open. Fault: the frame step asked `menuPlayer` instead.
+TEST_F(TurnSession, UnmortgageQuestionIsPrunedByTheOwnersCash) {
+    const struct {
+        int owner, property;
+        bool ownerCanPay;
+    } cases[] = {{1, 13, true}, {1, 13, false}, {0, 0, true}, {0, 0, false}};
+    for (const auto& c : cases) {
+        startBoardGame(2);
+        const int other = 1 - c.owner;
+        giveProperty(c.owner, c.property, -1);
+        game.partnerMortgaged[0] = c.property;
+        game.partnerMortgagedCount = 1;
+        game.menuPlayer = other;  // another seat's menu has been opened since the trade
+        game.money[other] = c.ownerCanPay ? 0 : 1500;
+        game.money[c.owner] = c.ownerCanPay ? 1500 : 0;
+        tick();
+        ASSERT_EQ(game.partnerMortgagedCount, c.ownerCanPay ? 1 : 0) << c.owner;
+        if (!c.ownerCanPay) continue;
+        answerUnmortgageQuestion(true);
+        EXPECT_EQ(std::make_tuple(game.houses[c.property], game.money[c.owner]),
+                  std::make_tuple(0, 1500 - mortgageValue(c.property)));
+    }
+}

@@ -2,6 +2,9 @@
 // invariants hold, and the seats' cash plus the middle pot changes by exactly what the
 // operation moves in or out of play (salaries, collections, fees with the pot off, purchases,
 // buildings, mortgages, interest); payments between seats and fees into the pot leave it alone.
+// A bankruptcy is booked exactly: to a seat nothing leaves play, to the bank the debtor's cash
+// leaves (a debt returns), to the middle its assets come in at their value, cash of either sign
+// passed on with them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,6 +39,9 @@ public:
     explicit Driver(uint32_t seed) : rng(seed) {}
     long long games = 0, operations = 0, gameStart = 0, checked = 0;
     long long rolls = 0, cards = 0, bankruptcies = 0, trades = 0, auctions = 0;
+    // Bankruptcies booked and checked, by creditor (seat, bank, middle) and the debtor's cash
+    // (negative, not negative).
+    long long bookedBankruptcies[3][2] = {};
 
     void newGame() {
         game = GameState{};
@@ -56,6 +62,7 @@ public:
     void step() {
         pre = game;
         flow = 0;
+        booked = 0;
         act();
         bookForcedRelease();
         ++operations;
@@ -64,14 +71,16 @@ public:
         if (!potOn(pre)) {
             ASSERT_EQ(game.middlePot, 0) << "the middle takes nothing while it is off";
         }
-        bool bankruptcy = false;
+        int bankruptcies = 0;
         for (int d = 0; d < maxSeats; ++d) {
             if (pre.bankrupt[d] || !game.bankrupt[d]) continue;
-            bankruptcy = true;
+            ++bankruptcies;
             ASSERT_EQ(game.money[d], 0) << "bankrupt seat after " << last;
         }
-        // A bankruptcy's hand-over is booked by the money tests; here it only has to stay valid.
-        if (bankruptcy) return;
+        // Bankruptcies inside cards, rent and releases are left to the money tests; those of
+        // the operations below are booked.
+        if (bankruptcies != booked) return;
+        if (booked) ++bookedBankruptcies[bookedKind][bookedNegative];
         ++checked;
         ASSERT_EQ(totalMoney() - total(pre), flow) << "cash + pot after " << last;
     }
@@ -81,6 +90,8 @@ private:
     GameState pre;
     long long flow = 0;
     std::string last;
+    int booked = 0, bookedKind = 0;
+    bool bookedNegative = false;
 
     int pick(int n) { return static_cast<int>(rng() % static_cast<uint32_t>(n)); }
     bool chance(int percent) { return pick(100) < percent; }
@@ -94,6 +105,24 @@ private:
     // A fee leaves play unless the middle pot takes it.
     void fee(long long amount) {
         if (!potOn(game)) flow -= amount;
+    }
+    // Books the bankruptcy about to happen, from the state just before it.
+    void bookBankruptcy(int debtor, int creditor) {
+        const bool middle = creditor == middleCreditor && potOn(game);
+        bookedKind = creditor < maxSeats ? 0 : middle ? 2 : 1;
+        bookedNegative = game.money[debtor] < 0;
+        if (bookedKind == 2) flow += netWorth(debtor) - game.money[debtor];
+        if (bookedKind == 1) flow -= game.money[debtor];
+        ++booked;
+    }
+    // To the bank, the middle or another seat, whatever the debtor's cash.
+    void goBankrupt(int debtor) {
+        const int other = pick(seats()), to = pick(3);
+        const int creditor = to == 0 && other != debtor && !game.bankrupt[other] ? other
+                             : to == 1                                           ? middleCreditor
+                                                                                 : bankOwner;
+        bookBankruptcy(debtor, creditor);
+        declareBankrupt(debtor, creditor);
     }
     void clearSelection() {
         for (bool& s : game.selected) s = false;
@@ -215,8 +244,16 @@ private:
             const int payer = pick(seats());
             if (game.bankrupt[payer]) return;
             const int amount = 15 + pick(300);
-            fee(amount);
-            chargeFee(payer, amount, chance(50) ? "taxes" : nullptr, chance(70) ? middleCreditor : bankOwner);
+            const int creditor = chance(70) ? middleCreditor : bankOwner;
+            if (netWorth(payer) < amount)
+                bookBankruptcy(payer, creditor);
+            else
+                fee(amount);
+            chargeFee(payer, amount, chance(50) ? "taxes" : nullptr, creditor);
+        } else if (choice < 97) {
+            last = "bankrupt";
+            const int debtor = pick(seats());
+            if (!game.bankrupt[debtor]) goBankrupt(debtor);
         } else {
             last = "to jail";  // so that releases happen often
             landOn(30, seat);
@@ -245,12 +282,13 @@ private:
     void raiseMoney() {
         const int debtor = game.menuPlayer;
         last = "raise money";
-        for (int count = 1; count >= 0; --count)
+        for (int count = 1; count >= 0 && !chance(10); --count)
             for (int p = 0; p < propertyCount; ++p)
                 if (game.owner[p] == debtor && game.houses[p] >= count && assetAction(debtor, p, count))
                     return;
+        // Now and then, or with nothing left, the debtor gives up.
         last = "give up";
-        declareBankrupt(debtor, bankOwner);
+        goBankrupt(debtor);
     }
 
     void auction() {
@@ -321,6 +359,7 @@ protected:
 };
 
 TEST_F(AccountingRules, MoneyIsConservedOverRandomPlay) {
+    long long bankruptcies[3][2] = {};
     for (uint32_t seed : {11u, 2024u, 77777u}) {
         Driver driver(seed);
         driver.newGame();
@@ -338,7 +377,13 @@ TEST_F(AccountingRules, MoneyIsConservedOverRandomPlay) {
         EXPECT_GT(driver.bankruptcies, 20) << seed;
         EXPECT_GT(driver.trades, 100) << seed;
         EXPECT_GT(driver.auctions, 40) << seed;
+        for (int k = 0; k < 3; ++k)
+            for (int negative = 0; negative < 2; ++negative)
+                bankruptcies[k][negative] += driver.bookedBankruptcies[k][negative];
     }
+    // To a seat, the bank and the middle, each with negative and with other cash.
+    for (const auto& byCash : bankruptcies)
+        for (long long n : byCash) EXPECT_GE(n, 8);
 }
 
 }  // namespace

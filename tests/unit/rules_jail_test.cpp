@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "game/random.h"
 #include "game/rules.h"
@@ -110,6 +112,36 @@ TEST_F(JailRules, TwoFailedRollsForceTheReleaseAtTheNextTurn) {
     EXPECT_EQ(game.bankruptTimer, 100);
     afterBankruptcyNotice();
     EXPECT_EQ(game.currentPlayer, 2);
+}
+
+// A move that passes GO and lands without a notice of its own hands the turn at once to a seat
+// whose forced release charges the fee: both notices are shown, the salary's first.
+// Fault: the fee notice was written into slot 0 over "passing GO".
+TEST_F(JailRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
+    for (int from : {37, 38}) {  // a roll of 3 onto GO, or onto seat 0's own property
+        startTestGame(3);
+        giveProperty(0, 0);
+        putInJail(1, 2);
+        game.position[0] = from;
+        rollWith(0, 1);
+        runBoardSteps();
+        ASSERT_EQ(std::make_tuple(game.currentPlayer, game.position[1]), std::make_tuple(1, jailSquare))
+            << from;
+        EXPECT_STREQ(game.noticeReason[0], "passing GO");
+        EXPECT_EQ(game.noticeAmount[0], -goSalary);
+        EXPECT_STREQ(game.noticeReason[1], "getting out of Jail");
+        EXPECT_EQ(std::make_tuple(game.noticePlayer[1], game.noticeAmount[1]), std::make_tuple(1, jailFee));
+        dismissNotice();
+        EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
+    }
+    for (const auto& [queued, slot] : {std::pair<int, int>{7, 7}, {8, 7}}) {  // a full queue keeps its end
+        startTestGame(3);
+        for (int k = 0; k < queued; ++k) writeNotice(k, 0, 10 + k, "queued");
+        putInJail(1, 2);
+        releaseFromJail(1);
+        EXPECT_EQ(game.noticeAmount[slot], jailFee) << queued;
+        EXPECT_EQ(game.noticeAmount[6], 16) << queued;
+    }
 }
 
 }  // namespace

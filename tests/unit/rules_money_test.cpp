@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "game/rules.h"
 #include "game/tables.h"
@@ -137,21 +138,43 @@ TEST_F(MoneyRules, BankruptcyToASeatHandsOverEverythingToTheBankNothing) {
     }
 }
 
-// Guards negative cash being passed on (taking money from the creditor) in a bankruptcy.
-TEST_F(MoneyRules, NegativeCashIsNotPassedOnAndAnOpenDebtStateCloses) {
-    game.money[1] = -80;
-    checkDebt(1);
-    declareBankrupt(1, 2);
-    EXPECT_EQ(game.money[2], 1500);
-    EXPECT_FALSE(game.inDebt);
-
+// A bankrupt seat's cash is passed on as it stands, negative or not, with its assets: a debt
+// of 80 against a $30 deed leaves the middle 50 poorer, the creditor seat 80 poorer. The debtor's
+// open debt state closes back to the board, or moves on to the next seat in debt.
+// Fault: negative cash was dropped, so the middle or the creditor gained money from nothing.
+TEST_F(MoneyRules, NegativeCashIsPassedOnAndTheDebtStateClosesToTheBoard) {
+    const struct {
+        int creditor, cash, creditorCash, screen;
+        bool thirdSeatInDebt;
+    } cases[] = {
+        {2, -80, 1420, Board, false},
+        {middleCreditor, -80, 1500, Board, false},
+        {middleCreditor, 40, 1500, AssetMenu, true},
+        {bankOwner, -80, 1500, Board, false},
+    };
+    for (const auto& c : cases) {
+        startTestGame(3);
+        game.middleOption = 1;
+        game.middlePot = 100;
+        game.money[1] = c.cash;
+        giveProperty(1, 0);
+        if (c.thirdSeatInDebt) game.money[0] = -5;
+        openDebtState(1);
+        declareBankrupt(1, c.creditor);
+        const int potAfter = c.creditor == middleCreditor ? 100 + c.cash + mortgageValue(0) : 100;
+        EXPECT_EQ(game.middlePot, potAfter) << c.creditor << " " << c.cash;
+        EXPECT_EQ(game.money[2], c.creditorCash) << c.creditor;
+        EXPECT_EQ(game.screen, c.screen) << c.creditor << " " << c.cash;
+        EXPECT_EQ(game.inDebt, c.thirdSeatInDebt);
+        EXPECT_EQ(game.menuPlayer, c.thirdSeatInDebt ? 0 : 1);
+        EXPECT_TRUE(stateIsValid());
+    }
+    // A debtor still short keeps the debt state even with a lower seat in debt too.
     startTestGame(3);
-    game.middleOption = 1;
-    game.money[1] = -80;
-    giveProperty(1, 0);
-    declareBankrupt(1, middleCreditor);
-    EXPECT_EQ(game.middlePot, 30);
-    EXPECT_TRUE(stateIsValid());
+    game.money[0] = -10, game.money[1] = -20;
+    openDebtState(1);
+    leaveDebtState();
+    EXPECT_EQ(std::make_pair(game.menuPlayer, game.inDebt), std::make_pair(1, true));
 }
 
 TEST_F(MoneyRules, GameEndsAtTheLastButOneBankruptcyOtherwiseTheTurnGoesOn) {

@@ -45,6 +45,14 @@ GameState randomPlayedState(std::mt19937& rng) {
     if (game.screen == AssetMenu) game.menuIndex = pick(rng, KindTrade, KindMortgage);
     game.menuPlayer = pick(rng, 0, seats - 1), game.assetCursor = pick(rng, CursorJailCard1, CursorBack);
     game.zoom = 0.5f + pick(rng, 0, 50) * 0.01f;
+    // Negative cash comes only with the debt state and assets that cover it.
+    for (int s = 0; s < seats; ++s) {
+        if (game.money[s] >= 0) continue;
+        if (netWorth(s) < 0)
+            game.money[s] = 0;
+        else
+            openDebtState(s);
+    }
     return game;
 }
 

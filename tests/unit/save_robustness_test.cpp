@@ -18,6 +18,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/shell.h"
@@ -32,6 +33,18 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Saving slot `slot` changed nothing else: same length (the file already reached the slot's end)
+// and every byte outside the slot as it was.
+bool onlySlotChanged(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after,
+                     int slot) {
+    if (before.size() != after.size() || after.size() < static_cast<size_t>(slot) * slotSize + slotNameBytes)
+        return false;
+    const size_t from = static_cast<size_t>(slot) * slotSize, to = std::min(after.size(), from + slotSize);
+    return std::equal(before.begin(), before.begin() + from, after.begin()) &&
+           std::equal(before.begin() + to, before.end(), after.begin() + to) &&
+           !std::equal(before.begin() + from, before.begin() + to, after.begin() + from);
+}
 
 // Two states are the same saved game when they encode to the same bytes.
 bool sameRecord(const GameState& a, const GameState& b) {
@@ -223,7 +236,7 @@ TEST_F(SaveRobustness, EachOutOfRangeFamilyIsRefused) {
     const Case cases[] = {
         {"screen 5", 30, 4, 5}, {"currentPlayer 8", 933, 4, 8},
         {"owner of a seat not in play", 1005 + 4 * 6, 4, 5}, {"position 41", 845, 4, 41},
-        {"assetCursor 30", 889, 4, 30}, {"partnerMortgagedCount 29", 42, 4, 29},
+        {"assetCursor 30", 889, 4, 30}, {"boardCursor 41", 877, 4, 41}, {"partnerMortgagedCount 29", 42, 4, 29},
         {"deck card repeated", 5271 + 4 * 20, 4, 0}, {"held jail card not at the bottom", 1117, 4, 1},
         {"houses 6", 1215 + 4 * 2, 4, 6}, {"doublesCount 3", 937, 4, 3},
         {"cardTimer negative", 997, 4, 0xFFFFFFF6u}, {"money beyond any game", 1447, 4, 2000000000u},
@@ -245,6 +258,77 @@ TEST_F(SaveRobustness, EachOutOfRangeFamilyIsRefused) {
     loadOver(running, 0);
     EXPECT_TRUE(sameRecord(game, saved));  // the untouched record loads
     EXPECT_STREQ(shell.saveName, "bad");
+}
+
+// Negative cash loads only inside the debt state and covered by the seat's assets: otherwise a
+// bankruptcy, which passes the cash on as it stands, could leave the middle or a creditor in debt.
+TEST(SlotCheck, NegativeCashLoadsOnlyInTheDebtStateAndCoveredByAssets) {
+    const struct {
+        int cash;
+        bool debtState, loads;
+    } cases[] = {{-30, true, true}, {-31, true, false}, {-30, false, false}, {0, false, true}};
+    for (const auto& c : cases) {
+        startTestGame(3);
+        giveProperty(0, 0);  // worth 30
+        game.money[0] = c.cash;
+        if (c.debtState) openDebtState(0);
+        EXPECT_EQ(stateIsLoadable(game), c.loads) << c.cash << " " << c.debtState;
+        if (!c.debtState) continue;
+        game.screen = PropertyCard;  // a card opened from the debtor's menu
+        game.returnScreen = AssetMenu;
+        EXPECT_EQ(stateIsLoadable(game), c.loads) << c.cash << " on a card";
+    }
+}
+
+// A file whose board cursor stands on the jail cell (40), as the format allows, loads; the
+// cursor then walks from square 10. Fault: the loader refused 40.
+TEST_F(SaveRobustness, BoardCursorOnTheJailCellLoadsAndWalksFromSquareTen) {
+    for (const auto& [key, expected] : {std::pair<int, int>{KeyUp, 11}, {KeyDown, 9}}) {
+        startTestGame(2);
+        putInJail(0);
+        game.boardCursor = jailCell;
+        const GameState saved = game;
+        saveInto(0, "jailed");
+        ASSERT_FALSE(refusedOver(moment(AtAuction), 0));
+        EXPECT_TRUE(sameRecord(game, saved));
+        press(key);
+        EXPECT_EQ(game.boardCursor, expected);
+    }
+}
+
+// A slot cut mid-record is marked damaged in the grid and choosing it says so; a save that
+// cannot be written says why. Either way the grid stays open and the game is untouched.
+// Fault: the damaged slot did nothing when chosen and a failed save looked like success.
+TEST_F(SaveRobustness, FailedLoadOrSaveIsShownInTheSaveLayer) {
+    game = moment(AtNotice);
+    saveInto(0, "whole");
+    saveInto(11, "cut");
+    std::vector<unsigned char> bytes = fileBytes();
+    bytes.resize(11 * slotSize + 2000);
+    writeFile(bytes);
+    const GameState running = moment(AtAuction);
+    press(KeyF4), press(KeyRight), press(KeyEnter);  // LOAD
+    ASSERT_TRUE(shell.loadListOpen);
+    EXPECT_TRUE(shell.slotDamaged[11] && !shell.slotDamaged[0]);
+    shell.slotDamaged[11] = false;  // cut since the list was read: choosing it marks it
+    press(KeyRight), press(KeyDown), press(KeyEnter);
+    EXPECT_TRUE(shell.loadListOpen && shell.slotDamaged[11]);
+    EXPECT_STREQ(shell.saveMessage, "Slot 12 is damaged and cannot be loaded");
+    EXPECT_TRUE(sameRecord(game, running));
+    press(KeyF4);
+    EXPECT_EQ(shell.saveMessage[0], '\0');
+
+    fs::remove(saveFileName);
+    fs::create_directory(saveFileName);
+    const GameState playedOn = game;  // the tick of that F4 ran the game again
+    press(KeyF4), press(KeyEnter), typeText("new"), press(KeyEnter), press(KeyEnter);  // SAVE into slot 1
+    EXPECT_TRUE(shell.saveNameDone);
+    EXPECT_STREQ(shell.saveMessage, "Could not save: Is a directory");
+    EXPECT_TRUE(sameRecord(game, playedOn));
+    fs::remove(saveFileName);  // the way cleared, the same slot saves and the layer closes
+    press(KeyEnter);
+    EXPECT_FALSE(shell.saveMenuOpen || shell.saveNameEntry || shell.saveMessage[0] != '\0');
+    EXPECT_TRUE(fs::is_regular_file(saveFileName));
 }
 
 TEST_F(SaveRobustness, RandomBytesNeverLoadAndListOnlyTerminatedNames) {
@@ -291,12 +375,40 @@ TEST_F(SaveRobustness, ObstructedPathsAndSlotsOutsideTheTable) {
     EXPECT_EQ(fileBytes("victim"), std::vector<unsigned char>({'k', 'e', 'e', 'p'}));
     ensureSaveFile();
     EXPECT_STREQ(shell.slotNames[1], "second");
+    // No new file can be made beside it: the slot is written in place, the rest kept.
     const std::vector<unsigned char> before = fileBytes();
     fs::remove("Tenantry.sav.tmp");
     fs::create_directory("Tenantry.sav.tmp");
     saveInto(2, "third");
-    EXPECT_EQ(fileBytes(), before);
     EXPECT_TRUE(fs::is_directory("Tenantry.sav.tmp"));
+    EXPECT_TRUE(onlySlotChanged(before, fileBytes(), 2));
+    ensureSaveFile();
+    EXPECT_STREQ(shell.slotNames[2], "third");
+}
+
+// A save file that is a symbolic link, relative and in another directory, even dangling: the
+// slots are read and written at its target, the new file made beside the target, and the link
+// stays a link. Fault: the link was replaced by a plain file.
+TEST_F(SaveRobustness, SavesThroughASymbolicLinkToItsTarget) {
+    fs::create_directories("store/deep");
+    fs::create_symlink("deep/game.sav", "store/link.sav");
+    fs::create_symlink("store/link.sav", saveFileName);
+    game = moment(AtNotice);
+    const GameState saved = game;
+    ensureSaveFile();  // dangling: the file is made at the end of the chain
+    EXPECT_EQ(fs::file_size("store/deep/game.sav"), 156601u);
+    saveInto(5, "linked");
+    EXPECT_TRUE(fs::is_symlink(saveFileName) && fs::is_symlink("store/link.sav"));
+    EXPECT_EQ(fs::file_size("store/deep/game.sav"), 156601u);
+    EXPECT_FALSE(fs::exists("store/deep/game.sav.tmp") || fs::exists("Tenantry.sav.tmp"));
+    loadOver(moment(AtAuction), 5);
+    EXPECT_TRUE(sameRecord(game, saved));
+    EXPECT_STREQ(shell.saveName, "linked");
+
+    fs::remove(saveFileName);
+    fs::create_symlink(saveFileName, saveFileName);  // a loop: nothing is written anywhere
+    EXPECT_NE(saveGame(), 0);
+    EXPECT_TRUE(fs::is_symlink(saveFileName));
 }
 
 TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
@@ -316,11 +428,10 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
     if (result == childCannotDrop) GTEST_SKIP() << "cannot switch to an unprivileged user here";
     EXPECT_EQ(result, 0);
 
-    // With a file the directory will not let us replace: saving fails and keeps it whole;
-    // loading still works, it only reads.
+    // With a file the directory will not let us replace: the slots are written in place and
+    // every other byte kept; loading works as before.
     fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add);
     game = moment(AtNotice);
-    const GameState saved = game;
     saveInto(4, "kept");
     fs::permissions(saveFileName, fs::perms::all);  // only the directory is in the way
     const std::vector<unsigned char> before = fileBytes();
@@ -328,15 +439,15 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
     result = runInChild(
         [&] {
             game = running;
-            saveInto(4, "attempt");
             saveInto(9, "attempt");
             if (access("Tenantry.sav.tmp", F_OK) == 0) return 1;
-            loadOver(running, 4);
-            return sameRecord(game, saved) && std::strcmp(shell.saveName, "kept") == 0 ? 0 : 2;
+            loadOver(moment(AtNotice), 9);
+            return sameRecord(game, running) && std::strcmp(shell.saveName, "attempt") == 0 ? 0 : 2;
         },
         true);
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(fileBytes(), before);
+    EXPECT_TRUE(onlySlotChanged(before, fileBytes(), 9));
+    const std::vector<unsigned char> saved9 = fileBytes();
 
     // A file we cannot read is never replaced: its slots would be lost.
     fs::permissions(dir, fs::perms::all);
@@ -351,7 +462,7 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
         true);
     EXPECT_EQ(result, 0);
     fs::permissions(saveFileName, fs::perms::owner_read, fs::perm_options::add);
-    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(fileBytes(), saved9);
 }
 
 // Saving rewrites its own slot only, even when the program dies mid-write: the other slots and

@@ -53,8 +53,7 @@ int make(const char* dir, const char* scenario) {
     std::snprintf(shell.saveName, sizeof shell.saveName, "%s", scenario);
     shell.saveSlot = 0;
     ensureSaveFile();
-    saveGame();
-    return 0;
+    return saveGame() == 0 ? 0 : 1;
 }
 
 int dump(const char* file, int slot) {
