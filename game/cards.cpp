@@ -3,6 +3,7 @@
 
 #include "game/random.h"
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 namespace {
@@ -38,12 +39,14 @@ void goToJail(int seat) {
 // that follows is shown after it. The slot index stops at the last slot of the queue.
 void paySalary(int seat) {
     game.money[seat] += goSalary;
+    statsSalary(seat, goSalary);
     writeNotice(game.noticeIndex, seat, -goSalary, "passing GO");
     game.noticeIndex = std::min(game.noticeIndex + 1, noticeSlots - 1);
 }
 
 void goToGo(int seat) {
     game.money[seat] += goSalary;
+    statsSalary(seat, goSalary);
     game.skipLanding = true;
     recycleTopCard(game.activeDeck);
     teleport(seat, 0);
@@ -106,6 +109,7 @@ void payEveryPlayer(int seat) {
         paid = false;
     } else {
         game.money[seat] -= total;
+        statsFee(seat, total);
         checkDebt(seat);
     }
     recycleAndPassIf(paid);

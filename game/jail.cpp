@@ -1,5 +1,6 @@
 // Leaving jail: by a held card, by the fee, or forced after two failed rolls.
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 void releaseFromJail(int seat) {
@@ -15,6 +16,7 @@ void releaseFromJail(int seat) {
         return;
     }
     game.money[seat] -= jailFee;
+    statsFee(seat, jailFee);
     if (game.middleOption > 0) game.middlePot += jailFee;
     writeNotice(0, seat, jailFee, "getting out of Jail");
     checkDebt(seat);

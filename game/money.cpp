@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 #include "render/text_metrics.h"
 
@@ -97,6 +98,7 @@ bool chargeFee(int seat, int amount, const char* reason, int creditor) {
         return false;
     }
     game.money[seat] -= amount;
+    statsFee(seat, amount);
     if (game.middleOption > 0) game.middlePot += amount;
     if (reason) writeNotice(game.noticeIndex, seat, amount, reason);
     checkDebt(seat);
@@ -137,6 +139,7 @@ void declareBankrupt(int debtor, int creditor) {
         game.lastCreditor = bankOwner;
     }
     game.bankrupt[debtor] = true;
+    statsBankrupt(debtor);
     game.bankruptTimer = bankruptNoticeTicks;
     game.lastBankrupt = debtor;
     // A bankrupt seat has nothing left to raise: its debt state, if open, closes (or

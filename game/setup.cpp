@@ -3,6 +3,7 @@
 
 #include "game/random.h"
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 namespace {
@@ -59,6 +60,7 @@ void setUpGame() {
     computeBoardGeometry();
     game.boardCursor = 0;
     game.screen = NameEntry;
+    resetStats(false);
 }
 
 void resetToStartMenu() {

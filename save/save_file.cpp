@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "app/shell.h"
+#include "game/stats.h"
 #include "save/save_file.h"
 
 static_assert(saveSlotCount == slotCount && saveNameSize == slotNameBytes,
@@ -178,5 +179,7 @@ void loadGame() {
     if (n != slotSize || record[0] == 0) return;  // cut short, or an empty slot
 
     char name[slotNameBytes];
-    if (decodeSlot(record, game, name)) std::memcpy(shell.saveName, name, slotNameBytes);
+    if (!decodeSlot(record, game, name)) return;
+    std::memcpy(shell.saveName, name, slotNameBytes);
+    resetStats(true);  // the history is not saved: it starts again from the loaded game
 }
