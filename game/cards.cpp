@@ -88,6 +88,7 @@ void collectFromEveryPlayer(int seat) {
             everyonePaid = false;
         } else {
             game.money[t] -= 50;
+            statsFee(t, 50);
             checkDebt(t);
         }
     }

@@ -58,6 +58,16 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
     executeTrade();
     ASSERT_EQ(game.owner[2], 2);
 
+    const struct {
+        int seat, deck, card;  // pay each player 50; collect 50 from every player
+    } draws[] = {{1, 1, 4}, {2, 0, 9}};
+    for (const auto& d : draws) {
+        game.currentPlayer = d.seat;
+        game.activeDeck = d.deck;
+        setTopCard(d.deck, d.card);
+        applyCard();
+    }
+
     putInJail(0);
     game.currentPlayer = 0;
     nextTurn();  // seat 0's turn ends in the cell
@@ -71,8 +81,9 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
         {"rent paid by 0", stats.seat[0].rentPaid, 2},
         {"rent received by 1", stats.seat[1].rentReceived, 2},
         {"rent of others", stats.seat[2].rentPaid + stats.seat[0].rentReceived, 0},
-        {"fees of 0", stats.seat[0].feesPaid, 75 + 50},
-        {"fees of others", stats.seat[1].feesPaid, 0},
+        {"fees of 0 (tax, card, jail)", stats.seat[0].feesPaid, 75 + 50 + 50},
+        {"fees of 1 (cards)", stats.seat[1].feesPaid, 100 + 50},
+        {"fees of 2", stats.seat[2].feesPaid, 0},
         {"salary of 2", stats.seat[2].salary, goSalary},
         {"salary of 0", stats.seat[0].salary, 0},
         {"auctions of 1", stats.seat[1].auctionsWon, 1},
@@ -82,7 +93,7 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
         {"trades of 0", stats.seat[0].trades, 0},
         {"jail turns of 0", stats.seat[0].jailTurns, 1},
         {"jail turns of 1", stats.seat[1].jailTurns, 0},
-        {"turns", stats.turns, 1},
+        {"turns (two cards, one jail stay)", stats.turns, 3},
     };
     for (const auto& c : counters) EXPECT_EQ(c.got, c.expected) << c.what;
 }
