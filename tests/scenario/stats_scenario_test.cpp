@@ -51,7 +51,8 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
     ASSERT_EQ(game.owner[2], 1);
     game.noticeTimer = 0;
 
-    game.tradeInitiator = 1;  // seat 1 sells the street to seat 2 for 90
+    game.tradeInitiator = 1;  // seat 1 sells the street, mortgaged, to seat 2 for 90
+    game.houses[2] = -1;
     game.menuPlayer = 2;
     game.initiatorSelected[2] = true;
     game.tradeMoney = 90;
@@ -59,10 +60,16 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
     ASSERT_EQ(game.owner[2], 2);
 
     const struct {
-        int seat, deck, card;  // pay each player 50; collect 50 from every player
-    } draws[] = {{1, 1, 4}, {2, 0, 9}};
+        int seat, deck, card, from;
+    } draws[] = {
+        {1, 1, 4, 0},    // pay each player 50
+        {2, 0, 9, 0},    // collect 50 from every player
+        {0, 0, 13, 0},   // advance to GO
+        {2, 1, 11, 36},  // advance to square 5, past GO
+    };
     for (const auto& d : draws) {
         game.currentPlayer = d.seat;
+        game.position[d.seat] = d.from;
         game.activeDeck = d.deck;
         setTopCard(d.deck, d.card);
         applyCard();
@@ -83,9 +90,9 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
         {"rent of others", stats.seat[2].rentPaid + stats.seat[0].rentReceived, 0},
         {"fees of 0 (tax, card, jail)", stats.seat[0].feesPaid, 75 + 50 + 50},
         {"fees of 1 (cards)", stats.seat[1].feesPaid, 100 + 50},
-        {"fees of 2", stats.seat[2].feesPaid, 0},
-        {"salary of 2", stats.seat[2].salary, goSalary},
-        {"salary of 0", stats.seat[0].salary, 0},
+        {"fees of 2 (interest)", stats.seat[2].feesPaid, 5},
+        {"salary of 2 (GO, card)", stats.seat[2].salary, 2 * goSalary},
+        {"salary of 0 (card)", stats.seat[0].salary, goSalary},
         {"auctions of 1", stats.seat[1].auctionsWon, 1},
         {"auctions of 0", stats.seat[0].auctionsWon, 0},
         {"trades of 1", stats.seat[1].trades, 1},
@@ -185,6 +192,7 @@ TEST_F(StatsSession, TheViewPausesTheGameAndTakesEveryKeyAndClick) {
     ASSERT_TRUE(game.moving);
     keys("F2");  // F2
     ASSERT_TRUE(shell.statsOpen);
+    game.zoom = 0.5f;  // a right click on the board would pan it
     const std::string before = snapshot();
     keys("RIGHT UP 1 Q F4 Z*3");
     press(KeySpace);
