@@ -17,6 +17,7 @@ constexpr float statsNameGap = 0.08f;       // from a line's end to its name
 constexpr float statsNameSpacing = 0.15f;   // names of lines ending close together are spread
 constexpr float statsAxisLabelGap = 0.08f;  // dollar labels left of the frame
 constexpr float statsTurnLabelY = -0.07f;   // turn labels under the frame
+constexpr float statsTurnWordGap = 0.3f;    // "turn" clear of the last turn label
 constexpr int statsGridLines = 5;           // about this many dollar steps
 
 // The table below the chart: a name column, then eleven right-aligned figures. Its panel
@@ -62,7 +63,7 @@ constexpr StatsColumnHead statsColumns[StatsColumnCount] = {
 // The chart's scales: turns 0..lastTurn across, dollars low..high up.
 struct StatsScale {
     int lastTurn;
-    int low, high, step;  // dollars; grid lines every step
+    long long low, high, step;  // dollars; grid lines every step
 };
 
 constexpr float statsChartX(const StatsScale& s, float turn) {

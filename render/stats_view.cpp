@@ -28,18 +28,17 @@ bool sampleOnLine(int seat, const StatsSample& sample) {
 
 // The smallest step of 1, 2 or 5 times a power of ten that splits the range into at most
 // statsGridLines parts.
-int niceStep(int range) {
-    for (int power = 1;; power *= 10) {
-        for (int factor : {1, 2, 5})
+// (In 64 bits: a loaded game may hold large amounts, and the steps must not overflow.)
+long long niceStep(long long range) {
+    for (long long power = 1;; power *= 10)
+        for (long long factor : {1, 2, 5})
             if (factor * power * statsGridLines >= range) return factor * power;
-        if (power > 100000000) return power * 10;
-    }
 }
 
-int roundDown(int value, int step) {
+long long roundDown(long long value, long long step) {
     return value >= 0 ? value / step * step : -((-value + step - 1) / step * step);
 }
-int roundUp(int value, int step) { return -roundDown(-value, step); }
+long long roundUp(long long value, long long step) { return -roundDown(-value, step); }
 
 void drawGrid(const StatsScale& s) {
     beginFlatMode();
@@ -50,7 +49,7 @@ void drawGrid(const StatsScale& s) {
     glEnd();
     glColor3f(gridColour.r, gridColour.g, gridColour.b);
     glBegin(GL_LINES);
-    for (int dollars = s.low; dollars <= s.high; dollars += s.step) {
+    for (long long dollars = s.low; dollars <= s.high; dollars += s.step) {
         const float y = statsChartY(s, static_cast<float>(dollars));
         glVertex3f(statsChart.x0, y, statsPlane);
         glVertex3f(statsChart.x1, y, statsPlane);
@@ -64,14 +63,14 @@ void drawGrid(const StatsScale& s) {
 }
 
 void drawAxisLabels(const StatsScale& s) {
-    for (int dollars = s.low; dollars <= s.high; dollars += s.step)
+    for (long long dollars = s.low; dollars <= s.high; dollars += s.step)
         drawTextF(Right, statsChart.x0 - statsAxisLabelGap, statsChartY(s, static_cast<float>(dollars)),
-                  statsPlane, captionColour, "$%d", dollars);
-    const int turnStep = niceStep(s.lastTurn);
+                  statsPlane, captionColour, "$%lld", dollars);
+    const int turnStep = static_cast<int>(niceStep(s.lastTurn));
     for (int turn = 0; turn <= s.lastTurn; turn += turnStep)
         drawTextF(Centre, statsChartX(s, static_cast<float>(turn)), statsTurnLabelY, statsPlane,
                   captionColour, "%d", turn);
-    drawText(Left, "turn", statsChart.x1 + statsNameGap, statsTurnLabelY, statsPlane, captionColour);
+    drawText(Left, "turn", statsChart.x1 + statsTurnWordGap, statsTurnLabelY, statsPlane, captionColour);
 }
 
 void drawLines(const StatsScale& s) {
@@ -150,15 +149,15 @@ void drawTable() {
 
 StatsScale statsScale() {
     int lastTurn = std::max(stats.turns, 1);
-    int low = 0, high = 0;
+    long long low = 0, high = 0;
     for (int seat = 0; seat < seatsShown(); ++seat) {
         lastTurn = std::max(lastTurn, stats.seat[seat].outAtTurn);
         for (int i = 0; i < stats.sampleCount && sampleOnLine(seat, stats.samples[i]); ++i) {
-            low = std::min(low, stats.samples[i].worth[seat]);
-            high = std::max(high, stats.samples[i].worth[seat]);
+            low = std::min<long long>(low, stats.samples[i].worth[seat]);
+            high = std::max<long long>(high, stats.samples[i].worth[seat]);
         }
     }
-    const int step = niceStep(std::max(high - low, 100));
+    const long long step = niceStep(std::max(high - low, 100LL));
     return {lastTurn, roundDown(low, step), std::max(roundUp(high, step), roundDown(low, step) + step), step};
 }
 

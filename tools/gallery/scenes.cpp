@@ -284,36 +284,47 @@ void help() {
     shell.helpOpen = true;
 }
 
-// A long game of four computers, played through the real frame step until one seat has been
-// out for a while; the auctions are ended as a person would. Played once, then replayed
-// from the copy so the benchmark can set the scene up before every frame.
+// Games of computers played through the real frame step, the auctions ended as a person
+// would end them, for the statistics view.
 int64_t playedSeconds = 0;
 int64_t playedClock() { return 1700000000 + playedSeconds++; }
 
-void playLongGame() {
-    deal(0, 4);
-    game.zoom = 1.0f;
+// Ticks the game as the timer would until `done` holds (or a long cut-off), at rest.
+void playUntil(bool (*done)()) {
     setClock(playedClock);
-    int quietAfterOut = -1;
     for (long tick = 0; tick < 2000000 && !game.gameOver; ++tick) {
         if (game.auctionOpen && game.auctionTimer == 2) endAuction();
         stepScreenFlow();
         frameStep();
-        int out = -1;
-        for (int s = 0; s < 4; ++s)
-            if (stats.seat[s].outAtTurn >= 0) out = std::max(out, static_cast<int>(stats.seat[s].outAtTurn));
-        if (out >= 0 && quietAfterOut < 0) quietAfterOut = out + 25;
-        if (quietAfterOut >= 0 && stats.turns >= quietAfterOut && noticeUp() == false && !game.moving) break;
+        if (done() && !noticeUp() && !game.moving) break;
     }
     setClock(nullptr);
 }
 
-void statsView() {
-    static GameState playedGame;
-    static GameStats playedStats;
-    static bool played = false;
+// Turns since the first bankruptcy; -1 while every seat is in.
+int turnsSinceOut() {
+    int out = -1;
+    for (int s = 0; s < maxSeats; ++s) out = std::max(out, static_cast<int>(stats.seat[s].outAtTurn));
+    return out < 0 ? -1 : stats.turns - out;
+}
+
+void playLongGame() {
+    deal(0, 4);
+    playUntil([] { return turnsSinceOut() >= 25; });
+}
+
+// Eight seats, the history starting at a load in the middle of the game.
+void playLoadedGame() {
+    deal(0, 8);
+    playUntil([] { return stats.turns >= 60; });
+    resetStats(true);
+    playUntil([] { return stats.turns >= 40; });
+}
+
+// Plays once, then restores the copy: the benchmark sets the scene up before every frame.
+void showPlayed(void (*play)(), GameState& playedGame, GameStats& playedStats, bool& played) {
     if (!played) {
-        playLongGame();
+        play();
         playedGame = game;
         playedStats = stats;
         played = true;
@@ -322,6 +333,20 @@ void statsView() {
     game = playedGame;
     stats = playedStats;
     shell.statsOpen = true;
+}
+
+void statsView() {
+    static GameState playedGame;
+    static GameStats playedStats;
+    static bool played = false;
+    showPlayed(playLongGame, playedGame, playedStats, played);
+}
+
+void statsViewLoaded() {
+    static GameState playedGame;
+    static GameStats playedStats;
+    static bool played = false;
+    showPlayed(playLoadedGame, playedGame, playedStats, played);
 }
 
 }  // namespace
@@ -362,6 +387,7 @@ const Scene scenes[] = {
     {"load_slots", loadSlots},
     {"help", help},
     {"statistics", statsView},
+    {"statistics_loaded", statsViewLoaded},
 };
 const int sceneCount = sizeof scenes / sizeof scenes[0];
 
