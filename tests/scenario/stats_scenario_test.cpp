@@ -150,9 +150,11 @@ TEST_F(StatsSession, LoadingStartsTheHistoryAgain) {
     ASSERT_NE(mkdtemp(pattern), nullptr);
     fs::current_path(pattern);
 
-    startTestGame(2);
+    startTestGame(3);
     giveProperty(1, 21, 1);
     game.money[1] = 321;
+    game.bankrupt[2] = true;  // out before the load: its line has nothing to show
+    game.money[2] = 0;
     ensureSaveFile();
     std::strcpy(shell.saveName, "later");
     shell.saveSlot = 3;
@@ -174,6 +176,8 @@ TEST_F(StatsSession, LoadingStartsTheHistoryAgain) {
     ASSERT_EQ(stats.sampleCount, 1);
     EXPECT_EQ(stats.samples[0].worth[1], netWorth(1));
     EXPECT_EQ(netWorth(1), 321 + 200 + 100);
+    EXPECT_EQ(stats.seat[2].outAtTurn, 0);
+    EXPECT_EQ(stats.seat[1].outAtTurn, -1);
 
     fs::current_path(previous);
     fs::remove_all(pattern);
