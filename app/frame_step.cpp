@@ -7,7 +7,8 @@
 #include "game/tables.h"
 
 static bool saveOrHelpLayerOpen() {
-    return shell.helpOpen || shell.saveNameEntry || shell.loadListOpen || shell.saveMenuOpen;
+    return shell.helpOpen || shell.statsOpen || shell.saveNameEntry || shell.loadListOpen ||
+           shell.saveMenuOpen;
 }
 
 static bool somethingMoves() {

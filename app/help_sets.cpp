@@ -1,5 +1,6 @@
 #include "app/help_sets.h"
 
+#include "app/shell.h"
 #include "game/state.h"
 
 namespace {
@@ -82,6 +83,9 @@ const char* const turnOrderKeys[] = {"- ENTER - start game", "- Q - pull up quit
 const char* const turnOrderMouse[] = {"- Click - start game"};
 const char* const nameKeys[] = {"- Type in name of player or computer", "- ENTER - confirm name"};
 const char* const nameMouse[] = {"- Click - confirm name"};
+const char* const statsKeys[] = {"- F2 - close statistics and go back to game",
+                                 "- ENTER - close statistics and go back to game"};
+const char* const statsMouse[] = {"- Click - close statistics and go back to game"};
 // clang-format on
 
 template <int K, int M>
@@ -109,6 +113,7 @@ const HelpText helpTexts[HelpSetCount] = {
     lines(cardKeys, cardMouse),
     lines(turnOrderKeys, turnOrderMouse),
     lines(nameKeys, nameMouse),
+    lines(statsKeys, statsMouse),
 };
 
 bool isComputer(int seat) { return seat >= 0 && seat < maxSeats && !game.isHuman[seat]; }
@@ -133,6 +138,7 @@ HelpSet byScreen() {
 const HelpText& helpText(HelpSet set) { return helpTexts[set >= 0 && set < HelpSetCount ? set : HelpNone]; }
 
 HelpSet chooseHelpSet() {
+    if (shell.statsOpen) return HelpStats;  // the view lies over everything else
     if (game.gameOver) return HelpGameOver;
     const bool onBoard = game.screen == Board;
     const bool computerAboutToPlay = onBoard && game.menuIndex == 0 && !game.buyPromptOpen &&

@@ -1,4 +1,5 @@
-// Which keys and clicks apply right now, for the F1 help screen. Pure functions of the state.
+// Which keys and clicks apply right now, for the F1 help screen. Pure functions of the state
+// (the game's and the shell's layers).
 #pragma once
 
 enum HelpSet : int {
@@ -21,6 +22,7 @@ enum HelpSet : int {
     HelpPropertyCard,
     HelpTurnOrder,
     HelpNameEntry,
+    HelpStats,
     HelpSetCount,
 };
 

@@ -63,6 +63,7 @@ bool* heldLatchFor(unsigned char key) {
 PressLatch specialLatchFor(int key) {
     switch (key) {
         case specialKeyF1: return {&input.keyF1, &input.keyF1Handled};
+        case specialKeyF2: return {&input.keyF2, &input.keyF2Handled};
         case specialKeyF4: return {&input.keyF4, &input.keyF4Handled};
         case specialKeyLeft: return {&input.keyLeft, &input.keyLeftHandled};
         case specialKeyUp: return {&input.keyUp, &input.keyUpHandled};
@@ -78,8 +79,8 @@ void onKeyDown(unsigned char key, int, int) {
     // Text first: a digit or 'q' typed into a name also sets its latch, which the
     // name screens ignore.
     if (shell.saveNameEntry) editTextField(shell.saveName, saveNameMaxChars, saveNameMaxWidth, key);
-    if (game.screen == NameEntry && !shell.helpOpen && !shell.saveMenuOpen && game.currentPlayer >= 0 &&
-        game.currentPlayer < maxSeats)
+    if (game.screen == NameEntry && !shell.helpOpen && !shell.statsOpen && !shell.saveMenuOpen &&
+        game.currentPlayer >= 0 && game.currentPlayer < maxSeats)
         editTextField(game.playerNames[game.currentPlayer], playerNameMaxChars, playerNameMaxWidth, key);
 
     if (bool* latch = pressLatchFor(key).latch) *latch = true;

@@ -4,6 +4,7 @@
 
 // GLUT's codes for the special keys we use (kept here so the core needs no GLUT header).
 constexpr int specialKeyF1 = 1;
+constexpr int specialKeyF2 = 2;
 constexpr int specialKeyF4 = 4;
 constexpr int specialKeyLeft = 100;
 constexpr int specialKeyUp = 101;
@@ -27,6 +28,7 @@ struct InputState {
     bool keyS = false;  // held: pan down
     bool keyW = false;  // held: pan up
     bool keyF1 = false, keyF1Handled = false;
+    bool keyF2 = false, keyF2Handled = false;
     bool keyF4 = false, keyF4Handled = false;
     bool keyLeft = false, keyLeftHandled = false;
     bool keyUp = false, keyUpHandled = false;

@@ -286,6 +286,10 @@ void leftClick(int x, float y) {
         shell.helpOpen = false;
         return;
     }
+    if (shell.statsOpen) {
+        shell.statsOpen = false;
+        return;
+    }
     if (clickSaveLayers(x, y)) return;
     if (game.gameOver) {
         if (inBoardArea(x, y)) {
@@ -317,7 +321,7 @@ void leftClick(int x, float y) {
 }
 
 void rightClick(int x, float y) {
-    if (shell.helpOpen || shell.saveMenuOpen || game.gameOver) return;
+    if (shell.helpOpen || shell.statsOpen || shell.saveMenuOpen || game.gameOver) return;
     if (boardBusy() || digitInterruptOpen() || game.bankruptTimer > 0 || computerGateHolds()) return;
     if (game.quitConfirmOpen || noticeUp() || unmortgageQuestionPending() || game.utilityRollPending ||
         game.buyPromptOpen || game.auctionOpen || game.taxPromptOpen || game.choosingTradePartner ||

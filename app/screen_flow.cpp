@@ -59,6 +59,8 @@ bool computerGateHolds() {
     return !menuScreen || offerToComputer || computerInDebt;
 }
 
+bool statsViewAvailable() { return game.screen != StartMenu && game.screen != OptionsMenu; }
+
 static void stepYesNo() {
     if (takeLeftOrRight()) game.promptYes = !game.promptYes;
 }
@@ -116,7 +118,11 @@ static void stepScreenKeys() {
 
 void stepScreenFlow() {
     if (!shell.saveMenuOpen && takePress(input.keyF1, input.keyF1Handled)) shell.helpOpen = !shell.helpOpen;
-    if (!shell.helpOpen && takePress(input.keyF4, input.keyF4Handled)) {
+    // F2 and F4 wait, unconsumed, while another layer is up; each layer takes every key.
+    if (!shell.helpOpen && !shell.saveMenuOpen && (shell.statsOpen || statsViewAvailable()) &&
+        takePress(input.keyF2, input.keyF2Handled))
+        shell.statsOpen = !shell.statsOpen;
+    if (!shell.helpOpen && !shell.statsOpen && takePress(input.keyF4, input.keyF4Handled)) {
         shell.saveMenuOpen = !shell.saveMenuOpen;
         shell.saveMenuOnSave = true;
         shell.saveNameEntry = shell.saveNameDone = shell.loadListOpen = false;
@@ -124,6 +130,10 @@ void stepScreenFlow() {
     }
     if (shell.helpOpen) {
         if (takePress(input.keySpace, input.keySpaceHandled) || takeEnter()) shell.helpOpen = false;
+        return;
+    }
+    if (shell.statsOpen) {
+        if (takeEnter()) shell.statsOpen = false;
         return;
     }
     if (stepSaveLayers()) return;

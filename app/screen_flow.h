@@ -20,6 +20,8 @@ bool isHumanSeatInPlay(int seat);
 bool boardBusy();
 bool digitInterruptOpen();
 bool computerGateHolds();
+// F2 opens the statistics view over any screen of a game (the menus before one have none).
+bool statsViewAvailable();
 
 // --- Transitions shared by keys and clicks ---
 void openAssetMenu(int seat);

@@ -15,6 +15,7 @@ struct ShellState {
     float uiScale = 1.0f;  // windowWidth / 1200, for the mouse hit tests
 
     bool helpOpen = false;
+    bool statsOpen = false;  // the statistics view (F2)
     bool saveMenuOpen = false;
     bool saveMenuOnSave = false;  // SAVE highlighted (else LOAD)
     bool saveNameEntry = false;   // typing the name after SAVE

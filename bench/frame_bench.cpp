@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
     report("busy board", measure(setUpBusyBoard, frames), 1.6);
     report("heaviest dialog (trade offer)", measure(findScene("dialog_trade_offer")->setUp, frames), 0);
     report("help screen (asset menu)", measure(findScene("help")->setUp, frames), 2.5);
+    report("statistics view (long game)", measure(findScene("statistics")->setUp, frames), 2.5);
 
     // p99 of every screen and dialog, fewer frames each.
     double worst = 0;

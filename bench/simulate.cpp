@@ -2,19 +2,58 @@
 // seat and ends the auctions) and prints how they went, and how fast headless play runs
 // against its budget of 1,000,000 ticks per second on one core.
 //
-//   simulate [games per seat count, default 20]
+//   simulate [games per seat count, default 20] [--csv FILE]
+//
+// --csv writes one row per seat per game with the figures of the statistics view, for
+// balance questions such as whether the first seat wins more often.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
+#include <cstring>
+
+#include "game/rules.h"
 #include "game/state.h"
+#include "game/stats.h"
+#include "game/tables.h"
 #include "sim/game_driver.h"
 
 namespace {
 
 constexpr double tickBudget = 1000000.0;
+
+FILE* csv = nullptr;
+int gamesWritten = 0;
+
+void writeCsvHeader() {
+    std::fprintf(csv,
+                 "game,humans,computers,seed,finished,turns,seat,human,winner,out_at_turn,cash,net_worth,"
+                 "properties,mortgaged,houses,hotels,rent_paid,rent_received,taxes_and_fees,salary,"
+                 "turns_in_jail,auctions_won,trades\n");
+}
+
+// The game just played, as `game` and `stats` hold it at its end.
+void writeCsvRows(const GameSetup& setup, const GameRecord& r) {
+    ++gamesWritten;
+    for (int seat = 0; seat < setup.humans + setup.computers && seat < maxSeats; ++seat) {
+        int owned = 0, mortgaged = 0, houses = 0, hotels = 0;
+        for (int p = 0; p < propertyCount; ++p) {
+            if (game.owner[p] != seat) continue;
+            ++owned;
+            mortgaged += game.houses[p] < 0;
+            houses += game.houses[p] > 0 && game.houses[p] < hotelLevel ? game.houses[p] : 0;
+            hotels += game.houses[p] == hotelLevel;
+        }
+        const SeatStats& s = stats.seat[seat];
+        std::fprintf(csv, "%d,%d,%d,%llu,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n",
+                     gamesWritten, setup.humans, setup.computers, static_cast<unsigned long long>(setup.seed),
+                     r.finished, stats.turns, seat, game.isHuman[seat], r.finished && r.winner == seat,
+                     s.outAtTurn, game.money[seat], netWorth(seat), owned, mortgaged, houses, hotels,
+                     s.rentPaid, s.rentReceived, s.feesPaid, s.salary, s.jailTurns, s.auctionsWon, s.trades);
+    }
+}
 
 long median(std::vector<long> values) {
     if (values.empty()) return 0;
@@ -37,6 +76,7 @@ void playSeatCount(int humans, int computers, int games, long& ticks, double& se
         const auto start = std::chrono::steady_clock::now();
         const GameRecord r = playGame(setup);
         rowSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (csv) writeCsvRows(setup, r);
         rowTicks += r.ticks;
         bankruptcies += r.bankruptcies;
         auctions += r.auctions;
@@ -60,7 +100,22 @@ void playSeatCount(int humans, int computers, int games, long& ticks, double& se
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    int games = 20;
+    const char* csvPath = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--csv") == 0 && i + 1 < argc)
+            csvPath = argv[++i];
+        else
+            games = std::max(1, std::atoi(argv[i]));
+    }
+    if (csvPath) {
+        csv = std::fopen(csvPath, "w");
+        if (!csv) {
+            std::fprintf(stderr, "cannot write %s\n", csvPath);
+            return 1;
+        }
+        writeCsvHeader();
+    }
     std::printf(
         "%d games per seat count, cut off at %ld frames; turns and frames are medians of the finished "
         "games\n",
@@ -83,5 +138,9 @@ int main(int argc, char** argv) {
                 allSeconds > 0 ? (personTicks + computerTicks) / allSeconds : 0.0);
     std::printf("computer-only play: %.0f ticks per second, budget %.0f, ratio %.2f (%s)\n", computerRate,
                 tickBudget, computerRate / tickBudget, computerRate >= tickBudget ? "within" : "OVER");
+    if (csv && std::fclose(csv) != 0) {
+        std::fprintf(stderr, "cannot finish %s\n", csvPath);
+        return 1;
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 // Houses, mortgages and trades: the Confirm checks and actions of the asset menu, the
 // exchange of an accepted offer, and the question that lifts received mortgages.
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 namespace {
@@ -105,12 +106,14 @@ void chargeInterest(int initiator, int partner) {
     if (initiatorInterest > 0) {
         writeNotice(slot, initiator, initiatorInterest, "Mortgage Interest");
         game.money[initiator] -= initiatorInterest;
+        statsFee(initiator, initiatorInterest);
         slot = 1;
     }
     const int partnerInterest = interestOn(game.partnerMortgaged, game.partnerMortgagedCount);
     if (partnerInterest > 0) {
         writeNotice(slot, partner, partnerInterest, "Mortgage Interest");
         game.money[partner] -= partnerInterest;
+        statsFee(partner, partnerInterest);
         if (game.money[partner] < 0) openDebtState(partner);
     }
 }
@@ -239,6 +242,7 @@ void executeTrade() {
 
     game.money[initiator] += game.tradeMoney - game.initiatorMoney;
     game.money[partner] += game.initiatorMoney - game.tradeMoney;
+    statsTrade(initiator, partner);
 
     game.tradeOfferOpen = false;
     game.menuIndex = 0;

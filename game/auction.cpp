@@ -5,6 +5,7 @@
 
 #include "ai/computer.h"
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 namespace {
@@ -34,6 +35,7 @@ void sellTo(int bidder, int property) {
     }
     game.money[bidder] -= game.auctionBid;
     game.owner[property] = bidder;
+    statsAuctionWon(bidder);
     writePurchaseNotice(bidder, game.auctionBid, property);
     checkDebt(bidder);
     game.endTurnAfterNotice = true;

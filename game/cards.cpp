@@ -3,6 +3,7 @@
 
 #include "game/random.h"
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 namespace {
@@ -31,12 +32,14 @@ void goToJail(int seat) {
 // that follows is shown after it. The slot index stops at the last slot of the queue.
 void paySalary(int seat) {
     game.money[seat] += goSalary;
+    statsSalary(seat, goSalary);
     writeNotice(game.noticeIndex, seat, -goSalary, "passing GO");
     game.noticeIndex = std::min(game.noticeIndex + 1, noticeSlots - 1);
 }
 
 void goToGo(int seat, int salary) {
     game.money[seat] += salary;
+    statsSalary(seat, salary);
     game.skipLanding = true;
     recycleTopCard(game.activeDeck);
     teleport(seat, 0);
@@ -78,6 +81,7 @@ void collectFromEveryPlayer(int seat, int each) {
             everyonePaid = false;
         } else {
             game.money[t] -= each;
+            statsFee(t, each);
             checkDebt(t);
         }
     }
@@ -99,6 +103,7 @@ void payEveryPlayer(int seat, int each) {
         paid = false;
     } else {
         game.money[seat] -= total;
+        statsFee(seat, total);
         checkDebt(seat);
     }
     recycleAndPassIf(paid);

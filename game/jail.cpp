@@ -1,5 +1,6 @@
 // Leaving jail: by a held card, by the fee, or forced after two failed rolls.
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 void releaseFromJail(int seat) {
@@ -15,6 +16,7 @@ void releaseFromJail(int seat) {
         return;
     }
     game.money[seat] -= jailFee;
+    statsFee(seat, jailFee);
     if (game.middleOption > 0) game.middlePot += jailFee;
     // Behind any notice still waiting to be shown: a move that passed GO and ended without a
     // notice of its own hands the turn on before its "passing GO" notice is seen.

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 #include "render/text_metrics.h"
 
@@ -93,6 +94,7 @@ bool chargeFee(int seat, int amount, const char* reason, int creditor) {
         return false;
     }
     game.money[seat] -= amount;
+    statsFee(seat, amount);
     if (game.middleOption > 0) game.middlePot += amount;
     if (reason) writeNotice(game.noticeIndex, seat, amount, reason);
     checkDebt(seat);
@@ -133,6 +135,7 @@ void declareBankrupt(int debtor, int creditor) {
         game.lastCreditor = bankOwner;
     }
     game.bankrupt[debtor] = true;
+    statsBankrupt(debtor);
     game.bankruptTimer = bankruptNoticeTicks;
     game.lastBankrupt = debtor;
     // A bankrupt seat has nothing left to raise: its debt state closes back to the board (or

@@ -4,6 +4,7 @@
 
 #include "game/random.h"
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 namespace {
@@ -65,6 +66,7 @@ void setUpGame() {
     computeBoardGeometry();
     game.boardCursor = 0;
     game.screen = NameEntry;
+    resetStats(false);
 }
 
 // Back to the state of no game, by value: what outlives a game is copied across a fresh

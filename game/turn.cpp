@@ -4,6 +4,7 @@
 
 #include "game/random.h"
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 namespace {
@@ -125,6 +126,7 @@ void landOnProperty(int seat, int property) {
     }
     game.money[seat] -= rent;
     game.money[owner] += rent;
+    statsRent(seat, owner, rent);
     char reason[noticeReasonSize * 2];
     std::snprintf(reason, sizeof reason, "rent of %s %s", nameLine1(property), nameLine2(property));
     writeNotice(game.noticeIndex, seat, rent, reason);
@@ -211,6 +213,7 @@ void advanceMove() {
             game.passedGo = false;
             writeNotice(0, seat, -goSalary, "passing GO");
             game.money[seat] += goSalary;
+            statsSalary(seat, goSalary);
             game.noticeIndex = 1;
         }
         processLanding();
@@ -251,6 +254,7 @@ int computeRent(int property) {
 }
 
 void nextTurn() {
+    statsTurnEnded(game.currentPlayer);
     game.computerDelay = 0;
     game.doublesCount = 0;
     const int seats = std::min(playersInPlay(), maxSeats);

@@ -30,6 +30,8 @@ void drawScreen() {
 void drawFrame() {
     if (shell.helpOpen) {
         drawHelpScreen();
+    } else if (shell.statsOpen) {
+        drawStatsView();
     } else if (shell.saveNameEntry) {
         if (shell.saveNameDone)
             drawSlotList(true);

@@ -48,3 +48,6 @@ void drawSlotList(bool saving);
 
 // --- Help (help_screen.cpp) ---
 void drawHelpScreen();
+
+// --- Statistics, F2 (stats_view.cpp) ---
+void drawStatsView();

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "app/shell.h"
+#include "game/stats.h"
 #include "save/save_file.h"
 
 static_assert(saveSlotCount == slotCount && saveNameSize == slotNameBytes,
@@ -273,5 +274,6 @@ LoadResult loadGame() {
     char name[slotNameBytes];
     if (!decodeSlot(record, game, name)) return LoadResult::Damaged;
     std::memcpy(shell.saveName, name, slotNameBytes);
+    resetStats(true);  // the history is not saved: it starts again from the loaded game
     return LoadResult::Loaded;
 }

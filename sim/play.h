@@ -7,6 +7,7 @@ enum TestKey : int {
     KeyEnter = 13,
     KeySpace = ' ',
     KeyF1 = 1001,
+    KeyF2 = 1002,
     KeyF4 = 1004,
     KeyLeft = 1100,
     KeyUp = 1101,

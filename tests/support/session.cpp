@@ -52,8 +52,9 @@ int keyCode(const std::string& name) {
     static const struct {
         const char* name;
         int code;
-    } named[] = {{"ENTER", KeyEnter}, {"UP", KeyUp}, {"DOWN", KeyDown}, {"LEFT", KeyLeft},
-                 {"RIGHT", KeyRight}, {"F1", KeyF1}, {"F4", KeyF4},     {"BS", 8}};
+    } named[] = {{"ENTER", KeyEnter}, {"UP", KeyUp},       {"DOWN", KeyDown},
+                 {"LEFT", KeyLeft},   {"RIGHT", KeyRight}, {"F1", KeyF1},
+                 {"F2", KeyF2},       {"F4", KeyF4},       {"BS", 8}};
     for (const auto& k : named)
         if (name == k.name) return k.code;
     EXPECT_EQ(name.size(), 1u) << "unknown key " << name;

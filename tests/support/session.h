@@ -32,7 +32,7 @@ void pressSeat(int seat);
 // Presses the same key `times` times, one tick each.
 void pressRepeatedly(int key, int times);
 
-// Presses keys by name, one tick each, as "RIGHT RIGHT ENTER": UP DOWN LEFT RIGHT ENTER F1 F4
+// Presses keys by name, one tick each, as "RIGHT RIGHT ENTER": UP DOWN LEFT RIGHT ENTER F1 F2 F4
 // BS or any single character; "KEY*n" presses it n times; "A+B" holds both for one tick.
 void keys(const char* sequence);
 

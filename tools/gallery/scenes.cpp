@@ -2,12 +2,15 @@
 // fixed clock so every run shows the same seating and decks.
 #include "tools/gallery/scenes.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
+#include "app/screen_flow.h"
 #include "app/shell.h"
 #include "game/random.h"
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 
 namespace {
@@ -281,6 +284,71 @@ void help() {
     shell.helpOpen = true;
 }
 
+// Games of computers played through the real frame step, the auctions ended as a person
+// would end them, for the statistics view.
+int64_t playedSeconds = 0;
+int64_t playedClock() { return 1700000000 + playedSeconds++; }
+
+// Ticks the game as the timer would until `done` holds (or a long cut-off), at rest.
+void playUntil(bool (*done)()) {
+    setClock(playedClock);
+    for (long tick = 0; tick < 2000000 && !game.gameOver; ++tick) {
+        if (game.auctionOpen && game.auctionTimer == 2) endAuction();
+        stepScreenFlow();
+        frameStep();
+        if (done() && !noticeUp() && !game.moving) break;
+    }
+    setClock(nullptr);
+}
+
+// Turns since the first bankruptcy; -1 while every seat is in.
+int turnsSinceOut() {
+    int out = -1;
+    for (int s = 0; s < maxSeats; ++s) out = std::max(out, static_cast<int>(stats.seat[s].outAtTurn));
+    return out < 0 ? -1 : stats.turns - out;
+}
+
+void playLongGame() {
+    deal(0, 4);
+    playUntil([] { return turnsSinceOut() >= 25; });
+}
+
+// Eight seats, the history starting at a load in the middle of the game.
+void playLoadedGame() {
+    deal(0, 8);
+    playUntil([] { return stats.turns >= 60; });
+    resetStats(true);
+    playUntil([] { return stats.turns >= 40; });
+}
+
+// Plays once, then restores the copy: the benchmark sets the scene up before every frame.
+void showPlayed(void (*play)(), GameState& playedGame, GameStats& playedStats, bool& played) {
+    if (!played) {
+        play();
+        playedGame = game;
+        playedStats = stats;
+        played = true;
+    }
+    shell = ShellState{};
+    game = playedGame;
+    stats = playedStats;
+    shell.statsOpen = true;
+}
+
+void statsView() {
+    static GameState playedGame;
+    static GameStats playedStats;
+    static bool played = false;
+    showPlayed(playLongGame, playedGame, playedStats, played);
+}
+
+void statsViewLoaded() {
+    static GameState playedGame;
+    static GameStats playedStats;
+    static bool played = false;
+    showPlayed(playLoadedGame, playedGame, playedStats, played);
+}
+
 }  // namespace
 
 void setUpBusyBoard() { busyBoard(); }
@@ -318,6 +386,8 @@ const Scene scenes[] = {
     {"save_slots", saveSlots},
     {"load_slots", loadSlots},
     {"help", help},
+    {"statistics", statsView},
+    {"statistics_loaded", statsViewLoaded},
 };
 const int sceneCount = sizeof scenes / sizeof scenes[0];
 
