@@ -1,8 +1,10 @@
 // The screen flow's per-screen key handlers, one file each; only screen_flow.cpp calls them.
 #pragma once
 
-// save_flow.cpp: the F4 layers. True when a save layer took the keys this tick.
-bool stepSaveLayers();
+#include "app/layers.h"
+
+// save_flow.cpp: the keys of the F4 layer on top.
+void stepSaveLayer(Layer layer);
 
 // menus_flow.cpp
 void stepStartMenu();

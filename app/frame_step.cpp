@@ -2,14 +2,8 @@
 // paces the computer seats. Runs inside the display callback, before the frame is drawn.
 #include "ai/computer.h"
 #include "app/screen_flow.h"
-#include "app/shell.h"
 #include "game/rules.h"
 #include "game/tables.h"
-
-static bool saveOrHelpLayerOpen() {
-    return shell.helpOpen || shell.statsOpen || shell.saveNameEntry || shell.loadListOpen ||
-           shell.saveMenuOpen;
-}
 
 static bool somethingMoves() {
     return game.moving || game.diceTimer > 0 || game.arrivalTimer > 0 || game.settleTimer > 0 ||
@@ -36,10 +30,7 @@ static void computerBookkeeping() {
     if (game.initiatorMortgagedCount > 0 && seatIsComputer(game.tradeInitiator))
         game.initiatorMortgagedCount = 0;
 
-    if (game.computerDelay <= 0 || noticeUp() || somethingMoves() || unmortgageQuestionPending()) return;
-    const bool menuScreen = game.screen == AssetMenu || game.screen == PropertyCard;
-    const bool offerToComputer = game.tradeOfferOpen && seatIsComputer(game.menuPlayer);
-    if (menuScreen && !offerToComputer && !computerInDebt) return;
+    if (!computerGateHolds() || somethingMoves()) return;
     if (--game.computerDelay == 1) computerStep();
 }
 
@@ -67,22 +58,22 @@ static void pruneUnmortgageQuestions() {
 
 static void promptStep() {
     pruneUnmortgageQuestions();
-    if (game.gameOver) return;
-    if (noticeUp()) {
-        if (--game.noticeTimer <= 1) dismissNotice();  // a loaded timer of 1 must not strand the queue
-    } else if (game.bankruptTimer > 0) {
-        if (--game.bankruptTimer == 0) afterBankruptcyNotice();
-    } else if (unmortgageQuestionPending() || game.buyPromptOpen) {
-        // waiting for the answer
-    } else if (game.auctionOpen) {
-        advanceAuction();
+    switch (topLayer()) {
+        case LayerNotice:
+            if (--game.noticeTimer <= 1) dismissNotice();  // a loaded timer of 1 must not strand the queue
+            break;
+        case LayerBankruptcy:
+            if (--game.bankruptTimer == 0) afterBankruptcyNotice();
+            break;
+        case LayerAuction: advanceAuction(); break;
+        default: break;  // "WINS" and the questions wait for their answer
     }
 }
 
 void frameStep() {
-    if (saveOrHelpLayerOpen()) return;  // the game is paused
+    if (gamePaused()) return;
     computerBookkeeping();
-    if (game.quitConfirmOpen) return;
+    if (topLayer() == LayerQuit) return;
     if (!promptLayerOpen()) {
         if (game.screen == Board) boardStep();
     } else {

@@ -1,6 +1,6 @@
 #include "app/help_sets.h"
 
-#include "app/shell.h"
+#include "app/layers.h"
 #include "game/state.h"
 
 namespace {
@@ -116,10 +116,6 @@ const HelpText helpTexts[HelpSetCount] = {
     lines(statsKeys, statsMouse),
 };
 
-bool isComputer(int seat) { return seat >= 0 && seat < maxSeats && !game.isHuman[seat]; }
-
-bool unmortgagePending() { return game.partnerMortgagedCount > 0 || game.initiatorMortgagedCount > 0; }
-
 HelpSet byScreen() {
     switch (game.screen) {
         case StartMenu: return HelpStartMenu;
@@ -138,37 +134,32 @@ HelpSet byScreen() {
 const HelpText& helpText(HelpSet set) { return helpTexts[set >= 0 && set < HelpSetCount ? set : HelpNone]; }
 
 HelpSet chooseHelpSet() {
-    if (shell.statsOpen) return HelpStats;  // the view lies over everything else
-    if (game.gameOver) return HelpGameOver;
-    const bool onBoard = game.screen == Board;
-    const bool computerAboutToPlay = onBoard && game.menuIndex == 0 && !game.buyPromptOpen &&
-                                     !game.taxPromptOpen && !game.utilityRollPending &&
-                                     game.computerDelay > 0 && game.noticeTimer == 0;
-    if (computerAboutToPlay) {
-        if (game.moving) return HelpNone;
-        if (game.diceTimer == 0 && game.arrivalTimer == 0 && game.settleTimer == 0 && game.cardTimer == 0 &&
-            game.bankruptTimer == 0 && !unmortgagePending())
-            return HelpComputerTurn;
-    } else if (onBoard && game.moving) {
-        return HelpNone;
+    const Layer layer = layerUnderHelp();
+    switch (layer) {
+        case LayerStatistics: return HelpStats;
+        case LayerSaveName:
+        case LayerSaveSlots:
+        case LayerLoadSlots:
+        case LayerSaveChoice: return HelpNone;
+        case LayerGameOver: return HelpGameOver;
+        default: break;
     }
-    if (onBoard && ((game.cardTimer > 0 && game.noticeTimer == 0) || game.settleTimer > 0)) return HelpNone;
-    if (game.bankruptTimer > 0) return HelpNone;
-    if (game.computerDelay > 0 && game.noticeTimer == 0 && !unmortgagePending()) {
-        const bool menuScreen = game.screen == AssetMenu || game.screen == PropertyCard;
-        if (!menuScreen) return HelpNone;
-        if (game.tradeOfferOpen && isComputer(game.menuPlayer)) return HelpNone;
-        if (game.screen == AssetMenu && game.inDebt && isComputer(game.menuPlayer)) return HelpNone;
+    switch (inputGate()) {
+        case InputClosed: return HelpNone;
+        case InputDigitsOnly: return HelpComputerTurn;
+        case InputOpen: break;
     }
-    if (game.quitConfirmOpen) return HelpQuit;
-    if (game.noticeTimer > 0) return HelpNotice;
-    if (unmortgagePending()) return HelpUnmortgage;
-    if (game.utilityRollPending) return HelpUtilityRoll;
-    if (game.buyPromptOpen) return HelpPurchase;
-    if (game.auctionOpen) return HelpAuction;
-    if (game.taxPromptOpen) return HelpTax;
-    if (game.choosingTradePartner) return HelpTradePartner;
-    if (game.tradeOfferOpen) return HelpTradeOffer;
-    if (onBoard && game.cameraGlide > 0) return HelpNone;
-    return byScreen();
+    switch (layer) {
+        case LayerQuit: return HelpQuit;
+        case LayerNotice: return HelpNotice;
+        case LayerUnmortgage: return HelpUnmortgage;
+        case LayerUtilityRoll: return HelpUtilityRoll;
+        case LayerPurchase: return HelpPurchase;
+        case LayerAuction: return HelpAuction;
+        case LayerTax: return HelpTax;
+        case LayerTradePartner: return HelpTradePartner;
+        case LayerTradeOffer: return HelpTradeOffer;
+        case LayerScreen: return game.screen == Board && game.cameraGlide > 0 ? HelpNone : byScreen();
+        default: return HelpNone;
+    }
 }

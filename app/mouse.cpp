@@ -197,63 +197,86 @@ void clickOptions(int x, float y) {
     }
 }
 
-// The prompts in the keys' order; true when one was open (it takes the click).
-bool clickPrompts(int x, float y) {
-    if (noticeUp()) {
-        if (inBoardArea(x, y)) dismissNotice();
-    } else if (unmortgageQuestionPending()) {
-        answerYesNo(x, y, answerUnmortgage);
-    } else if (game.utilityRollPending) {
-        if (inside(actionBarFree[0].hit, x, y)) rollForUtilityRent();
-    } else if (game.buyPromptOpen) {
-        answerYesNo(x, y, decidePurchase);
-    } else if (game.auctionOpen) {
-        if (inside(auctionEndHit, x, y))
-            endAuction();
-        else if (inside(bidUpHit, x, y))
-            raiseBidIncrement();
-        else if (inside(bidDownHit, x, y))
-            lowerBidIncrement();
-        else if (humanPanelSeatAt(x, y) >= 0)
-            humanBid(humanPanelSeatAt(x, y));
-    } else if (game.taxPromptOpen) {
-        if (inside(flatTaxHit, x, y) || inside(percentTaxHit, x, y)) {
-            game.promptYes = inside(flatTaxHit, x, y);
-            payIncomeTax();
-        }
-    } else if (game.choosingTradePartner) {
-        if (inside(partnerBackHit, x, y))
-            game.choosingTradePartner = false;
-        else if (panelSeatAt(x, y) >= 0)
-            chooseTradePartner(panelSeatAt(x, y));
-    } else if (game.tradeOfferOpen) {
-        if (inside(offerYesHit, x, y) || inside(offerNoHit, x, y)) {
-            game.promptYes = inside(offerYesHit, x, y);
-            answerTradeOffer();
-        }
-    } else {
-        return false;
+void clickScreen(int x, float y);
+
+// A click on a layer of the game, once the input gate has let it through.
+void clickGameLayer(Layer layer, int x, float y) {
+    switch (layer) {
+        case LayerQuit:
+            if (inside(quitYesHit, x, y)) {
+                game.quitYes = true;
+                resetToStartMenu();
+            } else if (inside(quitNoHit, x, y)) {
+                game.quitYes = false;
+                game.quitConfirmOpen = false;
+            }
+            break;
+        case LayerNotice:
+            if (inBoardArea(x, y)) dismissNotice();
+            break;
+        case LayerUnmortgage: answerYesNo(x, y, answerUnmortgage); break;
+        case LayerUtilityRoll:
+            if (inside(actionBarFree[0].hit, x, y)) rollForUtilityRent();
+            break;
+        case LayerPurchase: answerYesNo(x, y, decidePurchase); break;
+        case LayerAuction:
+            if (inside(auctionEndHit, x, y))
+                endAuction();
+            else if (inside(bidUpHit, x, y))
+                raiseBidIncrement();
+            else if (inside(bidDownHit, x, y))
+                lowerBidIncrement();
+            else if (humanPanelSeatAt(x, y) >= 0)
+                humanBid(humanPanelSeatAt(x, y));
+            break;
+        case LayerTax:
+            if (inside(flatTaxHit, x, y) || inside(percentTaxHit, x, y)) {
+                game.promptYes = inside(flatTaxHit, x, y);
+                payIncomeTax();
+            }
+            break;
+        case LayerTradePartner:
+            if (inside(partnerBackHit, x, y))
+                game.choosingTradePartner = false;
+            else if (panelSeatAt(x, y) >= 0)
+                chooseTradePartner(panelSeatAt(x, y));
+            break;
+        case LayerTradeOffer:
+            if (inside(offerYesHit, x, y) || inside(offerNoHit, x, y)) {
+                game.promptYes = inside(offerYesHit, x, y);
+                answerTradeOffer();
+            }
+            break;
+        case LayerScreen:
+            if (game.screen == Board && game.cameraGlide > 0) break;  // the camera glides to its target
+            clickScreen(x, y);
+            break;
+        default: break;  // the layers above the game, and the bankruptcy notice (gated)
     }
-    return true;
 }
 
-// The save layers; true when one was open.
-bool clickSaveLayers(int x, float y) {
-    if (shell.saveNameEntry && !shell.saveNameDone) {
-        confirmSaveName();
-    } else if (shell.saveNameEntry && shell.saveNameDone) {
-        saveIntoSlot(saveSlotAt(x, y));
-    } else if (shell.loadListOpen) {
-        loadFromSlot(saveSlotAt(x, y));
-    } else if (shell.saveMenuOpen) {
-        if (inside(saveChoiceHit, x, y))
-            chooseSave();
-        else if (inside(loadChoiceHit, x, y))
-            chooseLoad();
-    } else {
-        return false;
+// A click on the layer above the game on top (help, statistics, F4, "WINS").
+void clickUpperLayer(Layer layer, int x, float y) {
+    switch (layer) {
+        case LayerHelp: shell.helpOpen = false; break;
+        case LayerStatistics: shell.statsOpen = false; break;
+        case LayerSaveName: confirmSaveName(); break;
+        case LayerSaveSlots: saveIntoSlot(saveSlotAt(x, y)); break;
+        case LayerLoadSlots: loadFromSlot(saveSlotAt(x, y)); break;
+        case LayerSaveChoice:
+            if (inside(saveChoiceHit, x, y))
+                chooseSave();
+            else if (inside(loadChoiceHit, x, y))
+                chooseLoad();
+            break;
+        case LayerGameOver:
+            if (inBoardArea(x, y)) {
+                game.gameOver = false;
+                resetToStartMenu();
+            }
+            break;
+        default: break;
     }
-    return true;
 }
 
 void clickScreen(int x, float y) {
@@ -282,51 +305,25 @@ void clickScreen(int x, float y) {
 }  // namespace
 
 void leftClick(int x, float y) {
-    if (shell.helpOpen) {
-        shell.helpOpen = false;
+    const Layer top = topLayer();
+    if (top <= LayerGameOver) {
+        clickUpperLayer(top, x, y);
         return;
     }
-    if (shell.statsOpen) {
-        shell.statsOpen = false;
-        return;
-    }
-    if (clickSaveLayers(x, y)) return;
-    if (game.gameOver) {
-        if (inBoardArea(x, y)) {
-            game.gameOver = false;
-            resetToStartMenu();
+    switch (inputGate()) {
+        case InputClosed: return;
+        case InputDigitsOnly: {
+            const int seat = humanPanelSeatAt(x, y);
+            if (seat >= 0) openSeatMenuFromBoard(seat);
+            return;
         }
-        return;
+        case InputOpen: clickGameLayer(top, x, y); return;
     }
-    if (boardBusy()) return;
-    if (digitInterruptOpen()) {
-        const int seat = humanPanelSeatAt(x, y);
-        if (seat >= 0) openSeatMenuFromBoard(seat);
-        return;
-    }
-    if (game.bankruptTimer > 0 || computerGateHolds()) return;
-    if (game.quitConfirmOpen) {
-        if (inside(quitYesHit, x, y)) {
-            game.quitYes = true;
-            resetToStartMenu();
-        } else if (inside(quitNoHit, x, y)) {
-            game.quitYes = false;
-            game.quitConfirmOpen = false;
-        }
-        return;
-    }
-    if (clickPrompts(x, y)) return;
-    if (game.screen == Board && game.cameraGlide > 0) return;
-    clickScreen(x, y);
 }
 
 void rightClick(int x, float y) {
-    if (shell.helpOpen || shell.statsOpen || shell.saveMenuOpen || game.gameOver) return;
-    if (boardBusy() || digitInterruptOpen() || game.bankruptTimer > 0 || computerGateHolds()) return;
-    if (game.quitConfirmOpen || noticeUp() || unmortgageQuestionPending() || game.utilityRollPending ||
-        game.buyPromptOpen || game.auctionOpen || game.taxPromptOpen || game.choosingTradePartner ||
-        game.tradeOfferOpen)
-        return;
+    // Only the screen itself answers a right click, and only when a person may act.
+    if (topLayer() != LayerScreen || inputGate() != InputOpen) return;
     if (game.screen == Board && inBoardArea(x, y) && game.cameraGlide == 0) {
         const float zoom = game.zoom;
         if (zoom >= 1.0f) return;

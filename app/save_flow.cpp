@@ -75,32 +75,33 @@ void chooseLoad() {
     shell.loadListOpen = true;
 }
 
-bool stepSaveLayers() {
-    if (shell.loadListOpen || (shell.saveNameEntry && shell.saveNameDone)) {
-        moveSaveSlot();
-        if (takePress(input.keyEnter, input.keyEnterHandled)) {
-            if (shell.loadListOpen)
-                loadFromSlot(shell.saveSlot);
-            else
-                saveIntoSlot(shell.saveSlot);
+void stepSaveLayer(Layer layer) {
+    switch (layer) {
+        case LayerSaveSlots:
+        case LayerLoadSlots:
+            moveSaveSlot();
+            if (takePress(input.keyEnter, input.keyEnterHandled)) {
+                if (layer == LayerLoadSlots)
+                    loadFromSlot(shell.saveSlot);
+                else
+                    saveIntoSlot(shell.saveSlot);
+            }
+            break;
+        case LayerSaveName:
+            if (takePress(input.keyEnter, input.keyEnterHandled)) confirmSaveName();
+            break;
+        case LayerSaveChoice: {
+            const bool left = takePress(input.keyLeft, input.keyLeftHandled);
+            const bool right = takePress(input.keyRight, input.keyRightHandled);
+            if (left != right) shell.saveMenuOnSave = !shell.saveMenuOnSave;
+            if (takePress(input.keyEnter, input.keyEnterHandled)) {
+                if (shell.saveMenuOnSave)
+                    chooseSave();
+                else
+                    chooseLoad();
+            }
+            break;
         }
-        return true;
+        default: break;
     }
-    if (shell.saveNameEntry) {
-        if (takePress(input.keyEnter, input.keyEnterHandled)) confirmSaveName();
-        return true;
-    }
-    if (shell.saveMenuOpen) {
-        const bool left = takePress(input.keyLeft, input.keyLeftHandled);
-        const bool right = takePress(input.keyRight, input.keyRightHandled);
-        if (left != right) shell.saveMenuOnSave = !shell.saveMenuOnSave;
-        if (takePress(input.keyEnter, input.keyEnterHandled)) {
-            if (shell.saveMenuOnSave)
-                chooseSave();
-            else
-                chooseLoad();
-        }
-        return true;
-    }
-    return false;
 }

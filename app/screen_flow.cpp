@@ -8,18 +8,6 @@
 #include "game/rules.h"
 #include "game/tables.h"
 
-bool noticeUp() { return game.noticeTimer > 0; }
-
-bool unmortgageQuestionPending() {
-    return game.partnerMortgagedCount > 0 || game.initiatorMortgagedCount > 0;
-}
-
-bool promptLayerOpen() {
-    return game.choosingTradePartner || game.tradeOfferOpen || (noticeUp() && game.settleTimer == 0) ||
-           unmortgageQuestionPending() || game.buyPromptOpen || game.auctionOpen || game.taxPromptOpen ||
-           game.bankruptTimer > 0 || game.gameOver;
-}
-
 bool seatIsComputer(int seat) { return seat >= 0 && seat < maxSeats && !game.isHuman[seat]; }
 
 int takeDigitPress() {
@@ -38,29 +26,6 @@ static bool takeEnter() { return takePress(input.keyEnter, input.keyEnterHandled
 
 bool isHumanSeatInPlay(int seat) { return seat >= 0 && seat < playersInPlay() && game.isHuman[seat]; }
 
-bool boardBusy() {
-    return game.screen == Board &&
-           (game.moving || game.settleTimer > 0 || (game.cardTimer > 0 && !noticeUp()));
-}
-
-bool digitInterruptOpen() {
-    return game.screen == Board && game.menuIndex == 0 && !noticeUp() && !game.buyPromptOpen &&
-           !game.taxPromptOpen && !game.utilityRollPending && game.computerDelay >= 1 &&
-           game.diceTimer == 0 && game.arrivalTimer == 0 && game.settleTimer == 0 && game.cardTimer == 0 &&
-           game.bankruptTimer == 0 && !unmortgageQuestionPending();
-}
-
-bool computerGateHolds() {
-    if (game.computerDelay <= 0 || noticeUp() || game.bankruptTimer > 0 || unmortgageQuestionPending())
-        return false;
-    const bool menuScreen = game.screen == AssetMenu || game.screen == PropertyCard;
-    const bool offerToComputer = game.tradeOfferOpen && seatIsComputer(game.menuPlayer);
-    const bool computerInDebt = game.screen == AssetMenu && game.inDebt && seatIsComputer(game.menuPlayer);
-    return !menuScreen || offerToComputer || computerInDebt;
-}
-
-bool statsViewAvailable() { return game.screen != StartMenu && game.screen != OptionsMenu; }
-
 static void stepYesNo() {
     if (takeLeftOrRight()) game.promptYes = !game.promptYes;
 }
@@ -73,34 +38,55 @@ static void stepAuctionKeys() {
     if (isHumanSeatInPlay(seat)) humanBid(seat);
 }
 
-// The first open prompt takes the keys; returns false when none is open.
-static bool stepPrompts() {
-    if (noticeUp()) {
-        if (takeEnter()) dismissNotice();
-    } else if (game.partnerMortgagedCount > 0 || game.initiatorMortgagedCount > 0) {
-        stepYesNo();
-        if (takeEnter()) answerUnmortgageQuestion(game.promptYes);
-    } else if (game.utilityRollPending) {
-        if (takeEnter()) rollForUtilityRent();
-    } else if (game.buyPromptOpen) {
-        stepYesNo();
-        if (takeEnter()) decidePurchase();
-    } else if (game.auctionOpen) {
-        stepAuctionKeys();
-    } else if (game.taxPromptOpen) {
-        stepYesNo();
-        if (takeEnter()) payIncomeTax();
-    } else if (game.choosingTradePartner) {
-        if (takeEnter()) game.choosingTradePartner = false;
-        const int seat = takeDigitPress();
-        if (seat >= 0) chooseTradePartner(seat);
-    } else if (game.tradeOfferOpen) {
-        stepYesNo();
-        if (takeEnter()) answerTradeOffer();
-    } else {
-        return false;
+static void stepScreenKeys();
+
+// The keys of a layer of the game, once the input gate has let them through.
+static void stepGameLayer(Layer layer) {
+    switch (layer) {
+        case LayerQuit:
+            if (takeLeftOrRight()) game.quitYes = !game.quitYes;
+            if (takeEnter()) {
+                if (game.quitYes)
+                    resetToStartMenu();
+                else
+                    game.quitConfirmOpen = false;
+            }
+            break;
+        case LayerNotice:
+            if (takeEnter()) dismissNotice();
+            break;
+        case LayerUnmortgage:
+            stepYesNo();
+            if (takeEnter()) answerUnmortgageQuestion(game.promptYes);
+            break;
+        case LayerUtilityRoll:
+            if (takeEnter()) rollForUtilityRent();
+            break;
+        case LayerPurchase:
+            stepYesNo();
+            if (takeEnter()) decidePurchase();
+            break;
+        case LayerAuction: stepAuctionKeys(); break;
+        case LayerTax:
+            stepYesNo();
+            if (takeEnter()) payIncomeTax();
+            break;
+        case LayerTradePartner: {
+            if (takeEnter()) game.choosingTradePartner = false;
+            const int seat = takeDigitPress();
+            if (seat >= 0) chooseTradePartner(seat);
+            break;
+        }
+        case LayerTradeOffer:
+            stepYesNo();
+            if (takeEnter()) answerTradeOffer();
+            break;
+        case LayerScreen:
+            if (game.screen == Board && game.cameraGlide > 0) break;  // the camera glides to its target
+            stepScreenKeys();
+            break;
+        default: break;  // the layers above the game, and the bankruptcy notice (gated)
     }
-    return true;
 }
 
 static void stepScreenKeys() {
@@ -128,45 +114,33 @@ void stepScreenFlow() {
         shell.saveNameEntry = shell.saveNameDone = shell.loadListOpen = false;
         shell.saveMessage[0] = '\0';
     }
-    if (shell.helpOpen) {
-        if (takePress(input.keySpace, input.keySpaceHandled) || takeEnter()) shell.helpOpen = false;
-        return;
-    }
-    if (shell.statsOpen) {
-        if (takeEnter()) shell.statsOpen = false;
-        return;
-    }
-    if (stepSaveLayers()) return;
-
-    if (game.gameOver) {
-        if (takeEnter()) {
-            game.gameOver = false;
-            resetToStartMenu();
-        }
-        return;
-    }
-
-    if (boardBusy()) return;
-    if (digitInterruptOpen()) {
-        const int seat = takeDigitPress();
-        if (isHumanSeatInPlay(seat)) openSeatMenuFromBoard(seat);
-        return;
-    }
-    if (game.bankruptTimer > 0) return;
-    if (computerGateHolds()) return;
-
-    if (game.quitConfirmOpen) {
-        if (takeLeftOrRight()) game.quitYes = !game.quitYes;
-        if (takeEnter()) {
-            if (game.quitYes)
+    const Layer top = topLayer();
+    switch (top) {
+        case LayerHelp:
+            if (takePress(input.keySpace, input.keySpaceHandled) || takeEnter()) shell.helpOpen = false;
+            return;
+        case LayerStatistics:
+            if (takeEnter()) shell.statsOpen = false;
+            return;
+        case LayerSaveName:
+        case LayerSaveSlots:
+        case LayerLoadSlots:
+        case LayerSaveChoice: stepSaveLayer(top); return;
+        case LayerGameOver:
+            if (takeEnter()) {
+                game.gameOver = false;
                 resetToStartMenu();
-            else
-                game.quitConfirmOpen = false;
-        }
-        return;
+            }
+            return;
+        default: break;
     }
-
-    if (stepPrompts()) return;
-    if (game.screen == Board && game.cameraGlide > 0) return;
-    stepScreenKeys();
+    switch (inputGate()) {
+        case InputClosed: return;
+        case InputDigitsOnly: {
+            const int seat = takeDigitPress();
+            if (isHumanSeatInPlay(seat)) openSeatMenuFromBoard(seat);
+            return;
+        }
+        case InputOpen: stepGameLayer(top); return;
+    }
 }

@@ -2,26 +2,17 @@
 // All free of OpenGL so tests can tick whole games headless.
 #pragma once
 
+#include "app/layers.h"
+
 // Reads the key latches and takes the first layer that applies.
 void stepScreenFlow();
 
 // Counts the frame timers down, runs the rules they release and paces the computer seats.
 void frameStep();
 
-// --- What the state shows (shared by the flow, the frame step and the renderer) ---
-bool noticeUp();  // a payment notice is up
-bool unmortgageQuestionPending();
-bool promptLayerOpen();  // a dialog lies over the screen
+// --- Seats ---
 bool seatIsComputer(int seat);
 bool isHumanSeatInPlay(int seat);
-// The gates of a game in progress: the board waits while the token moves, a jump settles or
-// a card is shown; a computer's pending action lets a person in only by digit or panel; and
-// while a computer is about to act, nothing else takes input.
-bool boardBusy();
-bool digitInterruptOpen();
-bool computerGateHolds();
-// F2 opens the statistics view over any screen of a game (the menus before one have none).
-bool statsViewAvailable();
 
 // --- Transitions shared by keys and clicks ---
 void openAssetMenu(int seat);

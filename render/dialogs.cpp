@@ -175,26 +175,24 @@ void drawMiniCard(int property) {
     textAt(shortName(property).text, miniCardNameAt, black);
 }
 
-void drawDialog() {
-    if (game.gameOver)
-        drawWinner();
-    else if (game.noticeTimer > 0)
-        drawNotice();
-    else if (game.bankruptTimer > 0)
-        drawBankruptcy();
-    else if (game.partnerMortgagedCount > 0)
-        drawUnmortgageQuestion(game.menuPlayer, game.partnerMortgaged, game.partnerMortgagedCount);
-    else if (game.initiatorMortgagedCount > 0)
-        drawUnmortgageQuestion(game.tradeInitiator, game.initiatorMortgaged, game.initiatorMortgagedCount);
-    else if (game.buyPromptOpen)
-        drawPurchase();
-    else if (game.auctionOpen)
-        drawAuction();
-    else if (game.taxPromptOpen)
-        drawIncomeTax();
-    else if (game.choosingTradePartner)
-        drawTradePartnerPrompt();
-    else if (game.tradeOfferOpen)
-        drawTradeOffer();
+void drawDialog(Layer layer) {
+    switch (layer) {
+        case LayerGameOver: drawWinner(); break;
+        case LayerNotice: drawNotice(); break;
+        case LayerBankruptcy: drawBankruptcy(); break;
+        case LayerUnmortgage:
+            if (game.partnerMortgagedCount > 0)
+                drawUnmortgageQuestion(game.menuPlayer, game.partnerMortgaged, game.partnerMortgagedCount);
+            else
+                drawUnmortgageQuestion(game.tradeInitiator, game.initiatorMortgaged,
+                                       game.initiatorMortgagedCount);
+            break;
+        case LayerPurchase: drawPurchase(); break;
+        case LayerAuction: drawAuction(); break;
+        case LayerTax: drawIncomeTax(); break;
+        case LayerTradePartner: drawTradePartnerPrompt(); break;
+        case LayerTradeOffer: drawTradeOffer(); break;
+        default: break;
+    }
     glColor3f(1, 1, 1);
 }

@@ -5,7 +5,6 @@
 #include <GL/gl.h>
 
 #include "app/screen_flow.h"
-#include "app/shell.h"
 #include "game/state.h"
 #include "render/screens.h"
 #include "render/widgets.h"
@@ -28,26 +27,23 @@ void drawScreen() {
 }  // namespace
 
 void drawFrame() {
-    if (shell.helpOpen) {
-        drawHelpScreen();
-    } else if (shell.statsOpen) {
-        drawStatsView();
-    } else if (shell.saveNameEntry) {
-        if (shell.saveNameDone)
-            drawSlotList(true);
-        else
-            drawSaveNameEntry();
-    } else if (shell.loadListOpen) {
-        drawSlotList(false);
-    } else if (shell.saveMenuOpen) {
-        drawSaveLoadChoice();
-    } else if (game.quitConfirmOpen) {
-        drawQuitQuestion();
-    } else if (!promptLayerOpen()) {
-        drawScreen();
-    } else {
-        drawDialogFrame();
-        drawDialog();
+    const Layer top = topLayer();
+    switch (top) {
+        case LayerHelp: drawHelpScreen(); break;
+        case LayerStatistics: drawStatsView(); break;
+        case LayerSaveName: drawSaveNameEntry(); break;
+        case LayerSaveSlots: drawSlotList(true); break;
+        case LayerLoadSlots: drawSlotList(false); break;
+        case LayerSaveChoice: drawSaveLoadChoice(); break;
+        case LayerQuit: drawQuitQuestion(); break;
+        default:
+            if (promptLayerOpen()) {
+                drawDialogFrame();
+                drawDialog(top);
+            } else {
+                drawScreen();
+            }
+            break;
     }
     glColor3f(1, 1, 1);
 }

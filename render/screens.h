@@ -3,6 +3,8 @@
 // value are ever changed while drawing.
 #pragma once
 
+#include "app/layers.h"
+
 // --- Full-screen menus (menus.cpp) ---
 void drawStartMenu();
 void drawOptionsMenu();
@@ -36,8 +38,8 @@ void drawPropertyCard();
 void drawAssetMenu();
 
 // --- Dialogs over the dialog frame (dialogs.cpp) ---
-// The first dialog that is open, in the fixed priority.
-void drawDialog();
+// The dialog of the layer on top (topLayer), over the dialog frame.
+void drawDialog(Layer layer);
 // The small card of a property on the purchase, auction and unmortgage dialogs.
 void drawMiniCard(int property);
 

@@ -51,22 +51,6 @@ TEST(HelpSets, ComputerAboutToRoll) {
     EXPECT_EQ(chooseHelpSet(), HelpNone);
 }
 
-TEST(HelpSets, PromptsInTheirOrder) {
-    startTestGame(2);
-    game.taxPromptOpen = true;
-    EXPECT_EQ(chooseHelpSet(), HelpTax);
-    game.auctionOpen = true;
-    EXPECT_EQ(chooseHelpSet(), HelpAuction);
-    game.buyPromptOpen = true;
-    EXPECT_EQ(chooseHelpSet(), HelpPurchase);
-    game.partnerMortgagedCount = 1;
-    EXPECT_EQ(chooseHelpSet(), HelpUnmortgage);
-    game.quitConfirmOpen = true;
-    EXPECT_EQ(chooseHelpSet(), HelpQuit);
-    game.gameOver = true;
-    EXPECT_EQ(chooseHelpSet(), HelpGameOver);
-}
-
 TEST(HelpSets, ComputerAnsweringAnOfferHidesTheOfferHelp) {
     startTestGame(1, 1);
     game.screen = AssetMenu;

@@ -1,0 +1,81 @@
+// What lies on top, and whether a person's input gets through to it.
+#include "app/layers.h"
+
+#include "app/screen_flow.h"
+#include "app/shell.h"
+#include "game/state.h"
+
+bool noticeUp() { return game.noticeTimer > 0; }
+
+bool unmortgageQuestionPending() {
+    return game.partnerMortgagedCount > 0 || game.initiatorMortgagedCount > 0;
+}
+
+Layer topLayer() { return shell.helpOpen ? LayerHelp : layerUnderHelp(); }
+
+Layer layerUnderHelp() {
+    if (shell.statsOpen) return LayerStatistics;
+    if (shell.saveNameEntry) return shell.saveNameDone ? LayerSaveSlots : LayerSaveName;
+    if (shell.loadListOpen) return LayerLoadSlots;
+    if (shell.saveMenuOpen) return LayerSaveChoice;
+    if (game.gameOver) return LayerGameOver;
+    if (game.quitConfirmOpen) return LayerQuit;
+    if (noticeUp()) return LayerNotice;
+    if (game.bankruptTimer > 0) return LayerBankruptcy;
+    if (unmortgageQuestionPending()) return LayerUnmortgage;
+    if (game.utilityRollPending) return LayerUtilityRoll;
+    if (game.buyPromptOpen) return LayerPurchase;
+    if (game.auctionOpen) return LayerAuction;
+    if (game.taxPromptOpen) return LayerTax;
+    if (game.choosingTradePartner) return LayerTradePartner;
+    if (game.tradeOfferOpen) return LayerTradeOffer;
+    return LayerScreen;
+}
+
+bool gamePaused() { return topLayer() <= LayerSaveChoice; }
+
+bool promptLayerOpen() {
+    switch (topLayer()) {
+        case LayerGameOver:
+        case LayerBankruptcy:
+        case LayerUnmortgage:
+        case LayerPurchase:
+        case LayerAuction:
+        case LayerTax:
+        case LayerTradePartner:
+        case LayerTradeOffer: return true;
+        // A notice written during a card's jump waits on the board until the token settles.
+        case LayerNotice: return game.settleTimer == 0;
+        default: return false;
+    }
+}
+
+bool boardBusy() {
+    return game.screen == Board &&
+           (game.moving || game.settleTimer > 0 || (game.cardTimer > 0 && !noticeUp()));
+}
+
+bool digitInterruptOpen() {
+    return game.screen == Board && game.menuIndex == 0 && !noticeUp() && !game.buyPromptOpen &&
+           !game.taxPromptOpen && !game.utilityRollPending && game.computerDelay >= 1 &&
+           game.diceTimer == 0 && game.arrivalTimer == 0 && game.settleTimer == 0 && game.cardTimer == 0 &&
+           game.bankruptTimer == 0 && !unmortgageQuestionPending();
+}
+
+bool computerGateHolds() {
+    if (game.computerDelay <= 0 || noticeUp() || game.bankruptTimer > 0 || unmortgageQuestionPending())
+        return false;
+    const bool menuScreen = game.screen == AssetMenu || game.screen == PropertyCard;
+    const bool offerToComputer = game.tradeOfferOpen && seatIsComputer(game.menuPlayer);
+    const bool computerInDebt = game.screen == AssetMenu && game.inDebt && seatIsComputer(game.menuPlayer);
+    return !menuScreen || offerToComputer || computerInDebt;
+}
+
+InputGate inputGate() {
+    if (boardBusy()) return InputClosed;
+    if (digitInterruptOpen()) return InputDigitsOnly;
+    if (game.bankruptTimer > 0 || computerGateHolds()) return InputClosed;
+    return InputOpen;
+}
+
+bool statsViewAvailable() { return game.screen != StartMenu && game.screen != OptionsMenu; }
