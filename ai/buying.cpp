@@ -133,3 +133,8 @@ void computerAutoBid() {
         game.auctionBidder = bidder;
     }
 }
+
+void answerPurchaseQuestion() {
+    decidePurchase();
+    if (game.auctionOpen) computeBidLimits();
+}

@@ -32,6 +32,9 @@ bool evaluateTradeOffer();
 bool decideBuy();
 // Fills bidLimit for every seat in play when an auction opens (0 for people).
 void computeBidLimits();
+// The answer to the purchase question (decidePurchase), and when it opens an auction the
+// computers' bid limits: what a person's ENTER or click and a computer's answer all call.
+void answerPurchaseQuestion();
 // One frame of computer bidding: the best-placed computer answers a person's bid.
 void computerAutoBid();
 

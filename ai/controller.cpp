@@ -1,7 +1,6 @@
 // The computer's turn, one paced action at a time. It works the action bar and the yes/no
 // prompts as a person does: one step highlights a row or an answer, the next carries it out.
 #include "ai/computer.h"
-#include "app/screen_flow.h"
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/tables.h"
@@ -15,9 +14,9 @@ constexpr int incomeTaxPivot = 200;  // a tenth of the net worth above this: the
 // Keeps YES (buys) or switches to NO; with NO already showing, declines.
 void answerPurchase() {
     if (!game.promptYes)
-        decidePurchase();
+        answerPurchaseQuestion();
     else if (decideBuy())
-        decidePurchase();
+        answerPurchaseQuestion();
     else
         game.promptYes = false;
 }

@@ -65,7 +65,10 @@ static void promptStep() {
         case LayerBankruptcy:
             if (--game.bankruptTimer == 0) afterBankruptcyNotice();
             break;
-        case LayerAuction: advanceAuction(); break;
+        case LayerAuction:
+            computerAutoBid();  // the computers answer the bids before the countdown moves
+            advanceAuction();
+            break;
         default: break;  // "WINS" and the questions wait for their answer
     }
 }

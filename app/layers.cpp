@@ -4,6 +4,7 @@
 #include "app/screen_flow.h"
 #include "app/shell.h"
 #include "game/state.h"
+#include "game/tables.h"
 
 bool noticeUp() { return game.noticeTimer > 0; }
 

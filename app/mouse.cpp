@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ai/computer.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
 #include "game/rules.h"
@@ -218,7 +219,7 @@ void clickGameLayer(Layer layer, int x, float y) {
         case LayerUtilityRoll:
             if (inside(actionBarFree[0].hit, x, y)) rollForUtilityRent();
             break;
-        case LayerPurchase: answerYesNo(x, y, decidePurchase); break;
+        case LayerPurchase: answerYesNo(x, y, answerPurchaseQuestion); break;
         case LayerAuction:
             if (inside(auctionEndHit, x, y))
                 endAuction();

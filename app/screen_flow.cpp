@@ -2,13 +2,12 @@
 // that applies takes the keys, in a fixed priority.
 #include "app/screen_flow.h"
 
+#include "ai/computer.h"
 #include "app/flow_internal.h"
 #include "app/input.h"
 #include "app/shell.h"
 #include "game/rules.h"
 #include "game/tables.h"
-
-bool seatIsComputer(int seat) { return seat >= 0 && seat < maxSeats && !game.isHuman[seat]; }
 
 int takeDigitPress() {
     for (int d = 0; d < 8; ++d)
@@ -64,7 +63,7 @@ static void stepGameLayer(Layer layer) {
             break;
         case LayerPurchase:
             stepYesNo();
-            if (takeEnter()) decidePurchase();
+            if (takeEnter()) answerPurchaseQuestion();
             break;
         case LayerAuction: stepAuctionKeys(); break;
         case LayerTax:

@@ -11,7 +11,6 @@ void stepScreenFlow();
 void frameStep();
 
 // --- Seats ---
-bool seatIsComputer(int seat);
 bool isHumanSeatInPlay(int seat);
 
 // --- Transitions shared by keys and clicks ---

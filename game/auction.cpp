@@ -3,7 +3,6 @@
 #include <climits>
 #include <cstdio>
 
-#include "ai/computer.h"
 #include "game/rules.h"
 #include "game/stats.h"
 #include "game/tables.h"
@@ -100,7 +99,6 @@ void decidePurchase() {
     game.auctionBidder = bankOwner;
     game.auctionBid = 0;
     game.bidIncrement = defaultBidIncrement;
-    computeBidLimits();
     game.computerDelay = 0;
 }
 
@@ -134,7 +132,6 @@ void endAuction() { game.auctionTimer = 1; }
 
 void advanceAuction() {
     if (!game.auctionOpen) return;
-    computerAutoBid();
     // The countdown only paces the computers; it holds at 2 until a player ends the auction.
     if (game.auctionTimer == 2) game.auctionTimer = 3;
     --game.auctionTimer;

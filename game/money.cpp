@@ -4,7 +4,7 @@
 #include "game/rules.h"
 #include "game/stats.h"
 #include "game/tables.h"
-#include "render/text_metrics.h"
+#include "game/text.h"
 
 namespace {
 

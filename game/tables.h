@@ -206,6 +206,9 @@ int groupStreets(int group, int out[4]);
 // humanCount + computerCount.
 int playersInPlay();
 
+// A seat number (0..7) played by the computer.
+inline bool seatIsComputer(int seat) { return seat >= 0 && seat < maxSeats && !game.isHuman[seat]; }
+
 inline bool isStreet(int property) { return property >= 0 && property < streetCount; }
 inline bool isTransport(int property) { return property >= 22 && property <= 25; }
 inline bool isUtility(int property) { return property == 26 || property == 27; }

@@ -2,6 +2,7 @@
 #include <GL/gl.h>
 
 #include "app/shell.h"
+#include "game/text.h"
 #include "render/screens.h"
 #include "render/widgets.h"
 

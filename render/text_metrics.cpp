@@ -57,10 +57,4 @@ int measureText(const char* text) {
     return width;
 }
 
-void copyText(char* dst, const char* src, size_t capacity) {
-    if (capacity == 0) return;
-    size_t i = 0;
-    for (; i + 1 < capacity && src[i]; ++i) dst[i] = src[i];
-    dst[i] = '\0';
-    dst[capacity - 1] = '\0';
-}
+

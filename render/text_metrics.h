@@ -28,6 +28,3 @@ int charWidth(int c);
 // other character, plus 4 per character. Characters without a glyph count as a space.
 int measureText(const char* text);
 
-// Copies at most capacity - 1 bytes of src and always terminates dst[capacity - 1]; for the
-// fixed-size message buffers.
-void copyText(char* dst, const char* src, size_t capacity);

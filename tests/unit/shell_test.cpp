@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/shell.h"
+#include "game/text.h"
 #include "render/text_metrics.h"
 
 TEST(Reshape, TooWideKeepsTheHeight) {
