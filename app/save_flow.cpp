@@ -9,6 +9,9 @@
 #include "app/shell.h"
 #include "save/save_file.h"
 
+static_assert(saveSlotCount == slotCount && saveNameSize == slotNameBytes,
+              "the shell's slot list must match the file");
+
 // Arrow moves within the 3 x 10 grid, wrapping inside the grid and inside a column.
 static void moveSaveSlot() {
     int& slot = shell.saveSlot;
@@ -25,7 +28,7 @@ static void closeSaveLayers() {
 
 void confirmSaveName() {
     if (shell.saveName[0] == '\0') return;
-    ensureSaveFile();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
     shell.saveNameDone = true;
     shell.saveSlot = 0;
 }
@@ -35,19 +38,19 @@ void confirmSaveName() {
 void saveIntoSlot(int slot) {
     if (slot < 0 || slot >= saveSlotCount) return;
     shell.saveSlot = slot;
-    const int error = saveGame();
+    const int error = saveGame(shell.saveSlot, shell.saveName);
     if (error == 0) {
         closeSaveLayers();
         return;
     }
     std::snprintf(shell.saveMessage, sizeof shell.saveMessage, "Could not save: %s", std::strerror(error));
-    ensureSaveFile();  // the list shows what the file now holds
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);  // the list shows what the file now holds
 }
 
 void loadFromSlot(int slot) {
     if (slot < 0 || slot >= saveSlotCount || shell.slotNames[slot][0] == '\0') return;
     shell.saveSlot = slot;
-    const LoadResult result = loadGame();
+    const LoadResult result = loadGame(shell.saveSlot, shell.saveName);
     if (result == LoadResult::Loaded || result == LoadResult::Empty) {
         closeSaveLayers();
     } else if (result == LoadResult::Damaged) {
@@ -70,7 +73,7 @@ void chooseSave() {
 void chooseLoad() {
     shell.saveMessage[0] = '\0';
     shell.saveMenuOnSave = false;
-    ensureSaveFile();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
     shell.saveSlot = 0;
     shell.loadListOpen = true;
 }

@@ -10,12 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/shell.h"
 #include "game/stats.h"
 #include "save/save_file.h"
-
-static_assert(saveSlotCount == slotCount && saveNameSize == slotNameBytes,
-              "the shell's slot list must match the file");
 
 namespace {
 
@@ -212,7 +208,7 @@ bool slotInRange(int slot) { return slot >= 0 && slot < slotCount; }
 
 }  // namespace
 
-void ensureSaveFile() {
+void ensureSaveFile(char namesOut[slotCount][slotNameBytes], bool damagedOut[slotCount]) {
     SavePath path;
     if (!resolveSavePath(path)) return;
     ExistingFile file;
@@ -239,33 +235,33 @@ void ensureSaveFile() {
     }
     close(file.fd);
     if (!readable) return;
-    std::memcpy(shell.slotNames, names, sizeof names);
-    std::memcpy(shell.slotDamaged, damaged, sizeof damaged);
+    std::memcpy(namesOut, names, sizeof names);
+    std::memcpy(damagedOut, damaged, sizeof damaged);
 }
 
-int saveGame() {
-    if (!slotInRange(shell.saveSlot)) return EINVAL;
+int saveGame(int slot, const char name[slotNameBytes]) {
+    if (!slotInRange(slot)) return EINVAL;
     unsigned char record[slotSize];
-    encodeSlot(game, shell.saveName, record);
+    encodeSlot(game, name, record);
 
     SavePath path;
     if (!resolveSavePath(path)) return ELOOP;
     ExistingFile file;
     const Opened opened = openExisting(path.file, file);
     if (opened == Opened::Unusable) return lastError();
-    const int result = writeSaveFile(path, opened == Opened::Yes ? &file : nullptr, shell.saveSlot, record);
+    const int result = writeSaveFile(path, opened == Opened::Yes ? &file : nullptr, slot, record);
     if (file.fd >= 0) close(file.fd);
     return result;
 }
 
-LoadResult loadGame() {
-    if (!slotInRange(shell.saveSlot)) return LoadResult::Empty;
+LoadResult loadGame(int slot, char nameOut[slotNameBytes]) {
+    if (!slotInRange(slot)) return LoadResult::Empty;
     SavePath path;
     if (!resolveSavePath(path)) return LoadResult::Unreadable;
     ExistingFile file;
     if (openExisting(path.file, file) != Opened::Yes) return LoadResult::Unreadable;
     unsigned char record[slotSize];
-    const long n = readAt(file.fd, record, slotSize, static_cast<off_t>(shell.saveSlot) * slotSize);
+    const long n = readAt(file.fd, record, slotSize, static_cast<off_t>(slot) * slotSize);
     close(file.fd);
     if (n < 0) return LoadResult::Unreadable;
     if (n < 1 || record[0] == 0) return LoadResult::Empty;
@@ -273,7 +269,7 @@ LoadResult loadGame() {
 
     char name[slotNameBytes];
     if (!decodeSlot(record, game, name)) return LoadResult::Damaged;
-    std::memcpy(shell.saveName, name, slotNameBytes);
+    std::memcpy(nameOut, name, slotNameBytes);
     resetStats(true);  // the history is not saved: it starts again from the loaded game
     return LoadResult::Loaded;
 }

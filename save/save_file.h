@@ -16,18 +16,19 @@ constexpr long fullSaveFileSize = slotCount * static_cast<long>(slotSize);
 
 // --- save_file.cpp: the file operations the F4 layer calls ---
 // A save file that is a symbolic link is read and written through it, at its target.
-// Creates the file if it is missing, then reads the 30 slot names into shell.slotNames and
-// marks in shell.slotDamaged the named slots that are cut short or fail validation.
-void ensureSaveFile();
-// Writes `game` and shell.saveName into slot shell.saveSlot; the other slots are kept.
-// Returns 0, or the errno of the failure (the file then stays as it was, unless only an
-// in-place write was possible and that failed part-way).
-int saveGame();
+// Creates the file if it is missing, then reads the 30 slot names into `names` and marks in
+// `damaged` the named slots that are cut short or fail validation (both left as they were
+// when the file cannot be read).
+void ensureSaveFile(char names[slotCount][slotNameBytes], bool damaged[slotCount]);
+// Writes `game` and `name` into `slot`; the other slots are kept. Returns 0, or the errno of
+// the failure (the file then stays as it was, unless only an in-place write was possible and
+// that failed part-way).
+int saveGame(int slot, const char name[slotNameBytes]);
 enum class LoadResult { Loaded, Empty, Damaged, Unreadable };
-// Reads slot shell.saveSlot into `game` and its name into shell.saveName. Unless Loaded,
-// nothing changes: the slot is empty, cut short or refused (Damaged), or the file cannot be
-// read (Unreadable, errno tells why).
-LoadResult loadGame();
+// Reads `slot` into `game` and its name into `name`. Unless Loaded, nothing changes: the slot
+// is empty, cut short or refused (Damaged), or the file cannot be read (Unreadable, errno
+// tells why).
+LoadResult loadGame(int slot, char name[slotNameBytes]);
 
 // --- slot_codec.cpp: one slot record in memory ---
 void encodeSlot(const GameState& state, const char name[slotNameBytes], unsigned char out[slotSize]);

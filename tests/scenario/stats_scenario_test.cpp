@@ -155,17 +155,17 @@ TEST_F(StatsSession, LoadingStartsTheHistoryAgain) {
     game.money[1] = 321;
     game.bankrupt[2] = true;  // out before the load: its line has nothing to show
     game.money[2] = 0;
-    ensureSaveFile();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
     std::strcpy(shell.saveName, "later");
     shell.saveSlot = 3;
-    saveGame();
+    saveGame(shell.saveSlot, shell.saveName);
     resetStats(false);
     landOn(39, 0);  // rent, so there is history to lose
     nextTurn();
     ASSERT_GT(stats.seat[0].rentPaid, 0);
 
     shell.saveSlot = 4;  // empty: refused, the history stays
-    loadGame();
+    loadGame(shell.saveSlot, shell.saveName);
     EXPECT_FALSE(stats.sinceLoad);
     EXPECT_EQ(stats.turns, 1);
 

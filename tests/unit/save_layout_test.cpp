@@ -185,7 +185,7 @@ TEST(SaveLayout, FileLengthsAndSlotNames) {
 
     std::memcpy(shell.saveName, "last", 5);
     std::memcpy(shell.slotNames[4], "stale", 6);
-    ensureSaveFile();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
     std::vector<unsigned char> bytes = fileBytes();
     EXPECT_EQ(bytes, std::vector<unsigned char>(156601, 0));
     EXPECT_EQ(shell.slotNames[4][0], '\0');
@@ -196,7 +196,7 @@ TEST(SaveLayout, FileLengthsAndSlotNames) {
     computeBoardGeometry();
     for (int slot : {3, 29}) {
         shell.saveSlot = slot;
-        saveGame();
+        saveGame(shell.saveSlot, shell.saveName);
         EXPECT_EQ(fileBytes().size(), slot == 3 ? 156601u : 161970u);  // slot 3 ends inside the file
     }
     bytes = fileBytes();
@@ -207,7 +207,7 @@ TEST(SaveLayout, FileLengthsAndSlotNames) {
     for (size_t i = 4 * 5399; i < 29 * 5399; ++i) ASSERT_EQ(bytes[i], 0) << "byte " << i;
 
     std::memset(shell.slotNames, '?', sizeof shell.slotNames);
-    ensureSaveFile();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
     for (int k = 0; k < 30; ++k) EXPECT_STREQ(shell.slotNames[k], k == 3 || k == 29 ? "last" : "") << k;
 
     std::filesystem::current_path(previous);

@@ -69,7 +69,7 @@ void saveInto(int slot, const std::string& name) {
     std::memset(shell.saveName, 0, sizeof shell.saveName);
     std::strcpy(shell.saveName, name.c_str());
     shell.saveSlot = slot;
-    saveGame();
+    saveGame(shell.saveSlot, shell.saveName);
 }
 
 // Loads `slot` over `running` with "typed" as the name; the caller checks what stuck.
@@ -77,7 +77,7 @@ void loadOver(const GameState& running, int slot) {
     game = running;
     std::strcpy(shell.saveName, "typed");
     shell.saveSlot = slot;
-    loadGame();
+    loadGame(shell.saveSlot, shell.saveName);
 }
 
 // Awkward moments to save at, each built by hand on a dealt board and each a legal state.
@@ -188,7 +188,7 @@ TEST_F(SaveRobustness, AwkwardMomentsRoundTripAndPlayOn) {
     }
     for (int i = 0; i < MomentCount; ++i) {
         const GameState saved = moment(i);
-        ensureSaveFile();
+        ensureSaveFile(shell.slotNames, shell.slotDamaged);
         EXPECT_EQ(std::string(shell.slotNames[4 * i]), "moment " + std::to_string(i));
         for (int j = 0; j < MomentCount; ++j) {
             loadOver(moment(j), 4 * i);
@@ -210,7 +210,7 @@ TEST_F(SaveRobustness, ShortSlotsAreListedOnlyWithTheirWholeNameAndNeverLoaded) 
     for (long kept : {0L, 1L, 29L, 30L, 31L, 765L, 2000L, 5398L, 5399L}) {  // the whole slot does load
         writeFile(std::vector<unsigned char>(whole.begin(), whole.begin() + 2 * 5399 + kept));
         std::memset(shell.slotNames, 0, sizeof shell.slotNames);
-        ensureSaveFile();
+        ensureSaveFile(shell.slotNames, shell.slotDamaged);
         EXPECT_STREQ(shell.slotNames[2], kept >= 30 ? "cut" : "") << kept;
         EXPECT_EQ(refusedOver(running, 2), kept < 5399) << "slot cut at " << kept;
     }
@@ -336,7 +336,7 @@ TEST_F(SaveRobustness, RandomBytesNeverLoadAndListOnlyTerminatedNames) {
     std::vector<unsigned char> noise(161970);
     for (unsigned char& b : noise) b = static_cast<unsigned char>(random() | 1);  // no NUL anywhere
     writeFile(noise);
-    ensureSaveFile();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
     for (int k = 0; k < 30; ++k) EXPECT_EQ(std::strlen(shell.slotNames[k]), 29u) << "slot " << k;
 
     // Named slots of noise get past the name and are refused by the checks on the record.
@@ -359,7 +359,7 @@ TEST_F(SaveRobustness, ObstructedPathsAndSlotsOutsideTheTable) {
 
     fs::create_directory(saveFileName);
     std::strcpy(shell.slotNames[3], "earlier");
-    ensureSaveFile();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
     EXPECT_STREQ(shell.slotNames[3], "earlier");
     saveInto(3, "attempt");
     EXPECT_TRUE(refusedOver(running, 3));
@@ -373,7 +373,7 @@ TEST_F(SaveRobustness, ObstructedPathsAndSlotsOutsideTheTable) {
     fs::create_symlink("victim", "Tenantry.sav.tmp");
     saveInto(1, "second");
     EXPECT_EQ(fileBytes("victim"), std::vector<unsigned char>({'k', 'e', 'e', 'p'}));
-    ensureSaveFile();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
     EXPECT_STREQ(shell.slotNames[1], "second");
     // No new file can be made beside it: the slot is written in place, the rest kept.
     const std::vector<unsigned char> before = fileBytes();
@@ -382,7 +382,7 @@ TEST_F(SaveRobustness, ObstructedPathsAndSlotsOutsideTheTable) {
     saveInto(2, "third");
     EXPECT_TRUE(fs::is_directory("Tenantry.sav.tmp"));
     EXPECT_TRUE(onlySlotChanged(before, fileBytes(), 2));
-    ensureSaveFile();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
     EXPECT_STREQ(shell.slotNames[2], "third");
 }
 
@@ -395,7 +395,7 @@ TEST_F(SaveRobustness, SavesThroughASymbolicLinkToItsTarget) {
     fs::create_symlink("store/link.sav", saveFileName);
     game = moment(AtNotice);
     const GameState saved = game;
-    ensureSaveFile();  // dangling: the file is made at the end of the chain
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);  // dangling: the file is made at the end of the chain
     EXPECT_EQ(fs::file_size("store/deep/game.sav"), 156601u);
     saveInto(5, "linked");
     EXPECT_TRUE(fs::is_symlink(saveFileName) && fs::is_symlink("store/link.sav"));
@@ -407,7 +407,7 @@ TEST_F(SaveRobustness, SavesThroughASymbolicLinkToItsTarget) {
 
     fs::remove(saveFileName);
     fs::create_symlink(saveFileName, saveFileName);  // a loop: nothing is written anywhere
-    EXPECT_NE(saveGame(), 0);
+    EXPECT_NE(saveGame(shell.saveSlot, shell.saveName), 0);
     EXPECT_TRUE(fs::is_symlink(saveFileName));
 }
 
@@ -418,7 +418,7 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
     int result = runInChild(
         [&] {
             std::strcpy(shell.slotNames[1], "earlier");
-            ensureSaveFile();
+            ensureSaveFile(shell.slotNames, shell.slotDamaged);
             if (std::strcmp(shell.slotNames[1], "earlier") != 0) return 1;
             game = running;
             saveInto(1, "attempt");
@@ -455,7 +455,7 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
     result = runInChild(
         [] {
             std::strcpy(shell.slotNames[6], "earlier");
-            ensureSaveFile();
+            ensureSaveFile(shell.slotNames, shell.slotDamaged);
             saveInto(0, "over it");
             return std::strcmp(shell.slotNames[6], "earlier") == 0 ? 0 : 1;
         },

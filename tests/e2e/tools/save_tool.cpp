@@ -52,8 +52,8 @@ int make(const char* dir, const char* scenario) {
     shell = ShellState{};
     std::snprintf(shell.saveName, sizeof shell.saveName, "%s", scenario);
     shell.saveSlot = 0;
-    ensureSaveFile();
-    return saveGame() == 0 ? 0 : 1;
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
+    return saveGame(shell.saveSlot, shell.saveName) == 0 ? 0 : 1;
 }
 
 int dump(const char* file, int slot) {
