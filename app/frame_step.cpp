@@ -1,6 +1,7 @@
 // The per-frame game step: counts the frame timers down, runs the rules they release and
 // paces the computer seats. Runs inside the display callback, before the frame is drawn.
 #include "ai/computer.h"
+#include "app/input.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
 #include "game/rules.h"
@@ -63,7 +64,11 @@ static void promptStep() {
     pruneUnmortgageQuestions();
     if (game.gameOver) return;
     if (noticeUp()) {
-        if (--game.noticeTimer <= 1) dismissNotice();  // a loaded timer of 1 must not strand the queue
+        if (--game.noticeTimer <= 1) {  // a loaded timer of 1 must not strand the queue
+            dismissNotice();
+            if (!noticeUp() && unmortgageQuestionPending())
+                input.freshQuestionTicks = freshQuestionGuardTicks;
+        }
     } else if (game.bankruptTimer > 0) {
         if (--game.bankruptTimer == 0) afterBankruptcyNotice();
     } else if (unmortgageQuestionPending() || game.buyPromptOpen) {
@@ -75,6 +80,7 @@ static void promptStep() {
 
 void frameStep() {
     if (saveOrHelpLayerOpen()) return;  // the game is paused
+    if (input.freshQuestionTicks > 0) --input.freshQuestionTicks;
     computerBookkeeping();
     if (game.quitConfirmOpen) return;
     if (!promptLayerOpen()) {

@@ -32,7 +32,12 @@ struct InputState {
     bool keyUp = false, keyUpHandled = false;
     bool keyRight = false, keyRightHandled = false;
     bool keyDown = false, keyDownHandled = false;
+    // Ticks during which ENTER cannot answer a question that has just taken the place of a
+    // notice that ran out by itself: a press meant for the notice must not answer it unseen.
+    int freshQuestionTicks = 0;
 };
+
+constexpr int freshQuestionGuardTicks = 10;  // 0.3 s
 
 extern InputState input;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/input.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
 #include "game/rules.h"
@@ -202,7 +203,7 @@ bool clickPrompts(int x, float y) {
     if (noticeUp()) {
         if (inBoardArea(x, y)) dismissNotice();
     } else if (unmortgageQuestionPending()) {
-        answerYesNo(x, y, answerUnmortgage);
+        if (input.freshQuestionTicks == 0) answerYesNo(x, y, answerUnmortgage);
     } else if (game.utilityRollPending) {
         if (inside(actionBarFree[0].hit, x, y)) rollForUtilityRent();
     } else if (game.buyPromptOpen) {

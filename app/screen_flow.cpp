@@ -77,7 +77,7 @@ static bool stepPrompts() {
         if (takeEnter()) dismissNotice();
     } else if (game.partnerMortgagedCount > 0 || game.initiatorMortgagedCount > 0) {
         stepYesNo();
-        if (takeEnter()) answerUnmortgageQuestion(game.promptYes);
+        if (takeEnter() && input.freshQuestionTicks == 0) answerUnmortgageQuestion(game.promptYes);
     } else if (game.utilityRollPending) {
         if (takeEnter()) rollForUtilityRent();
     } else if (game.buyPromptOpen) {

@@ -193,4 +193,38 @@ TEST_F(AssetSession, BankruptcyEndsTheGameAndEnterReturnsToTheStartMenu) {
     EXPECT_EQ(std::make_tuple(game.screen, game.money[1]), std::make_tuple(StartMenu, 0));
 }
 
+// A trade hands seat 0 a mortgaged property: the "Mortgage Interest" notice comes first, the
+// unmortgage question (YES chosen) after it. One ENTER, however long held, only dismisses the
+// notice; nor does a press that arrives just after the notice ran out by itself answer the
+// question it never showed. The next deliberate press does answer.
+TEST_F(AssetSession, OneEnterNeverBothDismissesTheNoticeAndAnswersTheQuestion) {
+    for (const bool noticeRunsOut : {false, true}) {
+        SCOPED_TRACE(noticeRunsOut ? "notice ran out" : "notice dismissed");
+        resetProgram();
+        startTestGame(2);
+        giveProperty(1, 5, -1);
+        game.tradeInitiator = 0;
+        game.menuPlayer = 1;
+        game.selected[5] = true;
+        game.promptYes = true;
+        executeTrade();
+        ASSERT_GT(game.noticeTimer, 0);
+        ASSERT_EQ(game.initiatorMortgagedCount, 1);
+        const int cash = game.money[0];
+        if (noticeRunsOut) {
+            ASSERT_GT(tickUntil([] { return game.noticeTimer == 0; }, noticeTicks + 5), 0);
+            press(KeyEnter);
+        } else {
+            press(KeyEnter, 40);  // held well past the notice
+        }
+        EXPECT_EQ(game.noticeTimer, 0);
+        EXPECT_EQ(game.initiatorMortgagedCount, 1) << "the question was answered unseen";
+        EXPECT_EQ(game.money[0], cash);
+        tick(freshQuestionGuardTicks);
+        press(KeyEnter);
+        EXPECT_EQ(game.initiatorMortgagedCount, 0);
+        EXPECT_EQ(game.money[0], cash - mortgageValue(5));
+    }
+}
+
 }  // namespace
