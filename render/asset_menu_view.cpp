@@ -80,7 +80,7 @@ void drawTiles(int seat) {
     for (int i = 0; i < propertyCount; ++i) {
         if (!ownsProperty(seat, i)) continue;
         const Point at = assetNameAt(propertySlot[i]);
-        drawText(Centre, shortName(i).text, at.x, at.y, gamePlane, black);
+        drawText(Centre, shortName(i).text, at.x, at.y, gamePlane, labelColourOnGroup(groupOf(i)));
     }
 }
 

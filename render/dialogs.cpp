@@ -153,7 +153,8 @@ void drawOfferItems(bool partnerSide, int seat, const bool* chosen) {
     for (int k = 0; k < n; ++k) {
         const int p = items[k].property;
         const Point at = offerCellTextAt(partnerSide, k);
-        drawText(Centre, p < 0 ? "Free" : shortName(p).text, at.x, at.y, gamePlane, black);
+        drawText(Centre, p < 0 ? "Free" : shortName(p).text, at.x, at.y, gamePlane,
+                 p < 0 ? black : labelColourOnGroup(groupOf(p)));
     }
 }
 
@@ -172,7 +173,7 @@ void drawMiniCard(int property) {
     if (!validProperty(property)) return;
     const int g = groupOf(property);
     fillRect(miniCard, gamePlane, groupColourR[g], groupColourG[g], groupColourB[g]);
-    textAt(shortName(property).text, miniCardNameAt, black);
+    textAt(shortName(property).text, miniCardNameAt, labelColourOnGroup(g));
 }
 
 void drawDialog() {

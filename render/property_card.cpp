@@ -76,11 +76,12 @@ void drawPropertyCard() {
         drawText(Left, "Unowned", 0.3f, 0.8f, gamePlane, black);
     drawText(Left, "Price", 0.3f, 0.5f, gamePlane, black);
     drawTextF(Right, 1.5f, 0.5f, gamePlane, black, "$%d", propertyPrice[i]);
+    const Colour title = labelColourOnGroup(group);
     if (nameLine2(i)[0] == '\0') {
-        drawText(Centre, nameLine1(i), 0.6f, 1.2f, gamePlane, black);
+        drawText(Centre, nameLine1(i), 0.6f, 1.2f, gamePlane, title);
     } else {
-        drawText(Centre, nameLine1(i), 0.6f, 1.3f, gamePlane, black);
-        drawText(Centre, nameLine2(i), 0.6f, 1.1f, gamePlane, black);
+        drawText(Centre, nameLine1(i), 0.6f, 1.3f, gamePlane, title);
+        drawText(Centre, nameLine2(i), 0.6f, 1.1f, gamePlane, title);
     }
 
     drawImage(propertyPictureTex[i], -1.75f, 0.3f, gamePlane, 1.2f, 1.2f);

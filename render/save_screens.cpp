@@ -39,7 +39,8 @@ void drawSlotList(bool saving) {
         // The stored name may come from a damaged file: never read past its field.
         char name[saveNameSize];
         copyText(name, shell.slotNames[s], sizeof name);
-        drawTextF(Centre, at.x, at.y, gamePlane, black, "%d %s", s + 1, name);
+        // The highlighted slot is a dark blue: its label turns white.
+        drawTextF(Centre, at.x, at.y, gamePlane, s == shell.saveSlot ? white : black, "%d %s", s + 1, name);
     }
     if (saving) drawTextAt(Centre, shell.saveName, slotTypedNameAt, gamePlane, white);
     glColor3f(1, 1, 1);

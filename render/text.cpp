@@ -2,12 +2,19 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "render/draw.h"
 #include "render/font_data.h"
 
 unsigned int glyphTextures[glyphCount];
+// The same glyphs with a halo: colour channels hold the ink, alpha the ink grown by
+// haloTexels. Drawn with the text colour on the ink and the halo colour around it, in the
+// same one quad per glyph as plain text.
+static unsigned int haloTextures[glyphCount];
+constexpr int haloTexels = 6;  // about two pixels on the game screens
 
 // Each glyph's inked texels plus a one-texel margin. Only that part of the 128 x 128 cell is
 // drawn: every other texel is transparent and every fragment it could give fails the alpha
@@ -16,6 +23,7 @@ struct InkBox {
     int x0, y0, x1, y1;  // texels, x1 and y1 exclusive; rows bottom-up
 };
 static InkBox glyphInk[glyphCount];
+static InkBox haloInk[glyphCount];
 
 const Colour playerColours[8] = {
     {0, 0, 1}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 1, 1}, {1, 0.5f, 0.7f}, {1, 0.5f, 0}, {0.5f, 0.5f, 0.5f},
@@ -31,6 +39,45 @@ Colour resolveTextColour(float r, float g, float b) {
 }
 
 static int hexDigitValue(char c) { return c <= '9' ? c - '0' : c - 'A' + 10; }
+
+static unsigned int uploadGlyph(const std::vector<unsigned char>& pixels) {
+    unsigned int texture = 0;
+    glGenTextures(1, &texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, 128, 128, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return texture;
+}
+
+// Sets the alpha of every texel within haloTexels (a square) of ink, inside `box` grown by
+// that much: a sliding count along the rows, then along the columns.
+static InkBox growHalo(std::vector<unsigned char>& pixels, const InkBox& ink) {
+    const InkBox box{std::max(0, ink.x0 - haloTexels), std::max(0, ink.y0 - haloTexels),
+                     std::min(128, ink.x1 + haloTexels), std::min(128, ink.y1 + haloTexels)};
+    static unsigned char rows[128 * 128];
+    for (int y = box.y0; y < box.y1; ++y) {
+        int count = 0;
+        for (int x = box.x0; x < std::min(box.x1, box.x0 + haloTexels); ++x)
+            count += pixels[(y * 128 + x) * 4] != 0;
+        for (int x = box.x0; x < box.x1; ++x) {
+            if (x + haloTexels < box.x1) count += pixels[(y * 128 + x + haloTexels) * 4] != 0;
+            rows[y * 128 + x] = count > 0;
+            if (x - haloTexels >= box.x0) count -= pixels[(y * 128 + x - haloTexels) * 4] != 0;
+        }
+    }
+    for (int x = box.x0; x < box.x1; ++x) {
+        int count = 0;
+        for (int y = box.y0; y < std::min(box.y1, box.y0 + haloTexels); ++y) count += rows[y * 128 + x];
+        for (int y = box.y0; y < box.y1; ++y) {
+            if (y + haloTexels < box.y1) count += rows[(y + haloTexels) * 128 + x];
+            pixels[(y * 128 + x) * 4 + 3] = count > 0 ? 255 : 0;
+            if (y - haloTexels >= box.y0) count -= rows[(y - haloTexels) * 128 + x];
+        }
+    }
+    return box;
+}
 
 void buildGlyphTextures() {
     std::vector<unsigned char> pixels(128 * 128 * 4);
@@ -53,20 +100,72 @@ void buildGlyphTextures() {
         if (ink.x1 == 0) ink = {0, 0, 128, 128};  // no ink at all: keep the whole cell
         glyphInk[glyph] = {std::max(0, ink.x0 - 1), std::max(0, ink.y0 - 1), std::min(128, ink.x1 + 1),
                            std::min(128, ink.y1 + 1)};
-        glGenTextures(1, &glyphTextures[glyph]);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        glBindTexture(GL_TEXTURE_2D, glyphTextures[glyph]);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexImage2D(GL_TEXTURE_2D, 0, 4, 128, 128, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        glyphTextures[glyph] = uploadGlyph(pixels);
+        const InkBox halo = growHalo(pixels, ink);
+        haloInk[glyph] = {std::max(0, halo.x0 - 1), std::max(0, halo.y0 - 1), std::min(128, halo.x1 + 1),
+                          std::min(128, halo.y1 + 1)};
+        haloTextures[glyph] = uploadGlyph(pixels);
     }
 }
+
+static DrawnTextLog* drawnTextLog = nullptr;
+
+void setDrawnTextLog(DrawnTextLog* log) { drawnTextLog = log; }
+
+// Adds a text to the log with the union of its glyphs' ink (eye units at depth z).
+static void logDrawnText(const char* text, Colour colour, Rect ink, float z) {
+    if (!drawnTextLog || drawnTextLog->count >= DrawnTextLog::capacity || ink.x1 <= ink.x0) return;
+    DrawnText& item = drawnTextLog->items[drawnTextLog->count++];
+    item.colour = colour;
+    item.box = {static_cast<float>(designX(ink.x0, z)), static_cast<float>(designY(ink.y1, z)),
+                static_cast<float>(designX(ink.x1, z)), static_cast<float>(designY(ink.y0, z))};
+    std::snprintf(item.text, sizeof item.text, "%s", text);
+}
+
+// The halo a text colour needs to stand out whatever lies behind it: none for white and black
+// (the screens put them on dark and light grounds), else black or white, whichever differs
+// more from the colour. Either gives at least 4.5:1.
+static bool haloFor(const Colour& c, Colour& halo) {
+    const bool white = c.r == 1 && c.g == 1 && c.b == 1, black = c.r == 0 && c.g == 0 && c.b == 0;
+    if (white || black) return false;
+    auto linear = [](float v) { return v <= 0.04045f ? v / 12.92f : std::pow((v + 0.055f) / 1.055f, 2.4f); };
+    const float luminance = 0.2126f * linear(c.r) + 0.7152f * linear(c.g) + 0.0722f * linear(c.b);
+    const float onBlack = (luminance + 0.05f) / 0.05f, onWhite = 1.05f / (luminance + 0.05f);
+    halo = onBlack >= onWhite ? Colour{0, 0, 0} : Colour{1, 1, 1};
+    return true;
+}
+
+// Texture unit set-up for haloed text: colour = text x ink + halo x (1 - ink), alpha from
+// the grown ink.
+static void beginHalo(const Colour& halo) {
+    const float constant[4] = {halo.r, halo.g, halo.b, 1};
+    glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, constant);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_INTERPOLATE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_PRIMARY_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_CONSTANT);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE2_RGB, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND2_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_REPLACE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
+}
+
+static void endHalo() { glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE); }
 
 void drawText(int align, const char* text, float x, float y, float z, float r, float g, float b) {
     const Colour colour = resolveTextColour(r, g, b);
     const float width = measureText(text) / 500.0f;
     const float offset = align == Centre ? width / 2 : align == Left ? 0.0f : width;
+    Colour halo{};
+    const bool haloed = haloFor(colour, halo);
+    if (haloed) beginHalo(halo);
+    const unsigned int* textures = haloed ? haloTextures : glyphTextures;
+    const InkBox* inkBoxes = haloed ? haloInk : glyphInk;
     glColor3f(colour.r, colour.g, colour.b);
+    Rect drawn{1e9f, 1e9f, -1e9f, -1e9f};
     float pen = 0;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
         if (!hasGlyph(*p)) {  // the space, control characters and codes above '~' leave a gap
@@ -77,13 +176,13 @@ void drawText(int align, const char* text, float x, float y, float z, float r, f
         const float drop = glyphDrop[*p - firstGlyph] / 500.0f;
         const float cx = x - offset + pen + advance / 2;
         const float cy = y - drop;
-        const InkBox& ink = glyphInk[*p - firstGlyph];
+        const InkBox& ink = inkBoxes[*p - firstGlyph];
         const float left = cx - 0.128f, bottom = cy - 0.128f;  // the cell's corner
         const float texel = 0.256f / 128, s0 = ink.x0 / 128.0f, s1 = ink.x1 / 128.0f;
         const float t0 = ink.y0 / 128.0f, t1 = ink.y1 / 128.0f;
         const float x0 = left + ink.x0 * texel, x1 = left + ink.x1 * texel;
         const float y0 = bottom + ink.y0 * texel, y1 = bottom + ink.y1 * texel;
-        glBindTexture(GL_TEXTURE_2D, glyphTextures[*p - firstGlyph]);
+        glBindTexture(GL_TEXTURE_2D, textures[*p - firstGlyph]);
         glBegin(GL_QUADS);
         glTexCoord2f(s0, t0);
         glVertex3f(x0, y0, z);
@@ -94,8 +193,12 @@ void drawText(int align, const char* text, float x, float y, float z, float r, f
         glTexCoord2f(s0, t1);
         glVertex3f(x0, y1, z);
         glEnd();
+        drawn = {std::min(drawn.x0, x0), std::min(drawn.y0, y0), std::max(drawn.x1, x1),
+                 std::max(drawn.y1, y1)};
         pen += advance + 0.008f;
     }
+    if (haloed) endHalo();
+    if (drawnTextLog) logDrawnText(text, colour, drawn, z);
 }
 
 void drawTexturedQuad(float x, float y, float z, float w, float h) {

@@ -2,6 +2,7 @@
 // All of them leave the textured mode on, as frames expect between items.
 #pragma once
 
+#include "game/tables.h"
 #include "render/draw.h"
 #include "render/layout.h"
 
@@ -12,6 +13,12 @@ constexpr Colour yellow{1, 1, 0};
 constexpr Colour red{1, 0, 0};
 
 inline Colour chosenOrGrey(bool chosen) { return chosen ? white : grey; }
+
+// Black or white, whichever stands out more on a fill of this colour: the label of a tile.
+Colour labelColourOn(Colour fill);
+inline Colour labelColourOnGroup(int group) {
+    return labelColourOn({groupColourR[group], groupColourG[group], groupColourB[group]});
+}
 
 // Text composed with printf rules (at most 127 characters).
 void drawTextF(int align, float x, float y, float z, Colour colour, const char* format, ...)
