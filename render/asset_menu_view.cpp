@@ -119,7 +119,7 @@ void drawAssetMenu() {
     drawJailCards(seat);
     drawTiles(seat);
     const Colour colour = playerColour(seat);
-    drawTextF(Right, menuCashAt.x, menuCashAt.y, gamePlane, colour, "$%d", game.money[seat]);
+    drawTextF(Centre, menuCashAt.x, menuCashAt.y, gamePlane, colour, "$%d", game.money[seat]);
     drawText(Right, line, amountLineAt.x, amountLineAt.y, gamePlane, white);
     drawAmountArrows(line);
     drawTextAt(Centre, game.playerNames[seat], menuPlayerNameAt, gamePlane, colour);

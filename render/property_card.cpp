@@ -85,12 +85,14 @@ void drawPropertyCard() {
     }
 
     drawImage(propertyPictureTex[i], -1.75f, 0.3f, gamePlane, 1.2f, 1.2f);
-    if (ownedBySeat) drawImage(ownerMarkerTex, -0.4f, 0.5f, gamePlane, 0.5f, 0.5f, playerColour(owner));
+    if (ownedBySeat)
+        drawImage(ownerMarkerTex, cardOwnerStar.x0, cardOwnerStar.y0, gamePlane, cardOwnerStar.width(),
+                  cardOwnerStar.height(), playerColour(owner));
     if (game.houses[i] != 0) {
         glDisable(GL_TEXTURE_2D);
         glColor3f(0, 0, 0);
         glBegin(GL_QUADS);
-        emitRect(rectAt(-0.3f, 0.56f, 0.3f, 0.3f), gamePlane);
+        emitRect(cardBuildingMark, gamePlane);
         glEnd();
         glEnable(GL_TEXTURE_2D);
     }

@@ -64,8 +64,10 @@ TEST(AssetMenu, AmountLineArrowsAndBar) {
     expectTextAt(frame, Right, "Trade $05", 1.3f, 1.2f, -5, whitePixel);
     for (int k = 0; k < 3; ++k) {
         const DigitSpan digit = amountDigitSpan("Trade $05", k, 1.3f);
-        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, 1.29f, redPixel), k < 2) << "above " << k;
-        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, 1.11f, redPixel), k < 2) << "below " << k;
+        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, upArrowBase + 0.01f, redPixel), k < 2)
+            << "above " << k;
+        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, downArrowBase - 0.01f, redPixel), k < 2)
+            << "below " << k;
     }
     game.money[0] = 1500;
     game.tradeMoney = 250;
@@ -109,6 +111,6 @@ TEST(ActionBar, JailAddsLeaveJail) {
     expectTextAt(frame, Centre, "Mortgage", 1.2f, 1.65f, -5, greyPixel);
     putInJail(0);
     frame = drawAndRead();
-    expectTextAt(frame, Centre, "Houses", -0.4f, 1.65f, -5, whitePixel);
+    expectTextAt(frame, Centre, "Houses", actionBarJailed[2].x, 1.65f, -5, whitePixel);
     expectTextAt(frame, Centre, "Leave Jail", 1.3f, 1.65f, -5, greyPixel);
 }
