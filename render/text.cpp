@@ -10,9 +10,8 @@
 #include "render/font_data.h"
 
 unsigned int glyphTextures[glyphCount];
-// The same glyphs with a halo: colour channels hold the ink, alpha the ink grown by
-// haloTexels. Drawn with the text colour on the ink and the halo colour around it, in the
-// same one quad per glyph as plain text.
+// The same glyphs with a halo: luminance holds the ink, alpha the ink grown by haloTexels. Drawn with the
+// text colour on the ink and the halo colour around it, in the same one quad per glyph as plain text.
 static unsigned int haloTextures[glyphCount];
 constexpr int haloTexels = 6;  // about two pixels on the game screens
 
@@ -40,39 +39,61 @@ Colour resolveTextColour(float r, float g, float b) {
 
 static int hexDigitValue(char c) { return c <= '9' ? c - '0' : c - 'A' + 10; }
 
-static unsigned int uploadGlyph(const std::vector<unsigned char>& pixels) {
-    unsigned int texture = 0;
-    glGenTextures(1, &texture);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glBindTexture(GL_TEXTURE_2D, texture);
+static void setTextureFilters() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, 4, 128, 128, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return texture;
 }
 
-// Sets the alpha of every texel within haloTexels (a square) of ink, inside `box` grown by
-// that much: a sliding count along the rows, then along the columns.
-static InkBox growHalo(std::vector<unsigned char>& pixels, const InkBox& ink) {
+// One glyph's bits as 0/255 texels (RGBA, 4 bytes each); returns the box of its ink, the
+// whole cell when it has none.
+static InkBox decodeGlyph(int glyph, std::vector<unsigned char>& pixels) {
+    const char* bits = glyphBitmaps[glyph];
+    InkBox ink{128, 128, 0, 0};
+    for (int digit = 0; digit < 4096; ++digit) {
+        const int value = hexDigitValue(bits[digit]);
+        for (int bit = 0; bit < 4; ++bit) {
+            const int index = digit * 4 + bit;
+            const unsigned char v = (value & (8 >> bit)) ? 255 : 0;
+            unsigned char* px = &pixels[index * 4];
+            px[0] = px[1] = px[2] = px[3] = v;
+            if (!v) continue;
+            const int x = index % 128, y = index / 128;
+            ink = {std::min(ink.x0, x), std::min(ink.y0, y), std::max(ink.x1, x + 1),
+                   std::max(ink.y1, y + 1)};
+        }
+    }
+    return ink.x1 == 0 ? InkBox{0, 0, 128, 128} : ink;
+}
+
+static InkBox withMargin(const InkBox& b) {
+    return {std::max(0, b.x0 - 1), std::max(0, b.y0 - 1), std::min(128, b.x1 + 1), std::min(128, b.y1 + 1)};
+}
+
+// Grows the ink of RGBA texels by haloTexels (a square) into a luminance-alpha picture: the
+// luminance is the ink, the alpha the grown ink. A sliding count along the rows, then along
+// the columns, inside the ink's box grown by as much; returns that box.
+static InkBox growHalo(const std::vector<unsigned char>& pixels, const InkBox& ink, unsigned char* out) {
     const InkBox box{std::max(0, ink.x0 - haloTexels), std::max(0, ink.y0 - haloTexels),
                      std::min(128, ink.x1 + haloTexels), std::min(128, ink.y1 + haloTexels)};
+    auto inked = [&](int x, int y) { return pixels[(y * 128 + x) * 4] != 0; };
     static unsigned char rows[128 * 128];
     for (int y = box.y0; y < box.y1; ++y) {
         int count = 0;
-        for (int x = box.x0; x < std::min(box.x1, box.x0 + haloTexels); ++x)
-            count += pixels[(y * 128 + x) * 4] != 0;
+        for (int x = box.x0; x < std::min(box.x1, box.x0 + haloTexels); ++x) count += inked(x, y);
         for (int x = box.x0; x < box.x1; ++x) {
-            if (x + haloTexels < box.x1) count += pixels[(y * 128 + x + haloTexels) * 4] != 0;
+            if (x + haloTexels < box.x1) count += inked(x + haloTexels, y);
             rows[y * 128 + x] = count > 0;
-            if (x - haloTexels >= box.x0) count -= pixels[(y * 128 + x - haloTexels) * 4] != 0;
+            if (x - haloTexels >= box.x0) count -= inked(x - haloTexels, y);
         }
     }
+    for (int i = 0; i < 128 * 128; ++i) out[i * 2] = out[i * 2 + 1] = 0;
     for (int x = box.x0; x < box.x1; ++x) {
         int count = 0;
         for (int y = box.y0; y < std::min(box.y1, box.y0 + haloTexels); ++y) count += rows[y * 128 + x];
         for (int y = box.y0; y < box.y1; ++y) {
             if (y + haloTexels < box.y1) count += rows[(y + haloTexels) * 128 + x];
-            pixels[(y * 128 + x) * 4 + 3] = count > 0 ? 255 : 0;
+            out[(y * 128 + x) * 2] = inked(x, y) ? 255 : 0;
+            out[(y * 128 + x) * 2 + 1] = count > 0 ? 255 : 0;
             if (y - haloTexels >= box.y0) count -= rows[(y - haloTexels) * 128 + x];
         }
     }
@@ -82,30 +103,32 @@ static InkBox growHalo(std::vector<unsigned char>& pixels, const InkBox& ink) {
 void buildGlyphTextures() {
     std::vector<unsigned char> pixels(128 * 128 * 4);
     for (int glyph = 0; glyph < glyphCount; ++glyph) {
-        const char* bits = glyphBitmaps[glyph];
-        InkBox ink{128, 128, 0, 0};
-        for (int digit = 0; digit < 4096; ++digit) {
-            const int value = hexDigitValue(bits[digit]);
-            for (int bit = 0; bit < 4; ++bit) {
-                const int index = digit * 4 + bit;
-                const unsigned char v = (value & (8 >> bit)) ? 255 : 0;
-                unsigned char* px = &pixels[index * 4];
-                px[0] = px[1] = px[2] = px[3] = v;
-                if (!v) continue;
-                const int x = index % 128, y = index / 128;
-                ink = {std::min(ink.x0, x), std::min(ink.y0, y), std::max(ink.x1, x + 1),
-                       std::max(ink.y1, y + 1)};
-            }
-        }
-        if (ink.x1 == 0) ink = {0, 0, 128, 128};  // no ink at all: keep the whole cell
-        glyphInk[glyph] = {std::max(0, ink.x0 - 1), std::max(0, ink.y0 - 1), std::min(128, ink.x1 + 1),
-                           std::min(128, ink.y1 + 1)};
-        glyphTextures[glyph] = uploadGlyph(pixels);
-        const InkBox halo = growHalo(pixels, ink);
-        haloInk[glyph] = {std::max(0, halo.x0 - 1), std::max(0, halo.y0 - 1), std::min(128, halo.x1 + 1),
-                          std::min(128, halo.y1 + 1)};
-        haloTextures[glyph] = uploadGlyph(pixels);
+        glyphInk[glyph] = withMargin(decodeGlyph(glyph, pixels));
+        glGenTextures(1, &glyphTextures[glyph]);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+        glBindTexture(GL_TEXTURE_2D, glyphTextures[glyph]);
+        setTextureFilters();
+        glTexImage2D(GL_TEXTURE_2D, 0, 4, 128, 128, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        haloTextures[glyph] = 0;  // made when first drawn
     }
+}
+
+// A glyph's halo texture, made the first time it is needed: most glyphs never are, and
+// start-up stays as quick as before.
+static unsigned int haloTexture(int glyph) {
+    if (haloTextures[glyph]) return haloTextures[glyph];
+    static std::vector<unsigned char> pixels(128 * 128 * 4);
+    static unsigned char lumAlpha[128 * 128 * 2];
+    const InkBox ink = decodeGlyph(glyph, pixels);
+    haloInk[glyph] = withMargin(growHalo(pixels, ink, lumAlpha));
+    glGenTextures(1, &haloTextures[glyph]);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 2);
+    glBindTexture(GL_TEXTURE_2D, haloTextures[glyph]);
+    setTextureFilters();
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE8_ALPHA8, 128, 128, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
+                 lumAlpha);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    return haloTextures[glyph];
 }
 
 static DrawnTextLog* drawnTextLog = nullptr;
@@ -162,8 +185,6 @@ void drawText(int align, const char* text, float x, float y, float z, float r, f
     Colour halo{};
     const bool haloed = haloFor(colour, halo);
     if (haloed) beginHalo(halo);
-    const unsigned int* textures = haloed ? haloTextures : glyphTextures;
-    const InkBox* inkBoxes = haloed ? haloInk : glyphInk;
     glColor3f(colour.r, colour.g, colour.b);
     Rect drawn{1e9f, 1e9f, -1e9f, -1e9f};
     float pen = 0;
@@ -176,13 +197,15 @@ void drawText(int align, const char* text, float x, float y, float z, float r, f
         const float drop = glyphDrop[*p - firstGlyph] / 500.0f;
         const float cx = x - offset + pen + advance / 2;
         const float cy = y - drop;
-        const InkBox& ink = inkBoxes[*p - firstGlyph];
+        const int glyph = *p - firstGlyph;
+        const unsigned int texture = haloed ? haloTexture(glyph) : glyphTextures[glyph];
+        const InkBox& ink = haloed ? haloInk[glyph] : glyphInk[glyph];
         const float left = cx - 0.128f, bottom = cy - 0.128f;  // the cell's corner
         const float texel = 0.256f / 128, s0 = ink.x0 / 128.0f, s1 = ink.x1 / 128.0f;
         const float t0 = ink.y0 / 128.0f, t1 = ink.y1 / 128.0f;
         const float x0 = left + ink.x0 * texel, x1 = left + ink.x1 * texel;
         const float y0 = bottom + ink.y0 * texel, y1 = bottom + ink.y1 * texel;
-        glBindTexture(GL_TEXTURE_2D, textures[*p - firstGlyph]);
+        glBindTexture(GL_TEXTURE_2D, texture);
         glBegin(GL_QUADS);
         glTexCoord2f(s0, t0);
         glVertex3f(x0, y0, z);
