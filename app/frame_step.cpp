@@ -1,6 +1,7 @@
 // The per-frame game step: counts the frame timers down, runs the rules they release and
 // paces the computer seats. Runs inside the display callback, before the frame is drawn.
 #include "ai/computer.h"
+#include "app/aids.h"
 #include "app/input.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
@@ -74,11 +75,17 @@ static void promptStep() {
     } else if (unmortgageQuestionPending() || game.buyPromptOpen) {
         // waiting for the answer
     } else if (game.auctionOpen) {
-        advanceAuction();
+        // A person's bid stays in view a moment before a computer may answer it; ENTER
+        // (the auction's last tick) is not held up.
+        if (aids.bidShownTicks > 0 && game.auctionTimer != 1)
+            --aids.bidShownTicks;
+        else
+            advanceAuction();
     }
 }
 
 void frameStep() {
+    stepAids();
     if (saveOrHelpLayerOpen()) return;  // the game is paused
     if (input.freshQuestionTicks > 0) --input.freshQuestionTicks;
     computerBookkeeping();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/aids.h"
 #include "app/input.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
@@ -216,7 +217,7 @@ bool clickPrompts(int x, float y) {
         else if (inside(bidDownHit, x, y))
             lowerBidIncrement();
         else if (humanPanelSeatAt(x, y) >= 0)
-            humanBid(humanPanelSeatAt(x, y));
+            bidForPerson(humanPanelSeatAt(x, y));
     } else if (game.taxPromptOpen) {
         if (inside(flatTaxHit, x, y) || inside(percentTaxHit, x, y)) {
             game.promptYes = inside(flatTaxHit, x, y);

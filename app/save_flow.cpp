@@ -1,4 +1,5 @@
 // The F4 layers: SAVE / LOAD choice, the save name, and the two slot grids.
+#include "app/aids.h"
 #include "app/flow_internal.h"
 #include "app/input.h"
 #include "app/screen_flow.h"
@@ -30,6 +31,7 @@ void saveIntoSlot(int slot) {
     shell.saveSlot = slot;
     saveGame();
     closeSaveLayers();
+    aids.savedTicks = savedShownTicks;
 }
 
 void loadFromSlot(int slot) {

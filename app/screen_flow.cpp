@@ -2,6 +2,7 @@
 // that applies takes the keys, in a fixed priority.
 #include "app/screen_flow.h"
 
+#include "app/aids.h"
 #include "app/flow_internal.h"
 #include "app/input.h"
 #include "app/shell.h"
@@ -68,7 +69,7 @@ static void stepAuctionKeys() {
     if (takePress(input.keyUp, input.keyUpHandled)) raiseBidIncrement();
     if (takePress(input.keyDown, input.keyDownHandled)) lowerBidIncrement();
     const int seat = takeDigitPress();
-    if (isHumanSeatInPlay(seat)) humanBid(seat);
+    if (isHumanSeatInPlay(seat)) bidForPerson(seat);
 }
 
 // The first open prompt takes the keys; returns false when none is open.
@@ -115,6 +116,7 @@ static void stepScreenKeys() {
 }
 
 void stepScreenFlow() {
+    if (game.screen != Board) aids.quitPending = false;  // a Q kept for the board's still moment
     if (!shell.saveMenuOpen && takePress(input.keyF1, input.keyF1Handled)) shell.helpOpen = !shell.helpOpen;
     if (!shell.helpOpen && takePress(input.keyF4, input.keyF4Handled)) {
         shell.saveMenuOpen = !shell.saveMenuOpen;
@@ -135,7 +137,11 @@ void stepScreenFlow() {
         return;
     }
 
-    if (boardBusy()) return;
+    if (boardBusy()) {
+        // Q cannot ask while the dice roll or a token walks; it asks once the board is still.
+        if (takePress(input.keyQ, input.keyQHandled)) aids.quitPending = true;
+        return;
+    }
     if (digitInterruptOpen()) {
         const int seat = takeDigitPress();
         if (isHumanSeatInPlay(seat)) openSeatMenuFromBoard(seat);

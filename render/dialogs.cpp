@@ -106,6 +106,8 @@ void drawAuction() {
         drawTextF(Centre, dialogLine2At.x, dialogLine2At.y, gamePlane, white, "for %s %s",
                   nameLine1(property), nameLine2(property));
     textAt("Press ENTER to end auction", auctionEndAt);
+    textAt("To bid, press your player number", auctionHowToBidAt[0], grey);
+    textAt("or click your panel at the side", auctionHowToBidAt[1], grey);
 }
 
 void drawIncomeTax() {

@@ -242,6 +242,7 @@ constexpr Rect bidUpHit{636, 140, 672, 155};
 constexpr Rect bidDownHit{636, 175, 672, 190};
 constexpr Point auctionEndAt{0, -0.1f};
 constexpr Rect auctionEndHit{490, 350, 590, 380};
+constexpr Point auctionHowToBidAt[2] = {{0, -0.5f}, {0, -0.7f}};
 
 // Trade partner choice.
 constexpr Point partnerLine1At{0, 1};
@@ -316,4 +317,13 @@ constexpr Rect slotHit(int slot) {
             (slot % 10) * 51.0f + 115};
 }
 constexpr Point slotTitleAt{0, 1.9f};
-constexpr Point slotTypedNameAt{0, -1.7f};
+constexpr Point slotTypedNameAt{0, -1.62f};
+constexpr Point slotHintAt{0, -1.92f};
+
+// Hints under the name fields and the SAVE / LOAD choice (z = gamePlane).
+constexpr Point nameHintAt{0, -0.55f};
+constexpr Point saveHintAt{0, -0.7f};
+
+// The "Saved" note after a save.
+constexpr Point savedNoteAt{0, 0};
+constexpr Rect savedPlate{-0.45f, -0.15f, 0.45f, 0.15f};

@@ -1,6 +1,8 @@
 // The full-screen menus: start and options, name entry, turn order and the quit question.
 #include <GL/gl.h>
 
+#include <cstdio>
+
 #include "assets/textures.h"
 #include "game/state.h"
 #include "game/tables.h"
@@ -73,10 +75,18 @@ void drawNameEntry() {
     drawTextF(Centre, 0, 0.5f, menuPlane, white,
               human ? "Enter name for Player%d" : "Enter name for Computer%d", n);
     if (entry < 0 || entry >= maxSeats) return;
-    if (game.playerNames[entry][0] != '\0')
-        menuText(Centre, game.playerNames[entry], 0, 0, white);
-    else
-        drawTextF(Centre, 0, 0, menuPlane, white, "%c%d", human ? 'P' : 'C', n);
+    advancePulse();
+    // Until something is typed the default name shows in grey, the caret after it.
+    char shown[16];
+    if (game.playerNames[entry][0] != '\0') {
+        copyText(shown, game.playerNames[entry], sizeof shown);
+        menuText(Centre, shown, 0, 0, white);
+    } else {
+        std::snprintf(shown, sizeof shown, "%c%d", human ? 'P' : 'C', n);
+        menuText(Centre, shown, 0, 0, grey);
+        drawText(Centre, "Type a name, or ENTER keeps this one", nameHintAt.x, nameHintAt.y, gamePlane, grey);
+    }
+    drawCaretAfter(shown, 0, 0, menuPlane);
 }
 
 void drawTurnOrder() {

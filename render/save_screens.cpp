@@ -7,6 +7,8 @@
 
 void drawSaveLoadChoice() {
     drawMenuBackdrop();
+    drawText(Centre, "SAVE OR LOAD A GAME", 0, 0.5f, menuPlane, white);
+    drawTextAt(Centre, "LEFT / RIGHT, ENTER to choose, F4 to go back", saveHintAt, gamePlane, grey);
     drawTextAt(Centre, "SAVE", saveChoiceAt, menuPlane, chosenOrGrey(shell.saveMenuOnSave));
     drawTextAt(Centre, "LOAD", loadChoiceAt, menuPlane, chosenOrGrey(!shell.saveMenuOnSave));
     glColor3f(1, 1, 1);
@@ -16,6 +18,9 @@ void drawSaveNameEntry() {
     drawMenuBackdrop();
     drawText(Centre, "Enter name of save file", 0, 0.5f, menuPlane, white);
     drawText(Centre, shell.saveName, 0, 0, menuPlane, white);
+    advancePulse();
+    drawCaretAfter(shell.saveName, 0, 0, menuPlane);
+    drawTextAt(Centre, "ENTER to go on, F4 to go back", saveHintAt, gamePlane, grey);
     glColor3f(1, 1, 1);
 }
 
@@ -43,5 +48,6 @@ void drawSlotList(bool saving) {
         drawTextF(Centre, at.x, at.y, gamePlane, s == shell.saveSlot ? white : black, "%d %s", s + 1, name);
     }
     if (saving) drawTextAt(Centre, shell.saveName, slotTypedNameAt, gamePlane, white);
+    drawTextAt(Centre, "Arrows and ENTER choose a slot, F4 goes back", slotHintAt, gamePlane, grey);
     glColor3f(1, 1, 1);
 }

@@ -17,6 +17,12 @@ Colour labelColourOn(Colour fill) {
     return (luminance + 0.05f) * (luminance + 0.05f) >= 0.05f * 1.05f ? black : white;
 }
 
+void drawCaretAfter(const char* centredText, float x, float y, float z) {
+    if (pulseLevel() < 5) return;
+    const float right = x + measureText(centredText) / 1000.0f + 0.03f;
+    fillRect({right, y - 0.08f, right + 0.018f, y + 0.09f}, z, 1, 1, 1);
+}
+
 void drawTextF(int align, float x, float y, float z, Colour colour, const char* format, ...) {
     char text[128];
     va_list args;

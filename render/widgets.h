@@ -40,6 +40,9 @@ void fillTriangle(const Triangle& t, float z, Colour colour);
 // A textured quad (lower-left corner, size) in a tint; the colour is white afterwards.
 void drawImage(unsigned int texture, float x, float y, float z, float w, float h, Colour tint = white);
 
+// A blinking text caret right after a centred text at (x, y) (on while the pulse is high).
+void drawCaretAfter(const char* centredText, float x, float y, float z);
+
 // The star field behind menus, dialogs and the game screens.
 void drawMenuBackdrop();
 
