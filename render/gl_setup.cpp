@@ -1,8 +1,8 @@
 #include "render/gl_setup.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <GL/glut.h>
+#include <GL/glu.h>
 
 #include "app/shell.h"
 #include "assets/textures.h"
