@@ -20,8 +20,8 @@ struct InputState {
     bool keySpace = false, keySpaceHandled = false;
     bool keyDigit[8] = {}, keyDigitHandled[8] = {};  // keys 1..8: digit d stands for seat d-1
     bool keyQ = false, keyQHandled = false;
-    bool keyZ = false;  // held: zoom out
-    bool keyX = false;  // held: zoom in
+    bool keyZ = false;  // held: zoom in (less of the board shown)
+    bool keyX = false;  // held: zoom out
     bool keyA = false;  // held: pan left
     bool keyD = false;  // held: pan right
     bool keyS = false;  // held: pan down
