@@ -1,9 +1,12 @@
 // The F4 layers: SAVE / LOAD choice, the save name, and the two slot grids.
+#include <cstring>
+
 #include "app/aids.h"
 #include "app/flow_internal.h"
 #include "app/input.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
+#include "render/text_metrics.h"
 #include "save/save_file.h"
 
 // Arrow moves within the 3 x 10 grid, wrapping inside the grid and inside a column.
@@ -31,7 +34,13 @@ void saveIntoSlot(int slot) {
     shell.saveSlot = slot;
     saveGame();
     closeSaveLayers();
-    aids.savedTicks = savedShownTicks;
+    // "Saved" only when the file now names the slot so: a save that failed (a read-only
+    // directory) must not be reported as done. (Overwriting a slot of the same name cannot be
+    // told apart this way; the save layer's own result would settle that.)
+    char name[saveNameSize];
+    copyText(name, shell.saveName, sizeof name);
+    ensureSaveFile();
+    if (std::strncmp(shell.slotNames[slot], name, saveNameSize) == 0) aids.savedTicks = savedShownTicks;
 }
 
 void loadFromSlot(int slot) {

@@ -276,6 +276,9 @@ constexpr Point startAt{-0.5f, 0.5f};
 constexpr Point optionsAt{-0.5f, 0.3f};
 constexpr Rect startHit{250, 110, 520, 170};
 constexpr Rect optionsHit{220, 190, 560, 260};
+// A dim plate behind both items, between the board backdrop and the menu's text.
+constexpr float startPlatePlane = -2.5f;
+constexpr Rect startPlate{-1.2f, 0.22f, -0.02f, 0.75f};
 
 // Options: five rows of labels with values between a pair of arrows (z = gamePlane).
 constexpr int optionRowCount = 5;

@@ -33,6 +33,7 @@ Colour optionRowColour(int row) { return row == game.menuIndex ? black : grey; }
 
 void drawStartMenu() {
     drawBoardBackdrop(0.4f);
+    fillRect(startPlate, startPlatePlane, 0, 0, 0, 0.55f);
     menuText(Centre, "START", startAt.x, startAt.y, chosenOrGrey(game.menuIndex == 0));
     menuText(Centre, "OPTIONS", optionsAt.x, optionsAt.y, chosenOrGrey(game.menuIndex == 1));
     if (!bannerTex) return;  // a build without art has no title picture

@@ -1,6 +1,17 @@
-// Helps for a new player: a Q pressed while the dice roll is not lost, and a person's bid
-// stays in view a moment before a computer answers it.
+// Helps for a new player: a Q pressed while the dice roll is not lost, a person's bid stays
+// in view a moment before a computer answers it, and "Saved" shows only for a save that landed.
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
 #include "app/aids.h"
+#include "app/screen_flow.h"
+#include "app/shell.h"
 #include "game/rules.h"
 #include "game/tables.h"
 #include "support/fixtures.h"
@@ -52,6 +63,40 @@ TEST_F(AidSession, APersonsBidStaysInViewAMoment) {
         else
             EXPECT_LE(ticks, 1);
     }
+}
+
+// "Saved" after a save into a writable directory; none when the directory is read-only (run
+// as nobody when we are root, who could write anyway).
+TEST_F(AidSession, SavedShowsOnlyWhenTheSaveLanded) {
+    namespace fs = std::filesystem;
+    const fs::path previous = fs::current_path();
+    char pattern[] = "/tmp/tenantry-aids-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    fs::current_path(pattern);
+    auto saveTyped = [] {
+        startBoardGame(2);
+        chooseSave();
+        std::strcpy(shell.saveName, "evening");
+        confirmSaveName();
+        saveIntoSlot(3);
+        return aids.savedTicks;
+    };
+    EXPECT_EQ(saveTyped(), savedShownTicks);
+    fs::remove("Tenantry.sav");
+    chmod(pattern, 0555);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setresgid(65534, 65534, 65534) != 0 ||
+                               setresuid(65534, 65534, 65534) != 0))
+            _exit(2);
+        _exit(saveTyped() == 0 ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "\"Saved\" shown for a save that failed";
+    chmod(pattern, 0700);
+    fs::current_path(previous);
+    fs::remove_all(pattern);
 }
 
 }  // namespace
