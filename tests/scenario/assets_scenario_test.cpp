@@ -3,9 +3,11 @@
 #include <tuple>
 
 #include "app/input.h"
+#include "app/mouse.h"
 #include "app/screen_flow.h"
 #include "game/rules.h"
 #include "game/tables.h"
+#include "render/layout.h"
 #include "support/fixtures.h"
 #include "support/play.h"
 #include "support/session.h"
@@ -196,10 +198,12 @@ TEST_F(AssetSession, BankruptcyEndsTheGameAndEnterReturnsToTheStartMenu) {
 // A trade hands seat 0 a mortgaged property: the "Mortgage Interest" notice comes first, the
 // unmortgage question (YES chosen) after it. One ENTER, however long held, only dismisses the
 // notice; nor does a press that arrives just after the notice ran out by itself answer the
-// question it never showed. The next deliberate press does answer.
+// question it never showed, nor a click on YES meant for the notice. The next deliberate press
+// does answer.
 TEST_F(AssetSession, OneEnterNeverBothDismissesTheNoticeAndAnswersTheQuestion) {
-    for (const bool noticeRunsOut : {false, true}) {
-        SCOPED_TRACE(noticeRunsOut ? "notice ran out" : "notice dismissed");
+    enum Way { HeldEnter, EnterAfterNotice, ClickAfterNotice };
+    for (const Way way : {HeldEnter, EnterAfterNotice, ClickAfterNotice}) {
+        SCOPED_TRACE(way);
         resetProgram();
         startTestGame(2);
         giveProperty(1, 5, -1);
@@ -211,11 +215,14 @@ TEST_F(AssetSession, OneEnterNeverBothDismissesTheNoticeAndAnswersTheQuestion) {
         ASSERT_GT(game.noticeTimer, 0);
         ASSERT_EQ(game.initiatorMortgagedCount, 1);
         const int cash = game.money[0];
-        if (noticeRunsOut) {
-            ASSERT_GT(tickUntil([] { return game.noticeTimer == 0; }, noticeTicks + 5), 0);
-            press(KeyEnter);
-        } else {
+        if (way == HeldEnter) {
             press(KeyEnter, 40);  // held well past the notice
+        } else {
+            ASSERT_GT(tickUntil([] { return game.noticeTimer == 0; }, noticeTicks + 5), 0);
+            if (way == EnterAfterNotice)
+                press(KeyEnter);
+            else
+                leftClick(static_cast<int>(yesHit.x0) + 10, yesHit.y0 + 10);
         }
         EXPECT_EQ(game.noticeTimer, 0);
         EXPECT_EQ(game.initiatorMortgagedCount, 1) << "the question was answered unseen";
