@@ -1,6 +1,7 @@
 // Keys of the board screen: camera, action bar, board cursor, property card, seat menus.
 #include <algorithm>
 
+#include "app/aids.h"
 #include "app/flow_internal.h"
 #include "app/input.h"
 #include "app/screen_flow.h"
@@ -72,7 +73,8 @@ void stepBoard() {
     stepCameraKeys();
     // The question takes the tick: a roll begun beside it would freeze behind the dialog
     // while the dialog waits for the move to end.
-    if (takePress(input.keyQ, input.keyQHandled)) {
+    if (takePress(input.keyQ, input.keyQHandled) || aids.quitPending) {
+        aids.quitPending = false;
         game.quitConfirmOpen = true;
         return;
     }

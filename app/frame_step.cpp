@@ -1,6 +1,8 @@
 // The per-frame game step: counts the frame timers down, runs the rules they release and
 // paces the computer seats. Runs inside the display callback, before the frame is drawn.
 #include "ai/computer.h"
+#include "app/aids.h"
+#include "app/input.h"
 #include "app/screen_flow.h"
 #include "game/rules.h"
 #include "game/tables.h"
@@ -60,21 +62,33 @@ static void promptStep() {
     pruneUnmortgageQuestions();
     switch (topLayer()) {
         case LayerNotice:
-            if (--game.noticeTimer <= 1) dismissNotice();  // a loaded timer of 1 must not strand the queue
+            if (--game.noticeTimer <= 1) {  // a loaded timer of 1 must not strand the queue
+                dismissNotice();
+                if (!noticeUp() && unmortgageQuestionPending())
+                    input.freshQuestionTicks = freshQuestionGuardTicks;
+            }
             break;
         case LayerBankruptcy:
             if (--game.bankruptTimer == 0) afterBankruptcyNotice();
             break;
         case LayerAuction:
-            computerAutoBid();  // the computers answer the bids before the countdown moves
-            advanceAuction();
+            // A person's bid stays in view a moment before a computer may answer it; ENTER
+            // (the auction's last tick) is not held up.
+            if (aids.bidShownTicks > 0 && game.auctionTimer != 1) {
+                --aids.bidShownTicks;
+            } else {
+                computerAutoBid();  // the computers answer the bids before the countdown moves
+                advanceAuction();
+            }
             break;
         default: break;  // "WINS" and the questions wait for their answer
     }
 }
 
 void frameStep() {
+    stepAids();
     if (gamePaused()) return;
+    if (input.freshQuestionTicks > 0) --input.freshQuestionTicks;
     computerBookkeeping();
     if (topLayer() == LayerQuit) return;
     if (!promptLayerOpen()) {

@@ -21,8 +21,8 @@ struct InputState {
     bool keySpace = false, keySpaceHandled = false;
     bool keyDigit[8] = {}, keyDigitHandled[8] = {};  // keys 1..8: digit d stands for seat d-1
     bool keyQ = false, keyQHandled = false;
-    bool keyZ = false;  // held: zoom out
-    bool keyX = false;  // held: zoom in
+    bool keyZ = false;  // held: zoom in (less of the board shown)
+    bool keyX = false;  // held: zoom out
     bool keyA = false;  // held: pan left
     bool keyD = false;  // held: pan right
     bool keyS = false;  // held: pan down
@@ -34,7 +34,12 @@ struct InputState {
     bool keyUp = false, keyUpHandled = false;
     bool keyRight = false, keyRightHandled = false;
     bool keyDown = false, keyDownHandled = false;
+    // Ticks during which ENTER cannot answer a question that has just taken the place of a
+    // notice that ran out by itself: a press meant for the notice must not answer it unseen.
+    int freshQuestionTicks = 0;
 };
+
+constexpr int freshQuestionGuardTicks = 10;  // 0.3 s
 
 extern InputState input;
 

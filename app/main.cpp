@@ -37,6 +37,9 @@ static void onTimer(int) {
 
 int main(int argc, char** argv) {
     openGameWindow(&argc, argv, "Tenantry");
+    // A held key must act once: X11's auto-repeat would send key-up/key-down pairs that clear
+    // the handled flags. This is per window; the desktop's own repeat setting is untouched.
+    glutIgnoreKeyRepeat(1);
     initGraphics();
     glutDisplayFunc(onDisplay);
     glutReshapeFunc(onReshape);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ai/computer.h"
+#include "app/aids.h"
+#include "app/input.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
 #include "game/rules.h"
@@ -215,7 +217,9 @@ void clickGameLayer(Layer layer, int x, float y) {
         case LayerNotice:
             if (inBoardArea(x, y)) dismissNotice();
             break;
-        case LayerUnmortgage: answerYesNo(x, y, answerUnmortgage); break;
+        case LayerUnmortgage:
+            if (input.freshQuestionTicks == 0) answerYesNo(x, y, answerUnmortgage);
+            break;
         case LayerUtilityRoll:
             if (inside(actionBarFree[0].hit, x, y)) rollForUtilityRent();
             break;
@@ -228,7 +232,7 @@ void clickGameLayer(Layer layer, int x, float y) {
             else if (inside(bidDownHit, x, y))
                 lowerBidIncrement();
             else if (humanPanelSeatAt(x, y) >= 0)
-                humanBid(humanPanelSeatAt(x, y));
+                bidForPerson(humanPanelSeatAt(x, y));
             break;
         case LayerTax:
             if (inside(flatTaxHit, x, y) || inside(percentTaxHit, x, y)) {

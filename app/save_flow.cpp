@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/aids.h"
 #include "app/flow_internal.h"
 #include "app/input.h"
 #include "app/screen_flow.h"
@@ -41,6 +42,7 @@ void saveIntoSlot(int slot) {
     const int error = saveGame(shell.saveSlot, shell.saveName);
     if (error == 0) {
         closeSaveLayers();
+        aids.savedTicks = savedShownTicks;  // "Saved" only for a save the file took
         return;
     }
     std::snprintf(shell.saveMessage, sizeof shell.saveMessage, "Could not save: %s", std::strerror(error));

@@ -3,6 +3,7 @@
 #include "app/screen_flow.h"
 
 #include "ai/computer.h"
+#include "app/aids.h"
 #include "app/flow_internal.h"
 #include "app/input.h"
 #include "app/shell.h"
@@ -34,7 +35,7 @@ static void stepAuctionKeys() {
     if (takePress(input.keyUp, input.keyUpHandled)) raiseBidIncrement();
     if (takePress(input.keyDown, input.keyDownHandled)) lowerBidIncrement();
     const int seat = takeDigitPress();
-    if (isHumanSeatInPlay(seat)) humanBid(seat);
+    if (isHumanSeatInPlay(seat)) bidForPerson(seat);
 }
 
 static void stepScreenKeys();
@@ -56,7 +57,7 @@ static void stepGameLayer(Layer layer) {
             break;
         case LayerUnmortgage:
             stepYesNo();
-            if (takeEnter()) answerUnmortgageQuestion(game.promptYes);
+            if (takeEnter() && input.freshQuestionTicks == 0) answerUnmortgageQuestion(game.promptYes);
             break;
         case LayerUtilityRoll:
             if (takeEnter()) rollForUtilityRent();
@@ -102,6 +103,7 @@ static void stepScreenKeys() {
 }
 
 void stepScreenFlow() {
+    if (game.screen != Board) aids.quitPending = false;  // a Q kept for the board's still moment
     if (!shell.saveMenuOpen && takePress(input.keyF1, input.keyF1Handled)) shell.helpOpen = !shell.helpOpen;
     // F2 and F4 wait, unconsumed, while another layer is up; each layer takes every key.
     if (!shell.helpOpen && !shell.saveMenuOpen && (shell.statsOpen || statsViewAvailable()) &&
@@ -134,7 +136,10 @@ void stepScreenFlow() {
         default: break;
     }
     switch (inputGate()) {
-        case InputClosed: return;
+        case InputClosed:
+            // Q cannot ask while the dice roll or a token walks; it asks once the board is still.
+            if (boardBusy() && takePress(input.keyQ, input.keyQHandled)) aids.quitPending = true;
+            return;
         case InputDigitsOnly: {
             const int seat = takeDigitPress();
             if (isHumanSeatInPlay(seat)) openSeatMenuFromBoard(seat);

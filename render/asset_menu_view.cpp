@@ -13,9 +13,13 @@ namespace {
 
 bool ownsProperty(int seat, int i) { return game.owner[i] == seat; }
 
-void groupGlColour(int property, float alpha) {
+// A mortgaged property's tile is a dark shade of its group colour with a white edge.
+constexpr float mortgagedShade = 0.35f;
+bool mortgaged(int property) { return game.houses[property] < 0; }
+Colour tileColour(int property) {
     const int g = groupOf(property);
-    glColor4f(groupColourR[g], groupColourG[g], groupColourB[g], alpha);
+    const float k = mortgaged(property) ? mortgagedShade : 1;
+    return {groupColourR[g] * k, groupColourG[g] * k, groupColourB[g] * k};
 }
 
 void composeAmountLine(char* line, size_t size, int seat) {
@@ -71,16 +75,19 @@ void drawTiles(int seat) {
     glBegin(GL_QUADS);
     for (int i = 0; i < propertyCount; ++i) {
         if (!ownsProperty(seat, i)) continue;
-        groupGlColour(i, 1);
+        const Colour c = tileColour(i);
+        glColor4f(c.r, c.g, c.b, 1);
         emitRect(assetBand(propertySlot[i]), gamePlane);
     }
     glEnd();
     glColor4f(1, 1, 1, 1);
     endFlatMode();
+    for (int i = 0; i < propertyCount; ++i)
+        if (ownsProperty(seat, i) && mortgaged(i)) outlineRect(assetBand(propertySlot[i]), gamePlane, white);
     for (int i = 0; i < propertyCount; ++i) {
         if (!ownsProperty(seat, i)) continue;
         const Point at = assetNameAt(propertySlot[i]);
-        drawText(Centre, shortName(i).text, at.x, at.y, gamePlane, black);
+        drawText(Centre, shortName(i).text, at.x, at.y, gamePlane, labelColourOn(tileColour(i)));
     }
 }
 
@@ -119,7 +126,7 @@ void drawAssetMenu() {
     drawJailCards(seat);
     drawTiles(seat);
     const Colour colour = playerColour(seat);
-    drawTextF(Right, menuCashAt.x, menuCashAt.y, gamePlane, colour, "$%d", game.money[seat]);
+    drawTextF(Centre, menuCashAt.x, menuCashAt.y, gamePlane, colour, "$%d", game.money[seat]);
     drawText(Right, line, amountLineAt.x, amountLineAt.y, gamePlane, white);
     drawAmountArrows(line);
     drawTextAt(Centre, game.playerNames[seat], menuPlayerNameAt, gamePlane, colour);

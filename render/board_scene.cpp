@@ -110,7 +110,7 @@ void drawOwnerMarkers() {
         if (owner < 0 || owner >= maxSeats) continue;
         const Colour c = playerColour(owner);
         glColor3f(c.r, c.g, c.b);
-        drawClippedBoardSquare(game.propertySpotX[i], game.propertySpotY[i], 0.05f);
+        drawClippedBoardSquare(game.propertySpotX[i], game.propertySpotY[i], ownerStarSide);
     }
     glEnd();
     glColor3f(1, 1, 1);
@@ -124,8 +124,8 @@ void drawDie(int d, float x, float y, float degrees) {
     const float t0 = (3.0f * column - d + 2) / 3;
     const float third = 1.0f / 3;
     const float radians = degrees * 3.14159265f / 180;
-    const float ax = 0.5f * std::cos(radians), ay = 0.5f * std::sin(radians);  // along the bottom
-    const float bx = -ay, by = ax;                                             // up the side
+    const float ax = dieSide * std::cos(radians), ay = dieSide * std::sin(radians);  // along the bottom
+    const float bx = -ay, by = ax;                                                   // up the side
     glTexCoord2f(s0, t0);
     glVertex3f(x, y, gamePlane);
     glTexCoord2f(s0 + third, t0);
@@ -140,23 +140,23 @@ void drawDice() {
     glColor3f(1, 1, 1);
     glBindTexture(GL_TEXTURE_2D, diceTex);
     glBegin(GL_QUADS);
-    drawDie(game.dice[0], -0.48f, -0.42f, 20);
-    drawDie(game.dice[1], 0.08f, -0.74f, -20);
+    for (int d = 0; d < 2; ++d) drawDie(game.dice[d], diePlaces[d].x, diePlaces[d].y, diePlaces[d].degrees);
     glEnd();
 }
 
 // The pot as a banknote: the amount between two dollar signs on green.
 void drawMiddleBanner() {
-    const Rect note{-0.7f, -0.6f, 0.1f, -0.4f};
+    const Rect note = middleBanner;
+    const float y = (note.y0 + note.y1) / 2;
     glDisable(GL_TEXTURE_2D);
     glColor3f(0, 0.75f, 0);
     glBegin(GL_QUADS);
     emitRect(note, gamePlane);
     glEnd();
     glEnable(GL_TEXTURE_2D);
-    drawTextF(Centre, -0.3f, -0.5f, gamePlane, black, "%d", game.middlePot);
-    drawText(Left, "$", note.x0, -0.5f, gamePlane, black);
-    drawText(Right, "$", note.x1, -0.5f, gamePlane, black);
+    drawTextF(Centre, (note.x0 + note.x1) / 2, y, gamePlane, black, "%d", game.middlePot);
+    drawText(Left, "$", note.x0, y, gamePlane, black);
+    drawText(Right, "$", note.x1, y, gamePlane, black);
     glColor3f(1, 1, 1);
 }
 
@@ -206,7 +206,8 @@ void drawLevelPips(float u, float v, int level) {
 }
 
 Point markerCorner(int property) {
-    return {game.propertySpotX[property] + 0.01f, game.propertySpotY[property] + 0.006f};
+    const Point offset = boardMarkOffset(propertySquare[property]);
+    return {game.propertySpotX[property] + offset.x, game.propertySpotY[property] + offset.y};
 }
 
 }  // namespace
@@ -221,7 +222,7 @@ void drawBoardBuildingMarkers(const int* properties, int count) {
     glBegin(GL_QUADS);
     for (int k = 0; k < count; ++k) {
         const Point at = markerCorner(properties[k]);
-        drawClippedBoardSquare(at.x, at.y, 0.03f);
+        drawClippedBoardSquare(at.x, at.y, boardMarkSide);
     }
     for (int k = 0; k < count; ++k) {
         const Point at = markerCorner(properties[k]);

@@ -17,6 +17,12 @@ bool currentPlayerJailed() {
 }  // namespace
 
 void drawTurnTitle() {
+    // During a trade offer the title names the seat that must answer it.
+    if (game.tradeOfferOpen && validSeat(game.menuPlayer)) {
+        drawTextF(Centre, turnTitleAt.x, turnTitleAt.y, gamePlane, playerColour(game.menuPlayer),
+                  "%s answers the trade", game.playerNames[game.menuPlayer]);
+        return;
+    }
     const int seat = game.currentPlayer;
     if (!validSeat(seat)) return;
     drawTextF(Centre, turnTitleAt.x, turnTitleAt.y, gamePlane, playerColour(seat), "%s's TURN",

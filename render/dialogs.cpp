@@ -106,6 +106,8 @@ void drawAuction() {
         drawTextF(Centre, dialogLine2At.x, dialogLine2At.y, gamePlane, white, "for %s %s",
                   nameLine1(property), nameLine2(property));
     textAt("Press ENTER to end auction", auctionEndAt);
+    textAt("To bid, press your player number", auctionHowToBidAt[0], grey);
+    textAt("or click your panel at the side", auctionHowToBidAt[1], grey);
 }
 
 void drawIncomeTax() {
@@ -153,7 +155,8 @@ void drawOfferItems(bool partnerSide, int seat, const bool* chosen) {
     for (int k = 0; k < n; ++k) {
         const int p = items[k].property;
         const Point at = offerCellTextAt(partnerSide, k);
-        drawText(Centre, p < 0 ? "Free" : shortName(p).text, at.x, at.y, gamePlane, black);
+        drawText(Centre, p < 0 ? "Free" : shortName(p).text, at.x, at.y, gamePlane,
+                 p < 0 ? black : labelColourOnGroup(groupOf(p)));
     }
 }
 
@@ -172,7 +175,7 @@ void drawMiniCard(int property) {
     if (!validProperty(property)) return;
     const int g = groupOf(property);
     fillRect(miniCard, gamePlane, groupColourR[g], groupColourG[g], groupColourB[g]);
-    textAt(shortName(property).text, miniCardNameAt, black);
+    textAt(shortName(property).text, miniCardNameAt, labelColourOnGroup(g));
 }
 
 void drawDialog(Layer layer) {

@@ -2,6 +2,7 @@
 // eye space (the model-view matrix stays the identity); one unit is 500 font pixels.
 #pragma once
 
+#include "render/layout.h"
 #include "render/text_metrics.h"
 
 enum TextAlign : int { Centre = 0, Left = 1, Right = 2 };
@@ -28,6 +29,20 @@ void drawText(int align, const char* text, float x, float y, float z, float r, f
 inline void drawText(int align, const char* text, float x, float y, float z, Colour c) {
     drawText(align, text, x, y, z, c.r, c.g, c.b);
 }
+
+// Texts as drawn, for the contrast check of the gallery and the render tests: while a log is
+// set, every drawText call adds its colour and the box of its ink in design pixels (y down).
+struct DrawnText {
+    Colour colour;
+    Rect box;
+    char text[32];  // the start of the text, to name it in reports
+};
+struct DrawnTextLog {
+    static constexpr int capacity = 512;
+    DrawnText items[capacity];
+    int count = 0;
+};
+void setDrawnTextLog(DrawnTextLog* log);  // nullptr: stop logging
 
 // Emit one quad (inside glBegin(GL_QUADS)); h == -1 makes a square of side w.
 void drawTexturedQuad(float x, float y, float z, float w, float h);

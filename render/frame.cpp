@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include "app/aids.h"
 #include "app/screen_flow.h"
 #include "game/state.h"
 #include "render/screens.h"
@@ -22,6 +23,12 @@ void drawScreen() {
         case NameEntry: drawNameEntry(); break;
         default: drawMenuBackdrop(); break;  // no such screen: an empty sky rather than garbage
     }
+}
+
+// A short "Saved" on a dark plate in the middle of whatever shows.
+void drawSavedNote() {
+    fillRect(savedPlate, gamePlane + 0.01f, 0, 0, 0, 0.8f);
+    drawTextAt(Centre, "Saved", savedNoteAt, gamePlane + 0.01f, white);
 }
 
 }  // namespace
@@ -45,5 +52,6 @@ void drawFrame() {
             }
             break;
     }
+    if (aids.savedTicks > 0) drawSavedNote();
     glColor3f(1, 1, 1);
 }

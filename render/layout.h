@@ -64,6 +64,25 @@ constexpr Point designToBoard(const BoardWindow& w, float x, float y) {
     return {w.originU + w.size * (x - 300) / 600, w.originV + w.size * (690 - y) / 590};
 }
 
+// The dice while a move is shown: each a 0.5 square turned about its lower-left corner.
+struct DiePlace {
+    float x, y, degrees;
+};
+constexpr float dieSide = 0.5f;
+constexpr DiePlace diePlaces[2] = {{-0.48f, -0.42f, 20}, {0.08f, -0.74f, -20}};
+// The middle pot's banknote, below and left of the dice.
+constexpr Rect middleBanner{-0.75f, -0.66f, 0.05f, -0.46f};
+
+// A building or mortgage mark on the board (board units, side 0.03) stands beside its
+// owner's star (side 0.05), on the side towards the middle of the board.
+constexpr float ownerStarSide = 0.05f, boardMarkSide = 0.03f;
+constexpr Point boardMarkOffset(int square) {
+    return square < 10   ? Point{0.01f, 0.055f}
+           : square < 20 ? Point{0.055f, 0.01f}
+           : square < 30 ? Point{0.01f, -0.035f}
+                         : Point{-0.035f, 0.01f};
+}
+
 // ============================================================================================
 // Turn title and action bar
 // ============================================================================================
@@ -85,9 +104,10 @@ constexpr ActionItem actionBarFree[4] = {
 };
 
 // In jail "Leave Jail" takes room at the right and the others move left.
+// The five labels keep even gaps (about 16 pixels) between them.
 constexpr ActionItem actionBarJailed[5] = {
-    {"Roll", -1.5f, {320, 60, 370, 90}},      {"Trade", -1.0f, {390, 60, 470, 90}},
-    {"Houses", -0.4f, {470, 60, 585, 90}},    {"Mortgage", 0.4f, {600, 60, 730, 90}},
+    {"Roll", -1.5f, {320, 60, 370, 90}},      {"Trade", -1.02f, {385, 60, 470, 90}},
+    {"Houses", -0.37f, {476, 60, 592, 90}},   {"Mortgage", 0.41f, {598, 60, 736, 90}},
     {"Leave Jail", 1.3f, {750, 60, 890, 90}},
 };
 
@@ -157,25 +177,29 @@ constexpr Rect jailTile(int deck) { return {1.32f, 1.28f - 0.2f * deck, 1.72f, 1
 constexpr Point jailTileTextAt(int deck) { return {1.52f, 1.375f - 0.2f * deck}; }
 constexpr Rect jailTileHit(int deck) { return {820, 100.0f + 35 * deck, 890, 135.0f + 35 * deck}; }
 
-constexpr Point menuPlayerNameAt{-0.9f, 1.3f};
-constexpr Point menuCashAt{1.3f, 1.4f};    // right-aligned
+// The seat's name with its cash under it, left of the amount line and clear of its arrows and
+// of the jail cards.
+constexpr Point menuPlayerNameAt{-0.9f, 1.42f};
+constexpr Point menuCashAt{-0.9f, 1.2f};   // centred
 constexpr Point amountLineAt{1.3f, 1.2f};  // right-aligned
 
 // The amount field: each digit carries an up and a down arrow; its blinking bar spans the
 // digit between the arrows. A word ("Mortgage", "Unmortgage") is covered whole instead.
 constexpr float amountBarBottom = 1.12f, amountBarTop = 1.28f;
-constexpr float upArrowBase = 1.28f, upArrowTip = 1.32f;
-constexpr float downArrowBase = 1.12f, downArrowTip = 1.08f;
+constexpr float upArrowBase = 1.3f, upArrowTip = 1.34f;
+constexpr float downArrowBase = 1.1f, downArrowTip = 1.06f;
 constexpr Rect mortgageWordBar{0.5f, 1.08f, 1.3f, 1.3f};
 constexpr Rect unmortgageWordBar{0.3f, 1.08f, 1.3f, 1.3f};
 
 // Clicks on the one-digit count of the houses and mortgage menus.
-constexpr Rect houseCountUpHit{800, 125, 820, 135};
-constexpr Rect houseCountDownHit{800, 160, 820, 170};
+constexpr float moneyUpTop = static_cast<float>(designY(upArrowTip, gamePlane)) - 1;
+constexpr float moneyUpBottom = static_cast<float>(designY(upArrowBase, gamePlane)) + 1;
+constexpr float moneyDownTop = static_cast<float>(designY(downArrowBase, gamePlane)) - 1;
+constexpr float moneyDownBottom = static_cast<float>(designY(downArrowTip, gamePlane)) + 1;
+constexpr Rect houseCountUpHit{800, moneyUpTop, 820, moneyUpBottom};
+constexpr Rect houseCountDownHit{800, moneyDownTop, 820, moneyDownBottom};
 // The trade money field's columns end at this design column, units rightmost.
 constexpr float moneyFieldRight = 820;
-constexpr float moneyUpTop = 125, moneyUpBottom = 135;
-constexpr float moneyDownTop = 160, moneyDownBottom = 170;
 
 // ============================================================================================
 // Dialogs, over the outline of the board
@@ -188,6 +212,10 @@ constexpr Point noticeLine1At{0, 0.4f};
 constexpr Point noticeLine2At{0, 0};
 
 constexpr Rect miniCard{0.5f, 0.9f, 1.0f, 1.2f};
+
+// The property card: the owner's star, and below it the mark of a built-on or mortgaged street.
+constexpr Rect cardOwnerStar = rectAt(-0.4f, 0.5f, 0.5f, 0.5f);
+constexpr Rect cardBuildingMark = rectAt(-0.3f, 0.18f, 0.3f, 0.3f);
 constexpr Point miniCardNameAt{0.75f, 1.05f};
 
 // YES / NO of the purchase and unmortgage questions.
@@ -207,12 +235,14 @@ constexpr Point bidIncrementAt{-1.5f, 1.1f};  // left-aligned
 struct Triangle {
     Point a, b, c;
 };
-constexpr Triangle bidUpArrow{{-0.2f, 1.18f}, {-0.1f, 1.22f}, {0, 1.18f}};
-constexpr Triangle bidDownArrow{{-0.2f, 1.02f}, {-0.1f, 0.98f}, {0, 1.02f}};
-constexpr Rect bidUpHit{565, 140, 600, 155};
-constexpr Rect bidDownHit{565, 175, 600, 190};
+// The arrows stand right of the increment, clear of four of its digits, left of the card.
+constexpr Triangle bidUpArrow{{0.22f, 1.18f}, {0.32f, 1.22f}, {0.42f, 1.18f}};
+constexpr Triangle bidDownArrow{{0.22f, 1.02f}, {0.32f, 0.98f}, {0.42f, 1.02f}};
+constexpr Rect bidUpHit{636, 140, 672, 155};
+constexpr Rect bidDownHit{636, 175, 672, 190};
 constexpr Point auctionEndAt{0, -0.1f};
 constexpr Rect auctionEndHit{490, 350, 590, 380};
+constexpr Point auctionHowToBidAt[2] = {{0, -0.5f}, {0, -0.7f}};
 
 // Trade partner choice.
 constexpr Point partnerLine1At{0, 1};
@@ -246,6 +276,9 @@ constexpr Point startAt{-0.5f, 0.5f};
 constexpr Point optionsAt{-0.5f, 0.3f};
 constexpr Rect startHit{250, 110, 520, 170};
 constexpr Rect optionsHit{220, 190, 560, 260};
+// A dim plate behind both items, between the board backdrop and the menu's text.
+constexpr float startPlatePlane = -2.5f;
+constexpr Rect startPlate{-1.2f, 0.22f, -0.02f, 0.75f};
 
 // Options: five rows of labels with values between a pair of arrows (z = gamePlane).
 constexpr int optionRowCount = 5;
@@ -253,14 +286,15 @@ constexpr float optionLabelX = -1.2f;
 constexpr float optionValueX = 0.8f;
 constexpr float optionRowY(int row) { return 0.5f - 0.2f * row; }
 constexpr float optionArrowSide = 0.5f;
-constexpr float decreaseArrowX = 1.0f;  // drawn mirrored
-constexpr float increaseArrowX = 2.5f;
+// The arrows leave room for the widest value, "$500", between them.
+constexpr float decreaseArrowX = 0.93f;  // drawn mirrored
+constexpr float increaseArrowX = 2.57f;
 // Lower edge of the arrows of option row 0..3; each pair is centred on its row's label.
 constexpr float optionArrowY(int row) { return 1.0f - 0.5f * row; }
 constexpr float optionRowTop[4] = {120, 200, 290, 370};  // design rows of the arrows' click areas
 constexpr float optionRowBottom[4] = {160, 240, 330, 410};
-constexpr Rect decreaseArrowHit(int row) { return {780, optionRowTop[row], 850, optionRowBottom[row]}; }
-constexpr Rect increaseArrowHit(int row) { return {1030, optionRowTop[row], 1100, optionRowBottom[row]}; }
+constexpr Rect decreaseArrowHit(int row) { return {768, optionRowTop[row], 842, optionRowBottom[row]}; }
+constexpr Rect increaseArrowHit(int row) { return {1034, optionRowTop[row], 1108, optionRowBottom[row]}; }
 constexpr Rect backToMenuHit{90, 450, 680, 510};
 
 // Quit question: YES on the right, NO on the left.
@@ -286,5 +320,13 @@ constexpr Rect slotHit(int slot) {
             (slot % 10) * 51.0f + 115};
 }
 constexpr Point slotTitleAt{0, 1.9f};
-constexpr Point slotTypedNameAt{0, -1.7f};
-constexpr Point slotMessageAt{0, -1.95f};  // why the last save or load failed
+constexpr Point slotTypedNameAt{0, -1.62f};
+constexpr Point slotHintAt{0, -1.92f};
+
+// Hints under the name fields and the SAVE / LOAD choice (z = gamePlane).
+constexpr Point nameHintAt{0, -0.55f};
+constexpr Point saveHintAt{0, -0.7f};
+
+// The "Saved" note after a save.
+constexpr Point savedNoteAt{0, 0};
+constexpr Rect savedPlate{-0.45f, -0.15f, 0.45f, 0.15f};

@@ -1,9 +1,12 @@
 // The full-screen menus: start and options, name entry, turn order and the quit question.
 #include <GL/gl.h>
 
+#include <cstdio>
+
 #include "assets/textures.h"
 #include "game/state.h"
 #include "game/tables.h"
+#include "game/text.h"
 #include "render/screens.h"
 #include "render/widgets.h"
 
@@ -31,6 +34,7 @@ Colour optionRowColour(int row) { return row == game.menuIndex ? black : grey; }
 
 void drawStartMenu() {
     drawBoardBackdrop(0.4f);
+    fillRect(startPlate, startPlatePlane, 0, 0, 0, 0.55f);
     menuText(Centre, "START", startAt.x, startAt.y, chosenOrGrey(game.menuIndex == 0));
     menuText(Centre, "OPTIONS", optionsAt.x, optionsAt.y, chosenOrGrey(game.menuIndex == 1));
     if (!bannerTex) return;  // a build without art has no title picture
@@ -73,10 +77,18 @@ void drawNameEntry() {
     drawTextF(Centre, 0, 0.5f, menuPlane, white,
               human ? "Enter name for Player%d" : "Enter name for Computer%d", n);
     if (entry < 0 || entry >= maxSeats) return;
-    if (game.playerNames[entry][0] != '\0')
-        menuText(Centre, game.playerNames[entry], 0, 0, white);
-    else
-        drawTextF(Centre, 0, 0, menuPlane, white, "%c%d", human ? 'P' : 'C', n);
+    advancePulse();
+    // Until something is typed the default name shows in grey, the caret after it.
+    char shown[16];
+    if (game.playerNames[entry][0] != '\0') {
+        copyText(shown, game.playerNames[entry], sizeof shown);
+        menuText(Centre, shown, 0, 0, white);
+    } else {
+        std::snprintf(shown, sizeof shown, "%c%d", human ? 'P' : 'C', n);
+        menuText(Centre, shown, 0, 0, grey);
+        drawText(Centre, "Type a name, or ENTER keeps this one", nameHintAt.x, nameHintAt.y, gamePlane, grey);
+    }
+    drawCaretAfter(shown, 0, 0, menuPlane);
 }
 
 void drawTurnOrder() {

@@ -76,20 +76,23 @@ void drawPropertyCard() {
         drawText(Left, "Unowned", 0.3f, 0.8f, gamePlane, black);
     drawText(Left, "Price", 0.3f, 0.5f, gamePlane, black);
     drawTextF(Right, 1.5f, 0.5f, gamePlane, black, "$%d", propertyPrice[i]);
+    const Colour title = labelColourOnGroup(group);
     if (nameLine2(i)[0] == '\0') {
-        drawText(Centre, nameLine1(i), 0.6f, 1.2f, gamePlane, black);
+        drawText(Centre, nameLine1(i), 0.6f, 1.2f, gamePlane, title);
     } else {
-        drawText(Centre, nameLine1(i), 0.6f, 1.3f, gamePlane, black);
-        drawText(Centre, nameLine2(i), 0.6f, 1.1f, gamePlane, black);
+        drawText(Centre, nameLine1(i), 0.6f, 1.3f, gamePlane, title);
+        drawText(Centre, nameLine2(i), 0.6f, 1.1f, gamePlane, title);
     }
 
     drawImage(propertyPictureTex[i], -1.75f, 0.3f, gamePlane, 1.2f, 1.2f);
-    if (ownedBySeat) drawImage(ownerMarkerTex, -0.4f, 0.5f, gamePlane, 0.5f, 0.5f, playerColour(owner));
+    if (ownedBySeat)
+        drawImage(ownerMarkerTex, cardOwnerStar.x0, cardOwnerStar.y0, gamePlane, cardOwnerStar.width(),
+                  cardOwnerStar.height(), playerColour(owner));
     if (game.houses[i] != 0) {
         glDisable(GL_TEXTURE_2D);
         glColor3f(0, 0, 0);
         glBegin(GL_QUADS);
-        emitRect(rectAt(-0.3f, 0.56f, 0.3f, 0.3f), gamePlane);
+        emitRect(cardBuildingMark, gamePlane);
         glEnd();
         glEnable(GL_TEXTURE_2D);
     }

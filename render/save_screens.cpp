@@ -8,6 +8,8 @@
 
 void drawSaveLoadChoice() {
     drawMenuBackdrop();
+    drawText(Centre, "SAVE OR LOAD A GAME", 0, 0.5f, menuPlane, white);
+    drawTextAt(Centre, "LEFT / RIGHT, ENTER to choose, F4 to go back", saveHintAt, gamePlane, grey);
     drawTextAt(Centre, "SAVE", saveChoiceAt, menuPlane, chosenOrGrey(shell.saveMenuOnSave));
     drawTextAt(Centre, "LOAD", loadChoiceAt, menuPlane, chosenOrGrey(!shell.saveMenuOnSave));
     glColor3f(1, 1, 1);
@@ -17,6 +19,9 @@ void drawSaveNameEntry() {
     drawMenuBackdrop();
     drawText(Centre, "Enter name of save file", 0, 0.5f, menuPlane, white);
     drawText(Centre, shell.saveName, 0, 0, menuPlane, white);
+    advancePulse();
+    drawCaretAfter(shell.saveName, 0, 0, menuPlane);
+    drawTextAt(Centre, "ENTER to go on, F4 to go back", saveHintAt, gamePlane, grey);
     glColor3f(1, 1, 1);
 }
 
@@ -42,12 +47,18 @@ void drawSlotList(bool saving) {
         // The stored name may come from a damaged file: never read past its field.
         char name[saveNameSize];
         copyText(name, shell.slotNames[s], sizeof name);
+        // The highlighted slot is a dark blue: its label turns white.
+        const Colour ink = s == shell.saveSlot ? white : black;
         if (shell.slotDamaged[s])
-            drawTextF(Centre, at.x, at.y, gamePlane, black, "%d damaged", s + 1);
+            drawTextF(Centre, at.x, at.y, gamePlane, ink, "%d damaged", s + 1);
         else
-            drawTextF(Centre, at.x, at.y, gamePlane, black, "%d %s", s + 1, name);
+            drawTextF(Centre, at.x, at.y, gamePlane, ink, "%d %s", s + 1, name);
     }
     if (saving) drawTextAt(Centre, shell.saveName, slotTypedNameAt, gamePlane, white);
-    if (shell.saveMessage[0] != '\0') drawTextAt(Centre, shell.saveMessage, slotMessageAt, gamePlane, yellow);
+    // Why the last save or load failed, in place of the hint until the layer closes.
+    if (shell.saveMessage[0] != '\0')
+        drawTextAt(Centre, shell.saveMessage, slotHintAt, gamePlane, yellow);
+    else
+        drawTextAt(Centre, "Arrows and ENTER choose a slot, F4 goes back", slotHintAt, gamePlane, grey);
     glColor3f(1, 1, 1);
 }

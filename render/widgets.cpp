@@ -3,11 +3,25 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
 #include "assets/textures.h"
 #include "game/state.h"
+
+Colour labelColourOn(Colour fill) {
+    auto linear = [](float v) { return v <= 0.04045f ? v / 12.92f : std::pow((v + 0.055f) / 1.055f, 2.4f); };
+    const float luminance = 0.2126f * linear(fill.r) + 0.7152f * linear(fill.g) + 0.0722f * linear(fill.b);
+    // Contrast with black is (L + 0.05) / 0.05, with white 1.05 / (L + 0.05); they meet near 0.18.
+    return (luminance + 0.05f) * (luminance + 0.05f) >= 0.05f * 1.05f ? black : white;
+}
+
+void drawCaretAfter(const char* centredText, float x, float y, float z) {
+    if (pulseLevel() < 5) return;
+    const float right = x + measureText(centredText) / 1000.0f + 0.03f;
+    fillRect({right, y - 0.08f, right + 0.018f, y + 0.09f}, z, 1, 1, 1);
+}
 
 void drawTextF(int align, float x, float y, float z, Colour colour, const char* format, ...) {
     char text[128];

@@ -2,6 +2,7 @@
 // All of them leave the textured mode on, as frames expect between items.
 #pragma once
 
+#include "game/tables.h"
 #include "render/draw.h"
 #include "render/layout.h"
 
@@ -12,6 +13,12 @@ constexpr Colour yellow{1, 1, 0};
 constexpr Colour red{1, 0, 0};
 
 inline Colour chosenOrGrey(bool chosen) { return chosen ? white : grey; }
+
+// Black or white, whichever stands out more on a fill of this colour: the label of a tile.
+Colour labelColourOn(Colour fill);
+inline Colour labelColourOnGroup(int group) {
+    return labelColourOn({groupColourR[group], groupColourG[group], groupColourB[group]});
+}
 
 // Text composed with printf rules (at most 127 characters).
 void drawTextF(int align, float x, float y, float z, Colour colour, const char* format, ...)
@@ -32,6 +39,9 @@ void fillTriangle(const Triangle& t, float z, Colour colour);
 
 // A textured quad (lower-left corner, size) in a tint; the colour is white afterwards.
 void drawImage(unsigned int texture, float x, float y, float z, float w, float h, Colour tint = white);
+
+// A blinking text caret right after a centred text at (x, y) (on while the pulse is high).
+void drawCaretAfter(const char* centredText, float x, float y, float z);
 
 // The star field behind menus, dialogs and the game screens.
 void drawMenuBackdrop();

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config clang libclang-rt-dev
   freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   googletest libgtest-dev libpng-dev libfreetype-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils x11-xserver-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders every screen and dialog into docs/screenshots/*.png (600 x 350, half the window)
-# through the game's own drawing code under a private X server.
+# Renders every screen and dialog into docs/screenshots/*.png (1200 x 700, the full window)
+# through the game's own drawing code under a private X server, and prints each screen's
+# lowest text contrast.
 # Usage: scripts/gallery.sh [OUT_DIR [SCALE]]   (build directory: $BUILD_DIR, default build-bench)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -10,4 +11,4 @@ out="${1:-$root/docs/screenshots}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTENANTRY_TESTS=OFF >/dev/null
 cmake --build "$build" -j2 --target gallery
 mkdir -p "$out"
-"$root/scripts/with-xvfb.sh" "$build/bench/gallery" "$out" "${2:-2}"
+"$root/scripts/with-xvfb.sh" "$build/bench/gallery" "$out" "${2:-1}"

@@ -1,5 +1,6 @@
 #include "sim/play.h"
 
+#include "app/aids.h"
 #include "app/input.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
@@ -9,6 +10,7 @@ void resetProgram() {
     game = GameState{};
     shell = ShellState{};
     input = InputState{};
+    aids = AidState{};
 }
 
 void tick(int ticks) {

@@ -66,8 +66,10 @@ TEST(AssetMenu, AmountLineArrowsAndBar) {
     expectTextAt(frame, Right, "Trade $05", 1.3f, 1.2f, -5, whitePixel);
     for (int k = 0; k < 3; ++k) {
         const DigitSpan digit = amountDigitSpan("Trade $05", k, 1.3f);
-        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, 1.29f, redPixel), k < 2) << "above " << k;
-        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, 1.11f, redPixel), k < 2) << "below " << k;
+        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, upArrowBase + 0.01f, redPixel), k < 2)
+            << "above " << k;
+        EXPECT_EQ(colourAtEye(frame, digit.x0 + digit.w / 2, downArrowBase - 0.01f, redPixel), k < 2)
+            << "below " << k;
     }
     game.money[0] = 1500;
     game.tradeMoney = 250;
@@ -111,7 +113,7 @@ TEST(ActionBar, JailAddsLeaveJail) {
     expectTextAt(frame, Centre, "Mortgage", 1.2f, 1.65f, -5, greyPixel);
     putInJail(0);
     frame = drawAndRead();
-    expectTextAt(frame, Centre, "Houses", -0.4f, 1.65f, -5, whitePixel);
+    expectTextAt(frame, Centre, "Houses", actionBarJailed[2].x, 1.65f, -5, whitePixel);
     expectTextAt(frame, Centre, "Leave Jail", 1.3f, 1.65f, -5, greyPixel);
 }
 
@@ -132,5 +134,5 @@ TEST(SaveLayer, DamagedSlotAndFailureMessage) {
     const Pixel w = pixelAt(frame, pixelColumn(whole.x0 + 0.03f, -5), pixelRow(whole.y0 + 0.03f, -5));
     EXPECT_GT(d.r, d.g + 60);
     EXPECT_TRUE(w.r > 100 && w.g > 100) << int(w.r) << " " << int(w.g);
-    expectTextAt(frame, Centre, shell.saveMessage, slotMessageAt.x, slotMessageAt.y, -5, yellowPixel);
+    expectTextAt(frame, Centre, shell.saveMessage, slotHintAt.x, slotHintAt.y, -5, yellowPixel);
 }

@@ -3,9 +3,11 @@
 #include <tuple>
 
 #include "app/input.h"
+#include "app/mouse.h"
 #include "app/screen_flow.h"
 #include "game/rules.h"
 #include "game/tables.h"
+#include "render/layout.h"
 #include "sim/play.h"
 #include "support/fixtures.h"
 #include "support/session.h"
@@ -214,6 +216,45 @@ TEST_F(AssetSession, BankruptcyEndsTheGameAndEnterReturnsToTheStartMenu) {
     keys("ENTER");
     EXPECT_FALSE(game.gameOver || game.bankrupt[0]);
     EXPECT_EQ(std::make_tuple(game.screen, game.money[1]), std::make_tuple(StartMenu, 0));
+}
+
+// A trade hands seat 0 a mortgaged property: the "Mortgage Interest" notice comes first, the
+// unmortgage question (YES chosen) after it. One ENTER, however long held, only dismisses the
+// notice; nor does a press that arrives just after the notice ran out by itself answer the
+// question it never showed, nor a click on YES meant for the notice. The next deliberate press
+// does answer.
+TEST_F(AssetSession, OneEnterNeverBothDismissesTheNoticeAndAnswersTheQuestion) {
+    enum Way { HeldEnter, EnterAfterNotice, ClickAfterNotice };
+    for (const Way way : {HeldEnter, EnterAfterNotice, ClickAfterNotice}) {
+        SCOPED_TRACE(way);
+        resetProgram();
+        startTestGame(2);
+        giveProperty(1, 5, -1);
+        game.tradeInitiator = 0;
+        game.menuPlayer = 1;
+        game.selected[5] = true;
+        game.promptYes = true;
+        executeTrade();
+        ASSERT_GT(game.noticeTimer, 0);
+        ASSERT_EQ(game.initiatorMortgagedCount, 1);
+        const int cash = game.money[0];
+        if (way == HeldEnter) {
+            press(KeyEnter, 40);  // held well past the notice
+        } else {
+            ASSERT_GT(tickUntil([] { return game.noticeTimer == 0; }, noticeTicks + 5), 0);
+            if (way == EnterAfterNotice)
+                press(KeyEnter);
+            else
+                leftClick(static_cast<int>(yesHit.x0) + 10, yesHit.y0 + 10);
+        }
+        EXPECT_EQ(game.noticeTimer, 0);
+        EXPECT_EQ(game.initiatorMortgagedCount, 1) << "the question was answered unseen";
+        EXPECT_EQ(game.money[0], cash);
+        tick(freshQuestionGuardTicks);
+        press(KeyEnter);
+        EXPECT_EQ(game.initiatorMortgagedCount, 0);
+        EXPECT_EQ(game.money[0], cash - mortgageValue(5));
+    }
 }
 
 }  // namespace

@@ -179,7 +179,7 @@ TEST(MouseDialogs, PromptsTakeTheirButtons) {
     click((place / 4) * 890 + 100, (place % 4) * 170 + 100);  // seat 1 bids by its panel
     EXPECT_EQ(game.auctionBidder, 1);
     EXPECT_EQ(game.auctionBid, 50);
-    click(580, 147);
+    click(650, 147);  // the up arrow, right of the increment
     EXPECT_EQ(game.bidIncrement, 60);
     click(540, 365);  // end
     EXPECT_EQ(game.auctionTimer, 1);

@@ -1,6 +1,7 @@
 // Renders every screen and dialog of the game into PNG files, one per scene of scenes.cpp,
-// through the real drawFrame in a GLUT window (run it under an X server, e.g. Xvfb).
-// Usage: gallery OUT_DIR [SCALE]   SCALE 2 (default) halves the 1200 x 700 frame.
+// through the real drawFrame in a GLUT window (run it under an X server, e.g. Xvfb), and
+// prints each screen's lowest text contrast.
+// Usage: gallery OUT_DIR [SCALE]   SCALE 1 (default) keeps the full 1200 x 700 frame, 2 halves it.
 #include <GL/glut.h>
 #include <png.h>
 
@@ -13,16 +14,23 @@
 #include "render/frame.h"
 #include "render/gl_setup.h"
 #include "tools/gallery/scenes.h"
+#include "tools/gallery/text_contrast.h"
 
 namespace {
 
-// Rows top-down, RGB, box-filtered down by `scale`.
-std::vector<unsigned char> grabFrame(int scale, int& width, int& height) {
+// The whole frame, RGB, rows bottom-up.
+std::vector<unsigned char> readFrame() {
     std::vector<unsigned char> full(static_cast<size_t>(designWidth) * designHeight * 3);
     glFinish();
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, designWidth, designHeight, GL_RGB, GL_UNSIGNED_BYTE, full.data());
+    return full;
+}
+
+// Rows top-down, RGB, box-filtered down by `scale`.
+std::vector<unsigned char> scaleFrame(const std::vector<unsigned char>& full, int scale, int& width,
+                                      int& height) {
     width = designWidth / scale;
     height = designHeight / scale;
     std::vector<unsigned char> out(static_cast<size_t>(width) * height * 3);
@@ -71,7 +79,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string outDir = argv[1];
-    const int scale = argc > 2 ? std::atoi(argv[2]) : 2;
+    const int scale = argc > 2 ? std::atoi(argv[2]) : 1;
     if (scale < 1 || scale > 4) return 2;
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
@@ -79,12 +87,22 @@ int main(int argc, char** argv) {
     glutCreateWindow("Tenantry gallery");
     initGraphics();
     int failures = 0;
+    static DrawnTextLog texts;
+    std::printf("%-26s %s\n", "screen", "lowest text contrast");
     for (int i = 0; i < sceneCount; ++i) {
         scenes[i].setUp();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        texts.count = 0;
+        setDrawnTextLog(&texts);
         drawFrame();
+        setDrawnTextLog(nullptr);
+        const std::vector<unsigned char> full = readFrame();
+        const LowestContrast lowest = lowestTextContrast(full.data(), designWidth, designHeight, texts);
+        std::printf("%-26s %5.2f:1  (%d texts, %d under other items; lowest \"%s\")\n", scenes[i].name,
+                    lowest.ratio, texts.count, lowest.hidden,
+                    lowest.index >= 0 ? texts.items[lowest.index].text : "");
         int width = 0, height = 0;
-        const std::vector<unsigned char> rgb = grabFrame(scale, width, height);
+        const std::vector<unsigned char> rgb = scaleFrame(full, scale, width, height);
         const std::string path = outDir + "/" + scenes[i].name + ".png";
         if (!writePng(path, rgb, width, height)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());

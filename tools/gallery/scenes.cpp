@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/aids.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
 #include "game/random.h"
@@ -23,6 +24,7 @@ const char* const names[maxSeats] = {"Ada", "Brick", "Cleo", "Dmitri", "Esme", "
 void deal(int humans, int computers) {
     game = GameState{};
     shell = ShellState{};
+    aids = AidState{};
     game.humanCount = humans;
     game.computerCount = computers;
     game.middleOption = 2;
@@ -89,11 +91,13 @@ void assetMenu(int kind) {
     game.tradeMoney = 250;
     game.houseCount = kind == KindHouses ? 2 : 0;
     game.pulseStep = 9;
+    own(2, 12, -1);  // a mortgaged one, drawn dark
 }
 
 void startMenu() {
     game = GameState{};
     shell = ShellState{};
+    aids = AidState{};
 }
 void optionsMenu() {
     startMenu();
@@ -107,6 +111,17 @@ void nameEntry() {
     game.screen = NameEntry;
     game.currentPlayer = 1;
     std::snprintf(game.playerNames[1], playerNameSize, "Brick");
+}
+void nameEntryDefault() {
+    deal(2, 1);
+    game.screen = NameEntry;
+    game.currentPlayer = 0;
+    game.playerNames[0][0] = '\0';
+}
+void savedNote() {
+    busyBoard();
+    game.moving = false;
+    aids.savedTicks = savedShownTicks;
 }
 void turnOrder() {
     deal(4, 2);
@@ -357,6 +372,7 @@ const Scene scenes[] = {
     {"start_menu", startMenu},
     {"options_menu", optionsMenu},
     {"name_entry", nameEntry},
+    {"name_entry_default", nameEntryDefault},
     {"turn_order", turnOrder},
     {"board", busyBoard},
     {"board_zoomed", boardZoomed},
@@ -382,6 +398,7 @@ const Scene scenes[] = {
     {"winner", winner},
     {"quit_question", quit},
     {"save_choice", saveChoice},
+    {"saved_note", savedNote},
     {"save_name", saveName},
     {"save_slots", saveSlots},
     {"load_slots", loadSlots},

@@ -63,8 +63,8 @@ int dump(const char* file, int slot) {
     char name[slotNameBytes];
     GameState state{};
     if (!decodeSlot(&bytes[slot * slotSize], state, name)) return 2;
-    std::printf("name=%s\nscreen=%d\ncurrentPlayer=%d\nplayers=%d\n", name, state.screen, state.currentPlayer,
-                state.humanCount + state.computerCount);
+    std::printf("name=%s\nscreen=%d\ncurrentPlayer=%d\nplayers=%d\nmenuIndex=%d\n", name, state.screen,
+                state.currentPlayer, state.humanCount + state.computerCount, state.menuIndex);
     for (int s = 0; s < state.humanCount + state.computerCount; ++s)
         std::printf("seat%d=%s money=%d position=%d\n", s, state.playerNames[s], state.money[s],
                     state.position[s]);
