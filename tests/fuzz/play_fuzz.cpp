@@ -27,6 +27,7 @@ constexpr long tickBudget = 20000;  // per input: long enough for whole turns, s
 
 const char noName[slotNameBytes] = {};
 long ticksRun = 0;
+const char* standingFault = nullptr;
 int64_t clockBase = 0;
 int64_t fuzzClock() { return clockBase + ticksRun / 33; }
 
@@ -62,6 +63,11 @@ const char* flowFault(bool pausedBefore, const unsigned char* frozen) {
     if ((game.moving || game.settleTimer > 0) && game.screen != Board)
         return "a move is under way off the board";
     if (game.inDebt && !menuScreen) return "the debt state is open off its menu";
+    if (game.inDebt && game.money[game.menuPlayer] >= 0)
+        return "the debt state holds a seat that owes nothing";
+    if (!game.inDebt && !game.gameOver &&
+        countOf(playersInPlay(), [](int s) { return game.money[s] < 0 && !game.bankrupt[s]; }))
+        return "a seat owes money outside the debt state";
     if (game.screen == AssetMenu && game.menuPlayer >= playersInPlay())
         return "the asset menu belongs to a seat not in play";
     if (game.gameOver && countOf(playersInPlay(), [](int s) { return !game.bankrupt[s]; }) != 1)
@@ -93,7 +99,10 @@ void runTicks(long count, Watch& watch) {
         const char* fault = watchTick(watch, why, sizeof why);
         if (!fault && !stateIsLoadable(game))
             fault = "an amount ran out of bounds (money or the pot overflowing)";
-        if (!fault) fault = flowFault(pausedBefore, frozen);
+        // A rule a loaded slot already broke is the slot's; play only may not break one anew.
+        const char* flow = flowFault(pausedBefore, frozen);
+        if (!fault && flow != standingFault) fault = flow;
+        standingFault = flow;
         if (!fault) continue;
         char where[96];
         std::snprintf(where, sizeof where, "(tick %ld, screen %d, seat %d)", ticksRun, game.screen,
@@ -102,24 +111,29 @@ void runTicks(long count, Watch& watch) {
     }
 }
 
-// Each input starts in a private directory with no save file, so saves and loads within it
-// replay alike anywhere.
-void freshDirectory() {
-    static bool moved = false;
-    if (!moved) {
-        char dir[] = "/tmp/tenantry-fuzz-XXXXXX";
-        moved = mkdtemp(dir) && chdir(dir) == 0;
+// Each input runs in a private directory with no save file, so saves and loads within it
+// replay alike anywhere; the caller's directory is restored after it (scripts/fuzz.sh gives
+// libFuzzer absolute paths, as a crash leaves the run in the private one).
+struct PrivateDirectory {
+    char home[4096] = "";
+    PrivateDirectory() {
+        static char dir[] = "/tmp/tenantry-fuzz-XXXXXX";
+        static const bool made = mkdtemp(dir) != nullptr;
+        if (!made || !getcwd(home, sizeof home) || chdir(dir) != 0) fuzzFault("no private directory");
+        std::remove(saveFileName);
+        std::remove((std::string(saveFileName) + ".tmp").c_str());
     }
-    std::remove(saveFileName);
-    std::remove((std::string(saveFileName) + ".tmp").c_str());
-}
+    ~PrivateDirectory() {
+        if (chdir(home) != 0) fuzzFault("cannot return to", home);
+    }
+};
 
 }  // namespace
 
 // Input: 'S' and a whole slot to start from, or else the program start; then events, each an
 // opcode byte (its low four bits) and its arguments.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    freshDirectory();
+    const PrivateDirectory privateDirectory;
     resetProgram();
     seedRandom(1);
     ticksRun = 0;
@@ -131,6 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!decodeSlot(data + 1, game, name)) return -1;  // only accepted states seed a run
         in.at += 1 + slotSize;
     }
+    standingFault = flowFault(false, nullptr);
     Watch watch;
     watch.personActs = false;
     int op = 0, a = 0, b = 0, c = 0, d = 0;
