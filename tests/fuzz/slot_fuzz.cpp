@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "fuzz/fuzz_target.h"
+#include "game/invariants.h"
 #include "save/save_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -23,6 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     if (std::memchr(name, 0, slotNameBytes) == nullptr) fuzzFault("accepted an unterminated name");
+    char why[160] = "";
+    if (!checkInvariants(state, why, sizeof why)) fuzzFault("accepted a broken state:", why);
     if (!stateIsLoadable(state)) fuzzFault("accepted a state that is not loadable");
     slot[29] = slot[355] = 0;  // the encoder writes the name's last byte and the reserved bytes as 0
     std::memset(slot + 909, 0, 4);
