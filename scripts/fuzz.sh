@@ -6,7 +6,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-600}"
-build="$root/build-sanitize"
+build="${TENANTRY_FUZZ_BUILD:-$root/build-sanitize}"  # another clang sanitizer build may be named
 status=0
 for target in slot_fuzz play_fuzz; do
   binary="$build/tests/fuzz/$target"
