@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything twice (g++ release and clang with
 # AddressSanitizer + UndefinedBehaviorSanitizer, warnings as errors in both) and runs the whole
 # suite: every test under a private X server in the release build, the headless suites again
-# under the sanitizers.
+# under the sanitizers, then each libFuzzer target for a minute from the committed corpus.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
@@ -16,7 +16,9 @@ cmake --build "$root/build-sanitize" -j"$jobs"
 
 status=0
 echo "== headless suites under AddressSanitizer + UndefinedBehaviorSanitizer =="
-(cd "$root/build-sanitize" && ctest --output-on-failure -L 'unit|scenario|soak') || status=1
+(cd "$root/build-sanitize" && ctest --output-on-failure -L 'unit|scenario|soak|fuzz') || status=1
 echo "== full suite (release build, virtual X server) =="
 (cd "$root/build" && "$root/scripts/with-xvfb.sh" ctest --output-on-failure) || status=1
+echo "== coverage-guided fuzzing (clang sanitizer build) =="
+"$root/scripts/fuzz.sh" "${TENANTRY_FUZZ_SECONDS:-60}" || status=1
 exit $status

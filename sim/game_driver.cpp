@@ -22,8 +22,7 @@ long ticksPlayed = 0;
 int64_t drivenClock() { return firstSecond + ticksPlayed / 33; }
 
 // Whether anything the game holds changed since the last call, the computer's countdown aside.
-GameState lastSeen;
-bool stateChanged() {
+bool stateChanged(GameState& lastSeen) {
     lastSeen.computerDelay = game.computerDelay;
     const bool changed = std::memcmp(&lastSeen, &game, sizeof game) != 0;
     std::memcpy(static_cast<void*>(&lastSeen), &game, sizeof game);
@@ -40,22 +39,23 @@ bool invariantsHold(char* why, size_t size) {
     return checkInvariants(shifted, why, size);
 }
 
-// The first fault of this tick, null when none: an invariant, or a stuck game.
-const char* fault(long& unchanged, long& sinceRoll, int& unarmed, char* why, size_t size) {
-    if (!invariantsHold(why, size)) return why;
-    const Waiting w = waitingOn();
-    // The frame step may arm a delay one frame after the need arises, never later.
-    unarmed = w == Waiting::Computer && game.computerDelay == 0 ? unarmed + 1 : 0;
-    if (unarmed > 1) return "a computer must act but its delay is not armed";
-    unchanged = stateChanged() ? 0 : unchanged + 1;
-    const long patience = w == Waiting::Computer ? computerThinkTicks + 2
-                          : w == Waiting::Human  ? humanPatience
-                                                 : animationPatience;
-    if (unchanged > patience) return w == Waiting::Human ? "nothing changes for a person" : "nothing changes";
-    return ++sinceRoll > rollPatience ? "no roll for a long time" : nullptr;
-}
-
 }  // namespace
+
+const char* watchTick(Watch& w, char* why, size_t size) {
+    if (!invariantsHold(why, size)) return why;
+    const Waiting waiting = waitingOn();
+    // The frame step may arm a delay one frame after the need arises, never later.
+    w.unarmed = waiting == Waiting::Computer && game.computerDelay == 0 ? w.unarmed + 1 : 0;
+    if (w.unarmed > 1) return "a computer must act but its delay is not armed";
+    const bool mayIdle = !w.personActs && (waiting == Waiting::Human || waiting == Waiting::Over);
+    w.unchanged = stateChanged(w.lastSeen) || mayIdle ? 0 : w.unchanged + 1;
+    const long patience = waiting == Waiting::Computer ? computerThinkTicks + 2
+                          : waiting == Waiting::Human  ? humanPatience
+                                                       : animationPatience;
+    if (w.unchanged > patience)
+        return waiting == Waiting::Human ? "nothing changes for a person" : "nothing changes";
+    return w.personActs && ++w.sinceRoll > rollPatience ? "no roll for a long time" : nullptr;
+}
 
 GameRecord playGame(const GameSetup& setup) {
     GameRecord r;
@@ -70,8 +70,8 @@ GameRecord playGame(const GameSetup& setup) {
     game.middleOption = static_cast<int>(setup.seed % 3);
     game.biddingOption = setup.seed % 5 != 4;
 
-    long unchanged = 0, sinceRoll = 0;
-    int unarmed = 0, lastPlayer = -1;
+    Watch watch;
+    int lastPlayer = -1;
     bool wasAuction = false, wasOffer = false;
     int32_t ownersBefore[propertyCount];
     char why[160] = "";
@@ -87,7 +87,7 @@ GameRecord playGame(const GameSetup& setup) {
             r.turns += game.currentPlayer != lastPlayer;
             lastPlayer = game.currentPlayer;
         }
-        if (game.moving && !wasMoving) sinceRoll = 0;
+        if (game.moving && !wasMoving) watch.sinceRoll = 0;
         r.auctions += game.auctionOpen && !wasAuction;
         r.offers += game.tradeOfferOpen && !wasOffer;
         r.trades +=
@@ -95,7 +95,7 @@ GameRecord playGame(const GameSetup& setup) {
         wasAuction = game.auctionOpen;
         wasOffer = game.tradeOfferOpen;
 
-        const char* what = setup.watch ? fault(unchanged, sinceRoll, unarmed, why, sizeof why) : nullptr;
+        const char* what = setup.watch ? watchTick(watch, why, sizeof why) : nullptr;
         if (what) {
             r.failed = true;
             std::snprintf(r.failure, sizeof r.failure,

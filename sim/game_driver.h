@@ -2,7 +2,10 @@
 // keyboard, the computers through the real frame step, the clock one second per 33 ticks.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+
+#include "game/state.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TENANTRY_SANITIZED 1
@@ -35,3 +38,15 @@ struct GameRecord {
 };
 
 GameRecord playGame(const GameSetup& setup);
+
+// The per-tick watch of the soak and the fuzzers: the invariants, a computer's delay armed in
+// time, and a game that never sits still unless it waits for a person. The soak's person acts
+// within its patience and rolls now and then; a fuzzer's may idle for ever.
+struct Watch {
+    bool personActs = true;
+    long unchanged = 0, sinceRoll = 0;
+    int unarmed = 0;
+    GameState lastSeen{};
+};
+// The first fault of this tick, null when none (an invariant's text is written to `why`).
+const char* watchTick(Watch& watch, char* why, size_t size);
