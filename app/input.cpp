@@ -4,7 +4,7 @@
 
 #include "app/shell.h"
 #include "game/state.h"
-#include "render/text_metrics.h"
+#include "ui/text_metrics.h"
 
 InputState input;
 

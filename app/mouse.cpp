@@ -9,7 +9,7 @@
 #include "app/shell.h"
 #include "game/rules.h"
 #include "game/tables.h"
-#include "render/layout.h"
+#include "ui/layout.h"
 
 namespace {
 

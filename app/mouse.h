@@ -1,6 +1,6 @@
 // Mouse input: GLUT registers onMouse directly. A click acts at once, through the same
 // transitions and rules as the keys, tested against rectangles of the 1200 x 700 design frame
-// (render/layout.h, shared with the drawing). No OpenGL here.
+// (ui/layout.h, shared with the drawing). No OpenGL here.
 #pragma once
 
 // GLUT's button and state codes (kept here so the core needs no GLUT header).

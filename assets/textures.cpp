@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "assets/hex_image.h"
+#include "ui/hex_image.h"
 #include "assets/images.h"
 
 unsigned int bannerTex;

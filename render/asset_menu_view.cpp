@@ -5,7 +5,7 @@
 
 #include "game/state.h"
 #include "game/tables.h"
-#include "render/labels.h"
+#include "ui/labels.h"
 #include "render/screens.h"
 #include "render/widgets.h"
 

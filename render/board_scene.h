@@ -1,7 +1,7 @@
 // The board seen through its zoom-and-pan window: the pieces other files draw on it.
 #pragma once
 
-#include "render/layout.h"
+#include "ui/layout.h"
 
 // Board-image point to eye space through the current window.
 Point boardToEye(float u, float v);

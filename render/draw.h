@@ -2,8 +2,8 @@
 // eye space (the model-view matrix stays the identity); one unit is 500 font pixels.
 #pragma once
 
-#include "render/layout.h"
-#include "render/text_metrics.h"
+#include "ui/layout.h"
+#include "ui/text_metrics.h"
 
 enum TextAlign : int { Centre = 0, Left = 1, Right = 2 };
 

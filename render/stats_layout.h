@@ -3,7 +3,7 @@
 // 1200 x 700 window with text still easy to read. Pure arithmetic, no OpenGL.
 #pragma once
 
-#include "render/layout.h"
+#include "ui/layout.h"
 
 constexpr float statsPlane = -7.0f;
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "render/draw.h"
-#include "render/font_data.h"
+#include "ui/font_data.h"
 
 unsigned int glyphTextures[glyphCount];
 // The same glyphs with a halo: luminance holds the ink, alpha the ink grown by haloTexels. Drawn with the

@@ -4,7 +4,7 @@
 
 #include "game/tables.h"
 #include "render/draw.h"
-#include "render/layout.h"
+#include "ui/layout.h"
 
 constexpr Colour white{1, 1, 1};
 constexpr Colour grey{0.5f, 0.5f, 0.5f};

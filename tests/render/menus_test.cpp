@@ -7,7 +7,7 @@
 #include "app/shell.h"
 #include "game/rules.h"
 #include "game/tables.h"
-#include "render/labels.h"
+#include "ui/labels.h"
 #include "render/probe.h"
 #include "support/fixtures.h"
 

@@ -6,7 +6,7 @@
 
 #include "render/draw.h"
 #include "render/gl_fixture.h"
-#include "render/layout.h"
+#include "ui/layout.h"
 
 // While alive, the backdrop is backdropPixel, the board boardPixel and every tinted image
 // (tokens, markers, arrow, dice, cards, pictures) opaque white; restored on exit.

@@ -7,7 +7,7 @@
 #include "app/screen_flow.h"
 #include "game/rules.h"
 #include "game/tables.h"
-#include "render/layout.h"
+#include "ui/layout.h"
 #include "sim/play.h"
 #include "support/fixtures.h"
 #include "support/session.h"

@@ -9,8 +9,8 @@
 #include <set>
 #include <string>
 
-#include "render/font_data.h"
-#include "render/text_metrics.h"
+#include "ui/font_data.h"
+#include "ui/text_metrics.h"
 
 namespace {
 

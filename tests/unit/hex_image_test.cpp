@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/hex_image.h"
+#include "ui/hex_image.h"
 #include "tools/embed/hex_encode.h"
 
 // Guards against a flipped row order or swapped red and blue in the encoder.

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "game/tables.h"
-#include "render/layout.h"
-#include "render/text_metrics.h"
+#include "ui/layout.h"
+#include "ui/text_metrics.h"
 
 namespace {
 

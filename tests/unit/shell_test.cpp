@@ -5,7 +5,7 @@
 
 #include "app/shell.h"
 #include "game/text.h"
-#include "render/text_metrics.h"
+#include "ui/text_metrics.h"
 
 TEST(Reshape, TooWideKeepsTheHeight) {
     const WindowSize s = fitToAspect(1400, 700);

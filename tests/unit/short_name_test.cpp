@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/tables.h"
-#include "render/labels.h"
+#include "ui/labels.h"
 
 // Every tile reads differently in four characters or fewer.
 TEST(ShortName, EveryTileReadsDifferentlyInFourCharactersOrFewer) {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "assets/images.h"
-#include "render/font_data.h"
+#include "ui/font_data.h"
 #include "tools/embed/hex_encode.h"
 
 namespace {

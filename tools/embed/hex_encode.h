@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "assets/hex_image.h"
+#include "ui/hex_image.h"
 
 inline std::string encodeHexImage(const uint8_t* rgbTopFirst, int side) {
     static const char digits[] = "0123456789ABCDEF";

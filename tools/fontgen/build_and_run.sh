@@ -7,7 +7,7 @@ font=${1:-/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 g++ -std=c++17 -O2 -Wall -Wextra -I"$root" $(pkg-config --cflags freetype2 libpng) \
-    "$root/tools/fontgen/fontgen.cpp" "$root/render/text_metrics.cpp" \
+    "$root/tools/fontgen/fontgen.cpp" "$root/ui/text_metrics.cpp" \
     $(pkg-config --libs freetype2 libpng) -o "$out/fontgen"
 "$out/fontgen" "$font" "$root/assets/art/font.png" 2>"$out/log" || { cat "$out/log" >&2; exit 1; }
 echo "wrote $root/assets/art/font.png"

@@ -32,8 +32,8 @@
 #include <string>
 #include <vector>
 
-#include "render/font_data.h"
-#include "render/text_metrics.h"
+#include "ui/font_data.h"
+#include "ui/text_metrics.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "assets/hex_image.h"
+#include "ui/hex_image.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "render/text_metrics.h"
+#include "ui/text_metrics.h"
 
 // clang-format off
 const int32_t glyphAdvance[128] = {

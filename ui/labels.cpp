@@ -1,11 +1,11 @@
 // Texts the screens compose from the state. Pure text and arithmetic, linked into the core.
-#include "render/labels.h"
+#include "ui/labels.h"
 
 #include <cstdio>
 #include <cstring>
 
 #include "game/tables.h"
-#include "render/text_metrics.h"
+#include "ui/text_metrics.h"
 
 ShortName shortName(int property) {
     ShortName name{};
