@@ -10,8 +10,6 @@ bool isSeat(int seat) { return seat >= 0 && seat < maxSeats; }
 
 bool isMortgaged(int property) { return game.houses[property] < 0; }
 
-int halfHouseCost(int property) { return houseCost(property) / 2; }
-
 // Whoever's turn it is gets its thinking pause back when a menu closes on a computer's turn.
 void pauseForComputer() {
     const int seat = game.currentPlayer;
@@ -206,7 +204,7 @@ void mortgageAction() {
                 game.money[seat] -= unmortgageCost(p);
             } else if (isStreet(p)) {
                 game.houses[p] -= count;
-                game.money[seat] += count * halfHouseCost(p);
+                game.money[seat] += count * houseSaleValue(p);
             }
         }
     }

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int emptyElement = 17;
-constexpr int settleTicks = 60;
 
 void teleport(int seat, int square) {
     game.position[seat] = square;

@@ -153,8 +153,10 @@ void checkScreenFlow(const GameState& s, Checker& c) {
     c.require(inRange(s.menuIndex, 0, 4), "menuIndex out of 0..4");
     // A property card returns to the screen it was opened from; the asset menu has a kind.
     if (s.screen == PropertyCard)
-        c.require(s.returnScreen == Board || s.returnScreen == AssetMenu, "property card with nowhere to return");
-    if (s.screen == AssetMenu) c.require(inRange(s.menuIndex, KindTrade, KindMortgage), "asset menu without a kind");
+        c.require(s.returnScreen == Board || s.returnScreen == AssetMenu,
+                  "property card with nowhere to return");
+    if (s.screen == AssetMenu)
+        c.require(inRange(s.menuIndex, KindTrade, KindMortgage), "asset menu without a kind");
     c.require(inRange(s.assetCursor, CursorJailCard1, CursorBack), "assetCursor out of -4..29");
     c.require(inRange(s.menuPlayer, 0, 7), "menuPlayer out of range");
     c.require(inRange(s.tradeInitiator, 0, 7), "tradeInitiator out of range");

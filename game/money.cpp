@@ -16,7 +16,7 @@ int assetValue(int seat) {
     int value = 0;
     for (int p = 0; p < propertyCount; ++p)
         if (game.owner[p] == seat && game.houses[p] >= 0)
-            value += mortgageValue(p) + game.houses[p] * (propertySlot[p] / 8 + 1) * 25;
+            value += mortgageValue(p) + game.houses[p] * houseSaleValue(p);
     return value;
 }
 

@@ -181,6 +181,7 @@ constexpr int32_t computerThinkTicks = 50;
 constexpr int32_t auctionTicks = 165;
 constexpr int32_t defaultBidIncrement = 50;
 constexpr int32_t hotelLevel = 5;
+constexpr int32_t settleTicks = 60;  // a card's or the jail's jump settles before its landing
 
 static_assert(cardAmount(0, 13) == goSalary && cardAmount(1, 5) == goSalary, "Go to GO pays the salary");
 static_assert(cardRules[0][jailCardNumber[0]].action == CardJailFree &&
@@ -198,6 +199,9 @@ int houseCost(int property);
 
 // propertyPrice / 2.
 int mortgageValue(int property);
+
+// What the bank pays back for one house: half its cost.
+inline int houseSaleValue(int property) { return houseCost(property) / 2; }
 
 // The streets 0..21 of a group in index order, written to out; returns how many (0 for
 // the transport and utility groups).

@@ -12,7 +12,6 @@ namespace {
 constexpr int diceTicks = 30;
 constexpr int restTicks = 30;
 constexpr int thirdDoubleRestTicks = 60;
-constexpr int settleTicks = 60;
 
 void drawDice() {
     reseedFromClock();
@@ -48,7 +47,7 @@ int streetRentFor(int property, int owner) {
 
 int transportRentFor(int property, int owner) {
     int rent = 25;
-    for (int t = 22; t <= 25; ++t)
+    for (int t : groupMembers[transportGroup])
         if (t != property && ownedUnmortgagedBy(t, owner)) rent *= 2;
     if (game.transportDoubleRent) rent *= 2;
     game.transportDoubleRent = false;
@@ -57,7 +56,8 @@ int transportRentFor(int property, int owner) {
 
 int utilityRentFor(int property, int owner) {
     const int rent = 4 * diceTotal();
-    const int other = property == 26 ? 27 : 26;
+    const int32_t* pair = groupMembers[utilityGroup];
+    const int other = property == pair[0] ? pair[1] : pair[0];
     if (ownedUnmortgagedBy(other, owner) || game.utilityTenTimes) return static_cast<int>(rent * 2.5);
     return rent;
 }
