@@ -1,10 +1,20 @@
 # Embedded images. The PNG masters in assets/art/ are turned into HexImage text at build time
 # by tools/embed; an assembler file pulls the texts into read-only data with .incbin, so the
 # 26 MB of pixels cost no compile time, and a generated table answers embeddedImage.
-find_package(PNG REQUIRED)
-add_executable(tenantry_embed ${PROJECT_SOURCE_DIR}/tools/embed/embed.cpp)
-target_include_directories(tenantry_embed PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(tenantry_embed PRIVATE PNG::PNG)
+# A cross build cannot run what it compiles: it borrows the embed tool of a native build.
+if(CMAKE_CROSSCOMPILING)
+  set(TENANTRY_HOST_EMBED "" CACHE FILEPATH "tenantry_embed built for the build machine")
+  if(NOT EXISTS "${TENANTRY_HOST_EMBED}")
+    message(FATAL_ERROR "Cross-compiling needs -DTENANTRY_HOST_EMBED=<native build>/tenantry_embed")
+  endif()
+  add_executable(tenantry_embed IMPORTED)
+  set_target_properties(tenantry_embed PROPERTIES IMPORTED_LOCATION "${TENANTRY_HOST_EMBED}")
+else()
+  find_package(PNG REQUIRED)
+  add_executable(tenantry_embed ${PROJECT_SOURCE_DIR}/tools/embed/embed.cpp)
+  target_include_directories(tenantry_embed PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(tenantry_embed PRIVATE PNG::PNG)
+endif()
 
 set(_art_dir ${PROJECT_SOURCE_DIR}/assets/art)
 set(_embed_dir ${PROJECT_BINARY_DIR}/embedded)

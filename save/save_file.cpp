@@ -5,11 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "app/shell.h"
+#include "save/portable_io.h"
 #include "save/save_file.h"
 
 static_assert(saveSlotCount == slotCount && saveNameSize == slotNameBytes,
@@ -25,10 +22,10 @@ constexpr int copyChunk = 16384;
 // ---------------------------------------------------------------------------------------------
 
 // Bytes read at `offset`, fewer only at the end of the file; -1 on an error.
-long readAt(int fd, unsigned char* buffer, long size, off_t offset) {
+long readAt(int fd, unsigned char* buffer, long size, long long offset) {
     long done = 0;
     while (done < size) {
-        const ssize_t n = pread(fd, buffer + done, static_cast<size_t>(size - done), offset + done);
+        const long n = portable::readAt(fd, buffer + done, size - done, offset + done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return -1;
         if (n == 0) break;
@@ -37,10 +34,10 @@ long readAt(int fd, unsigned char* buffer, long size, off_t offset) {
     return done;
 }
 
-bool writeAt(int fd, const unsigned char* data, long size, off_t offset) {
+bool writeAt(int fd, const unsigned char* data, long size, long long offset) {
     long done = 0;
     while (done < size) {
-        const ssize_t n = pwrite(fd, data + done, static_cast<size_t>(size - done), offset + done);
+        const long n = portable::writeAt(fd, data + done, size - done, offset + done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += n;
@@ -48,9 +45,9 @@ bool writeAt(int fd, const unsigned char* data, long size, off_t offset) {
     return true;
 }
 
-bool writeZeros(int fd, off_t from, off_t to) {
+bool writeZeros(int fd, long long from, long long to) {
     static const unsigned char zeros[copyChunk] = {};
-    for (off_t at = from; at < to;) {
+    for (long long at = from; at < to;) {
         const long n = to - at < copyChunk ? static_cast<long>(to - at) : copyChunk;
         if (!writeAt(fd, zeros, n, at)) return false;
         at += n;
@@ -58,9 +55,9 @@ bool writeZeros(int fd, off_t from, off_t to) {
     return true;
 }
 
-bool copyPrefix(int from, int to, off_t length) {
+bool copyPrefix(int from, int to, long long length) {
     unsigned char buffer[copyChunk];
-    for (off_t at = 0; at < length;) {
+    for (long long at = 0; at < length;) {
         const long n = length - at < copyChunk ? static_cast<long>(length - at) : copyChunk;
         if (readAt(from, buffer, n, at) != n || !writeAt(to, buffer, n, at)) return false;
         at += n;
@@ -71,8 +68,8 @@ bool copyPrefix(int from, int to, off_t length) {
 // The existing save file, opened for reading.
 struct ExistingFile {
     int fd = -1;
-    off_t length = 0;
-    mode_t mode = 0;
+    long long length = 0;
+    unsigned mode = 0;
 };
 
 enum class Opened { Yes, Missing, Unusable };
@@ -80,7 +77,7 @@ enum class Opened { Yes, Missing, Unusable };
 // Only a missing file may be created afresh: a file we cannot read, or a directory of that
 // name, is left alone rather than replaced.
 Opened openExisting(ExistingFile& file) {
-    file.fd = open(saveFileName, O_RDONLY | O_CLOEXEC);
+    file.fd = open(saveFileName, O_RDONLY | portable::binaryFlag | portable::noInheritFlag);
     if (file.fd < 0) return errno == ENOENT ? Opened::Missing : Opened::Unusable;
     struct stat info;
     if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -93,38 +90,37 @@ Opened openExisting(ExistingFile& file) {
     return Opened::Yes;
 }
 
-void syncWorkingDirectory() {
-    const int dir = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return;
-    fsync(dir);  // makes the rename itself durable; nothing to do if it fails
-    close(dir);
-}
-
 // Writes the new file: the old one's bytes (or, with none, the empty slot table), then
 // `record` at `slot` if given, padding any gap before it with zeros as the file's format has
-// it. Renames it over the save file once it is safely on disk.
-bool replaceSaveFile(const ExistingFile* old, int slot, const unsigned char* record) {
+// it. Renames it over the save file once it is safely on disk; the old file is closed first,
+// since Windows will not replace a file that is still open.
+bool replaceSaveFile(ExistingFile* old, int slot, const unsigned char* record) {
     // A leftover from an earlier crash goes first; a fresh, exclusive file never writes
     // through a link someone left in its place.
     unlink(tempFileName);
-    const int temp = open(tempFileName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int temp = open(tempFileName,
+                          O_WRONLY | O_CREAT | O_EXCL | portable::binaryFlag | portable::noInheritFlag, 0666);
     if (temp < 0) return false;
-    off_t length = old ? old->length : 0;
+    long long length = old ? old->length : 0;
     bool ok = old ? copyPrefix(old->fd, temp, length) : writeZeros(temp, 0, newSaveFileSize);
     if (!old) length = newSaveFileSize;
     if (ok && record) {
-        const off_t start = static_cast<off_t>(slot) * slotSize;
+        const long long start = static_cast<long long>(slot) * slotSize;
         ok = (length >= start || writeZeros(temp, length, start)) && writeAt(temp, record, slotSize, start);
     }
-    if (ok && old) ok = fchmod(temp, old->mode) == 0;
-    if (ok) ok = fsync(temp) == 0;
+    if (ok && old) ok = portable::copyMode(temp, old->mode) == 0;
+    if (ok) ok = portable::syncFile(temp) == 0;
     if (close(temp) != 0) ok = false;
-    if (ok) ok = std::rename(tempFileName, saveFileName) == 0;
+    if (old) {
+        close(old->fd);
+        old->fd = -1;
+    }
+    if (ok) ok = portable::replaceFile(tempFileName, saveFileName);
     if (!ok) {
         unlink(tempFileName);
         return false;
     }
-    syncWorkingDirectory();
+    portable::syncWorkingDirectory();
     return true;
 }
 
@@ -147,7 +143,7 @@ void ensureSaveFile() {
     bool readable = true;
     for (int k = 0; k < slotCount && readable; ++k) {
         unsigned char bytes[slotNameBytes];
-        const long n = readAt(file.fd, bytes, slotNameBytes, static_cast<off_t>(k) * slotSize);
+        const long n = readAt(file.fd, bytes, slotNameBytes, static_cast<long long>(k) * slotSize);
         if (n < 0) readable = false;
         if (n == slotNameBytes) std::memcpy(names[k], bytes, slotNameBytes);
         names[k][slotNameBytes - 1] = '\0';
@@ -173,7 +169,7 @@ void loadGame() {
     ExistingFile file;
     if (openExisting(file) != Opened::Yes) return;
     unsigned char record[slotSize];
-    const long n = readAt(file.fd, record, slotSize, static_cast<off_t>(shell.saveSlot) * slotSize);
+    const long n = readAt(file.fd, record, slotSize, static_cast<long long>(shell.saveSlot) * slotSize);
     close(file.fd);
     if (n != slotSize || record[0] == 0) return;  // cut short, or an empty slot
 
