@@ -61,7 +61,7 @@ echo "start menu: grey spread $spread/1000"
 hold Return
 shot="$base/names.png"
 e2e_shot "$shot"
-[ "$(e2e_count "$shot" 250 110 280 60 "rgb(255,255,255)")" -lt 200 ] || e2e_fail "ENTER left the start menu up"
+[ "$(e2e_count "$shot" 230 195 320 60 "rgb(128,128,128)")" -lt 100 ] || e2e_fail "ENTER left the start menu up"
 [ "$(e2e_count "$shot" 100 90 1000 100 "rgb(255,255,255)")" -gt 500 ] || e2e_fail "no name prompt after ENTER"
 [ "$(convert "$shot" -format '%[fx:round(100*mean)]' info:)" -lt 25 ] || e2e_fail "name entry's dark backdrop is missing"
 
