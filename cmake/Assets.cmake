@@ -37,7 +37,7 @@ endforeach()
 
 add_custom_command(
   OUTPUT ${_embed_dir}/images.S ${_embed_dir}/assets_table.cpp
-  BYPRODUCTS ${_art_hex}
+  BYPRODUCTS ${_art_hex} ${_embed_dir}/banner.bmp
   COMMAND tenantry_embed ${_art_dir} ${_embed_dir}
   DEPENDS tenantry_embed ${_art_pngs}
   COMMENT "Embedding the pictures from assets/art"
@@ -46,3 +46,11 @@ add_custom_command(
 set_source_files_properties(${_embed_dir}/images.S PROPERTIES OBJECT_DEPENDS "${_art_hex}")
 
 set(TENANTRY_ASSET_SOURCES ${_embed_dir}/images.S ${_embed_dir}/assets_table.cpp)
+
+# Windows: the banner is also bitmap resource 103 of the program, which the banner loader reads.
+if(WIN32)
+  enable_language(RC)
+  file(WRITE ${_embed_dir}/banner.rc "103 BITMAP \"${_embed_dir}/banner.bmp\"\n")
+  set_source_files_properties(${_embed_dir}/banner.rc PROPERTIES OBJECT_DEPENDS ${_embed_dir}/banner.bmp)
+  set(TENANTRY_RESOURCE_FILE ${_embed_dir}/banner.rc)
+endif()

@@ -1,6 +1,7 @@
 // Build step: reads the PNG masters and writes, into the build tree, each picture as
 // HexImage text, an assembler file that pulls the texts into read-only data with .incbin,
-// and the table behind embeddedImage and imageSide.
+// and the table behind embeddedImage and imageSide; and the banner as a BMP file, which the
+// Windows build carries as its bitmap resource 103.
 // Usage: tenantry_embed ART_DIR OUT_DIR
 #include <png.h>
 
@@ -66,6 +67,24 @@ bool writeFile(const std::string& path, const std::string& content) {
     return static_cast<bool>(out);
 }
 
+// The banner again as a 24-bit bottom-up BMP file, for the Windows build's bitmap resource.
+std::string bmp(const std::vector<uint8_t>& rgb, int side) {
+    const uint32_t pixelBytes = static_cast<uint32_t>(side) * side * 3, offset = 14 + 40;
+    std::string s;
+    auto u16 = [&](uint32_t v) { s += static_cast<char>(v & 0xFF), s += static_cast<char>((v >> 8) & 0xFF); };
+    auto u32 = [&](uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); };
+    s += "BM";
+    u32(offset + pixelBytes), u32(0), u32(offset);
+    u32(40), u32(side), u32(side), u16(1), u16(24), u32(0), u32(pixelBytes), u32(2835), u32(2835), u32(0),
+        u32(0);
+    for (int y = side - 1; y >= 0; --y)  // rows of 768 bytes need no padding
+        for (int x = 0; x < side; ++x) {
+            const uint8_t* p = &rgb[(static_cast<size_t>(y) * side + x) * 3];
+            s += static_cast<char>(p[2]), s += static_cast<char>(p[1]), s += static_cast<char>(p[0]);
+        }
+    return s;
+}
+
 std::string symbol(const Entry& e) { return "tenantryImage_" + e.stem; }
 
 // One file for every assembler the game is built with: ELF (GNU/Linux) and PE/COFF (MinGW),
@@ -123,6 +142,7 @@ int main(int argc, char** argv) {
     for (const Entry& e : list) {
         std::vector<uint8_t> rgb;
         if (!readPng(artDir + "/" + e.stem + ".png", e.side, rgb)) return 1;
+        if (e.stem == "banner" && !writeFile(outDir + "/banner.bmp", bmp(rgb, e.side))) return 1;
         const std::string text = encodeHexImage(rgb.data(), e.side);
         if (!writeFile(outDir + "/" + e.stem + ".hex", text)) return 1;
         total += text.size();
