@@ -2,6 +2,9 @@
 // Everything the callbacks decide lives in the headless core; this file only wires GLUT.
 #include <GL/glut.h>
 
+#include <cstdio>
+#include <cstring>
+
 #include "app/input.h"
 #include "app/mouse.h"
 #include "app/screen_flow.h"
@@ -36,6 +39,11 @@ static void onTimer(int) {
 }
 
 int main(int argc, char** argv) {
+    // The one argument of our own; anything else is left to GLUT as before.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("Tenantry %s\n", TENANTRY_VERSION);
+        return 0;
+    }
     openGameWindow(&argc, argv, "Tenantry");
     // A held key must act once: X11's auto-repeat would send key-up/key-down pairs that clear
     // the handled flags. This is per window; the desktop's own repeat setting is untouched.

@@ -1,5 +1,8 @@
 #include "assets/textures.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 #include <GL/gl.h>
 #include <GL/glext.h>
 
@@ -42,6 +45,35 @@ void loadHexTextureKeyed(const char* image, int side, unsigned int* texture) {
     uploadTexture(texture, 4, side, GL_BGRA_EXT, pixels.data());
 }
 
+#if defined(_WIN32)
+// On Windows the banner is the program's bitmap resource 103 (24 bits, rows bottom-up, blue,
+// green, red), turned into RGBA with black transparent.
+void loadBannerTexture() {
+    const HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(103),
+                                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap) return;
+    BITMAP info{};
+    if (GetObjectA(bitmap, sizeof info, &info) == 0 || !info.bmBits || info.bmBitsPixel != 24 ||
+        info.bmWidth != info.bmHeight) {
+        DeleteObject(bitmap);
+        return;
+    }
+    const int side = info.bmWidth;
+    std::vector<uint8_t> pixels(static_cast<size_t>(side) * side * 4);
+    for (int y = 0; y < side; ++y) {
+        const uint8_t* row =
+            static_cast<const uint8_t*>(info.bmBits) + static_cast<size_t>(y) * info.bmWidthBytes;
+        for (int x = 0; x < side; ++x) {
+            const uint8_t blue = row[x * 3], green = row[x * 3 + 1], red = row[x * 3 + 2];
+            uint8_t* out = &pixels[(static_cast<size_t>(y) * side + x) * 4];
+            out[0] = red, out[1] = green, out[2] = blue;
+            out[3] = (red | green | blue) ? 255 : 0;
+        }
+    }
+    DeleteObject(bitmap);
+    uploadTexture(&bannerTex, 4, side, GL_RGBA, pixels.data());
+}
+#else
 void loadBannerTexture() {
     // Elsewhere than on the original platform the banner is one more embedded image; it is
     // still turned into RGBA with black transparent, in red-green-blue order.
@@ -57,6 +89,7 @@ void loadBannerTexture() {
     }
     uploadTexture(&bannerTex, 4, side, GL_RGBA, pixels.data());
 }
+#endif
 
 static int chunksFor(ImageId id) { return imageSide(id) == 256 ? 12 : 192; }
 

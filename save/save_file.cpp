@@ -6,11 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "game/stats.h"
+#include "save/portable_io.h"
 #include "save/save_file.h"
 
 namespace {
@@ -25,10 +22,10 @@ constexpr int linkHops = 16;
 // ---------------------------------------------------------------------------------------------
 
 // Bytes read at `offset`, fewer only at the end of the file; -1 on an error.
-long readAt(int fd, unsigned char* buffer, long size, off_t offset) {
+long readAt(int fd, unsigned char* buffer, long size, long long offset) {
     long done = 0;
     while (done < size) {
-        const ssize_t n = pread(fd, buffer + done, static_cast<size_t>(size - done), offset + done);
+        const long n = portable::readAt(fd, buffer + done, size - done, offset + done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return -1;
         if (n == 0) break;
@@ -37,10 +34,10 @@ long readAt(int fd, unsigned char* buffer, long size, off_t offset) {
     return done;
 }
 
-bool writeAt(int fd, const unsigned char* data, long size, off_t offset) {
+bool writeAt(int fd, const unsigned char* data, long size, long long offset) {
     long done = 0;
     while (done < size) {
-        const ssize_t n = pwrite(fd, data + done, static_cast<size_t>(size - done), offset + done);
+        const long n = portable::writeAt(fd, data + done, size - done, offset + done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += n;
@@ -48,9 +45,9 @@ bool writeAt(int fd, const unsigned char* data, long size, off_t offset) {
     return true;
 }
 
-bool writeZeros(int fd, off_t from, off_t to) {
+bool writeZeros(int fd, long long from, long long to) {
     static const unsigned char zeros[copyChunk] = {};
-    for (off_t at = from; at < to;) {
+    for (long long at = from; at < to;) {
         const long n = to - at < copyChunk ? static_cast<long>(to - at) : copyChunk;
         if (!writeAt(fd, zeros, n, at)) return false;
         at += n;
@@ -58,9 +55,9 @@ bool writeZeros(int fd, off_t from, off_t to) {
     return true;
 }
 
-bool copyPrefix(int from, int to, off_t length) {
+bool copyPrefix(int from, int to, long long length) {
     unsigned char buffer[copyChunk];
-    for (off_t at = 0; at < length;) {
+    for (long long at = 0; at < length;) {
         const long n = length - at < copyChunk ? static_cast<long>(length - at) : copyChunk;
         if (readAt(from, buffer, n, at) != n || !writeAt(to, buffer, n, at)) return false;
         at += n;
@@ -80,15 +77,13 @@ bool resolveSavePath(SavePath& path) {
     std::snprintf(path.file, sizeof path.file, "%s", saveFileName);
     bool resolved = false;
     for (int hop = 0; hop < linkHops && !resolved; ++hop) {
-        struct stat info;
-        if (lstat(path.file, &info) != 0 || !S_ISLNK(info.st_mode)) {
+        char target[pathBytes];
+        long n = 0;
+        if (!portable::linkTarget(path.file, target, sizeof target, n)) {
             resolved = true;  // a file, something else, or nothing yet: the name to use
             break;
         }
-        char target[pathBytes];
-        const ssize_t n = readlink(path.file, target, sizeof target - 1);
         if (n <= 0) return false;
-        target[n] = '\0';
         // A relative target is relative to the directory holding the link.
         const char* slash = target[0] == '/' ? nullptr : std::strrchr(path.file, '/');
         const size_t keep = slash ? static_cast<size_t>(slash - path.file) + 1 : 0;
@@ -103,8 +98,8 @@ bool resolveSavePath(SavePath& path) {
 // The existing save file, opened for reading.
 struct ExistingFile {
     int fd = -1;
-    off_t length = 0;
-    mode_t mode = 0;
+    long long length = 0;
+    unsigned mode = 0;
 };
 
 enum class Opened { Yes, Missing, Unusable };
@@ -112,7 +107,7 @@ enum class Opened { Yes, Missing, Unusable };
 // Only a missing file may be created afresh: a file we cannot read, or a directory of that
 // name, is left alone rather than replaced.
 Opened openExisting(const char* name, ExistingFile& file) {
-    file.fd = open(name, O_RDONLY | O_CLOEXEC);
+    file.fd = open(name, O_RDONLY | portable::binaryFlag | portable::noInheritFlag);
     if (file.fd < 0) return errno == ENOENT ? Opened::Missing : Opened::Unusable;
     struct stat info;
     if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -134,23 +129,20 @@ void syncDirectoryOf(const char* file) {
         slash[slash == dirName ? 1 : 0] = '\0';
     else
         std::snprintf(dirName, sizeof dirName, ".");
-    const int dir = open(dirName, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return;
-    fsync(dir);  // makes the rename itself durable; nothing to do if it fails
-    close(dir);
+    portable::syncDirectory(dirName);
 }
 
 // The body of a save file on `fd`: with no old file the empty slot table, then `record` at
 // `slot` if given, padding any gap before it with zeros as the file's format has it. `length`
 // is what the file already holds.
-bool writeBody(int fd, off_t length, bool fresh, int slot, const unsigned char* record) {
+bool writeBody(int fd, long long length, bool fresh, int slot, const unsigned char* record) {
     bool ok = true;
     if (fresh) {
         ok = writeZeros(fd, 0, newSaveFileSize);
         length = newSaveFileSize;
     }
     if (ok && record) {
-        const off_t start = static_cast<off_t>(slot) * slotSize;
+        const long long start = static_cast<long long>(slot) * slotSize;
         ok = (length >= start || writeZeros(fd, length, start)) && writeAt(fd, record, slotSize, start);
     }
     return ok;
@@ -159,22 +151,28 @@ bool writeBody(int fd, off_t length, bool fresh, int slot, const unsigned char* 
 // Errors as errno values; 0 is success. A failure that left errno unset still reports one.
 int lastError() { return errno != 0 ? errno : EIO; }
 
-// The new file is built in full beside the old one and renamed over it once safely on disk.
+// The new file is built in full beside the old one and renamed over it once safely on disk;
+// the old one is closed first, since Windows will not replace a file that is still open.
 // Returns 0, an errno, or -1 when no temp file could be made (nothing was touched).
-int replaceSaveFile(const SavePath& path, const ExistingFile* old, int slot, const unsigned char* record) {
+int replaceSaveFile(const SavePath& path, ExistingFile* old, int slot, const unsigned char* record) {
     // A leftover from an earlier crash goes first; a fresh, exclusive file never writes
     // through a link someone left in its place.
     unlink(path.temp);
-    const int temp = open(path.temp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int temp =
+        open(path.temp, O_WRONLY | O_CREAT | O_EXCL | portable::binaryFlag | portable::noInheritFlag, 0666);
     if (temp < 0) return -1;
     errno = 0;
     bool ok = !old || copyPrefix(old->fd, temp, old->length);
     if (ok) ok = writeBody(temp, old ? old->length : 0, !old, slot, record);
-    if (ok && old) ok = fchmod(temp, old->mode) == 0;
-    if (ok) ok = fsync(temp) == 0;
+    if (ok && old) ok = portable::copyMode(temp, old->mode) == 0;
+    if (ok) ok = portable::syncFile(temp) == 0;
     int error = ok ? 0 : lastError();
     if (close(temp) != 0 && ok) error = lastError(), ok = false;
-    if (ok && std::rename(path.temp, path.file) != 0) error = lastError(), ok = false;
+    if (old && old->fd >= 0) {
+        close(old->fd);
+        old->fd = -1;
+    }
+    if (ok && !portable::replaceFile(path.temp, path.file)) error = lastError(), ok = false;
     if (!ok) {
         unlink(path.temp);
         return error;
@@ -187,11 +185,11 @@ int replaceSaveFile(const SavePath& path, const ExistingFile* old, int slot, con
 // written), the slot is written into the file in place: not proof against a crash in the
 // middle, but better than not saving at all. Returns 0 or an errno.
 int writeInPlace(const SavePath& path, const ExistingFile* old, int slot, const unsigned char* record) {
-    const int fd = old ? open(path.file, O_WRONLY | O_CLOEXEC)
-                       : open(path.file, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int flags = O_WRONLY | portable::binaryFlag | portable::noInheritFlag;
+    const int fd = old ? open(path.file, flags) : open(path.file, flags | O_CREAT | O_EXCL, 0666);
     if (fd < 0) return lastError();
     errno = 0;
-    bool ok = writeBody(fd, old ? old->length : 0, !old, slot, record) && fsync(fd) == 0;
+    bool ok = writeBody(fd, old ? old->length : 0, !old, slot, record) && portable::syncFile(fd) == 0;
     int error = ok ? 0 : lastError();
     if (close(fd) != 0 && ok) error = lastError();
     if (error != 0 && !old) unlink(path.file);  // no half-made new file is left behind
@@ -199,7 +197,7 @@ int writeInPlace(const SavePath& path, const ExistingFile* old, int slot, const 
 }
 
 // Writes the file through the atomic path where it can, in place where it cannot.
-int writeSaveFile(const SavePath& path, const ExistingFile* old, int slot, const unsigned char* record) {
+int writeSaveFile(const SavePath& path, ExistingFile* old, int slot, const unsigned char* record) {
     const int result = replaceSaveFile(path, old, slot, record);
     return result == -1 ? writeInPlace(path, old, slot, record) : result;
 }
@@ -227,7 +225,7 @@ void ensureSaveFile(char namesOut[slotCount][slotNameBytes], bool damagedOut[slo
     bool readable = true;
     for (int k = 0; k < slotCount && readable; ++k) {
         unsigned char record[slotSize];
-        const long n = readAt(file.fd, record, slotSize, static_cast<off_t>(k) * slotSize);
+        const long n = readAt(file.fd, record, slotSize, static_cast<long long>(k) * slotSize);
         if (n < 0) readable = false;
         if (n >= slotNameBytes) std::memcpy(names[k], record, slotNameBytes);
         names[k][slotNameBytes - 1] = '\0';
@@ -261,7 +259,7 @@ LoadResult loadGame(int slot, char nameOut[slotNameBytes]) {
     ExistingFile file;
     if (openExisting(path.file, file) != Opened::Yes) return LoadResult::Unreadable;
     unsigned char record[slotSize];
-    const long n = readAt(file.fd, record, slotSize, static_cast<off_t>(slot) * slotSize);
+    const long n = readAt(file.fd, record, slotSize, static_cast<long long>(slot) * slotSize);
     close(file.fd);
     if (n < 0) return LoadResult::Unreadable;
     if (n < 1 || record[0] == 0) return LoadResult::Empty;

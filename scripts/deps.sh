@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, playing and testing need, when missing.
+# Usage: scripts/deps.sh [--package]   (--package adds what scripts/package.sh needs: the
+# Windows cross-compiler, Wine, the package checkers, and the tools to fetch freeglut's source)
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang libclang-rt-dev
@@ -7,6 +9,12 @@ packages=(
   googletest libgtest-dev libpng-dev libfreetype-dev
   xvfb xdotool imagemagick x11-utils x11-xserver-utils
 )
+if [ "${1:-}" = "--package" ]; then
+  packages+=(
+    g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 wine64
+    dpkg-dev lintian desktop-file-utils appstream groff-base man-db xz-utils
+  )
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

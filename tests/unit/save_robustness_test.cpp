@@ -508,3 +508,20 @@ TEST_F(SaveRobustness, SavingKeepsEveryOtherByteEvenWhenItDies) {
     EXPECT_EQ(std::count(bytes.begin(), bytes.begin() + 100, 0x5A), 100);
     EXPECT_EQ(std::count(bytes.begin() + 100, bytes.begin() + 2 * 5399, 0), 2 * 5399 - 100);
 }
+
+// Every file operation closes what it opened, on success and on refusal alike; a leaked
+// descriptor would also keep Windows from replacing the file on the next save.
+TEST_F(SaveRobustness, NoOperationLeavesAFileOpen) {
+    auto openFiles = [] {
+        return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{});
+    };
+    const auto before = openFiles();
+    ensureSaveFile(shell.slotNames, shell.slotDamaged);
+    saveInto(0, "first");
+    saveInto(29, "last");
+    shell.saveSlot = 0;
+    loadGame(shell.saveSlot, shell.saveName);
+    fs::create_directory("Tenantry.sav.tmp");  // the new file cannot be made: written in place
+    saveInto(1, "refused");
+    EXPECT_EQ(openFiles(), before);
+}

@@ -166,3 +166,26 @@ bool writePng(const std::string& path, const std::vector<uint8_t>& rgb, int side
     image.format = PNG_FORMAT_RGB;
     return png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), side * 3, nullptr) != 0;
 }
+
+std::vector<uint8_t> toRgba8(const Canvas& c) {
+    std::vector<uint8_t> out(static_cast<size_t>(c.w) * c.h * 4);
+    for (size_t p = 0; p < static_cast<size_t>(c.w) * c.h; ++p) {
+        const float* s = &c.px[p * 4];
+        const float a = s[3];
+        for (int k = 0; k < 3; ++k) {
+            const float v = a > 0 ? s[k] / a : 0;
+            out[p * 4 + k] = static_cast<uint8_t>(std::lround(std::min(255.0f, std::max(0.0f, v))));
+        }
+        out[p * 4 + 3] = static_cast<uint8_t>(std::lround(std::min(1.0f, std::max(0.0f, a)) * 255));
+    }
+    return out;
+}
+
+bool writePngRgba(const std::string& path, const std::vector<uint8_t>& rgba, int side) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = side;
+    image.height = side;
+    image.format = PNG_FORMAT_RGBA;
+    return png_image_write_to_file(&image, path.c_str(), 0, rgba.data(), side * 4, nullptr) != 0;
+}

@@ -142,3 +142,7 @@ struct Lcg {
 // never exact black; an opaque picture is flattened as it is.
 std::vector<uint8_t> toRgb8(const Canvas& c, bool keyed);
 bool writePng(const std::string& path, const std::vector<uint8_t>& rgb, int side);
+// Straight (not premultiplied) RGBA with the coverage as alpha, for pictures used outside
+// the game, such as the desktop icon.
+std::vector<uint8_t> toRgba8(const Canvas& c);
+bool writePngRgba(const std::string& path, const std::vector<uint8_t>& rgba, int side);

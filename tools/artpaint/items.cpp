@@ -309,6 +309,26 @@ Canvas paintBanner() {
     return c;
 }
 
+Canvas paintIcon(int side) {
+    // The banner's emblem drawn on a 256 grid and scaled to the side, so small sizes are
+    // painted at their own resolution instead of shrunk.
+    Canvas c = makeCanvas(side);
+    const float k = side / 256.0f;
+    const Rgb cream = {252, 236, 190}, edge = {92, 44, 24};
+    const float cx = 128 * k, cy = 136 * k;
+    fillCircle(c, cx, cy, 122 * k, edge);
+    fillCircle(c, cx, cy, 111 * k, {214, 160, 60});
+    fillCircle(c, cx, cy, 99 * k, {120, 52, 36});
+    auto at = [&](float x, float y) { return Pt{cx + x * k, cy + y * k}; };
+    fillPolygon(c, {at(-84, 15), at(0, -61), at(84, 15), at(64, 15), at(64, 78), at(-64, 78), at(-64, 15)},
+                cream);
+    fillRect(c, cx - 17 * k, cy + 29 * k, cx + 17 * k, cy + 78 * k, {120, 52, 36});
+    fillRect(c, cx - 52 * k, cy + 26 * k, cx - 31 * k, cy + 47 * k, {250, 200, 80});
+    fillRect(c, cx + 31 * k, cy + 26 * k, cx + 52 * k, cy + 47 * k, {250, 200, 80});
+    drawStarEmblem(c, cx, cy - 80 * k, 52 * k, {255, 226, 120}, edge);
+    return c;
+}
+
 Canvas paintBackground() {
     Canvas c = makeCanvas(1024);
     fillGradientRect(c, 0, 0, 1024, 1024, {6, 8, 26}, {18, 10, 36});

@@ -1,5 +1,6 @@
 // Paints every picture of the game and writes the PNG masters.
 // Usage: artpaint OUT_DIR [NAME...]   (names without ".png" limit the run to those pictures)
+//        artpaint --icons OUT_DIR      (the desktop icon, tenantry_SIZE.png at the usual sizes)
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -44,6 +45,18 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUT_DIR [NAME...]\n", argv[0]);
         return 2;
+    }
+    if (std::string(argv[1]) == "--icons") {
+        if (argc != 3) return 2;
+        for (const int side : {16, 24, 32, 48, 64, 128, 256, 512}) {
+            const std::string path = std::string(argv[2]) + "/tenantry_" + std::to_string(side) + ".png";
+            if (!writePngRgba(path, toRgba8(paintIcon(side)), side)) {
+                std::fprintf(stderr, "cannot write %s\n", path.c_str());
+                return 1;
+            }
+        }
+        std::printf("wrote the icons to %s\n", argv[2]);
+        return 0;
     }
     const std::string dir = argv[1];
     const std::string fonts = "/usr/share/fonts/truetype/liberation2/";

@@ -11,6 +11,8 @@ Canvas paintDice();
 Canvas paintCardBack(int deck);
 Canvas paintCardFront(int deck);
 Canvas paintBanner();
+// The desktop icon at any side: the banner's emblem filling the square, transparent around.
+Canvas paintIcon(int side);
 
 // Opaque pictures.
 Canvas paintBackground();
