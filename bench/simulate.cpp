@@ -38,19 +38,12 @@ void writeCsvHeader() {
 void writeCsvRows(const GameSetup& setup, const GameRecord& r) {
     ++gamesWritten;
     for (int seat = 0; seat < setup.humans + setup.computers && seat < maxSeats; ++seat) {
-        int owned = 0, mortgaged = 0, houses = 0, hotels = 0;
-        for (int p = 0; p < propertyCount; ++p) {
-            if (game.owner[p] != seat) continue;
-            ++owned;
-            mortgaged += game.houses[p] < 0;
-            houses += game.houses[p] > 0 && game.houses[p] < hotelLevel ? game.houses[p] : 0;
-            hotels += game.houses[p] == hotelLevel;
-        }
+        const Holdings h = holdingsOf(seat);
         const SeatStats& s = stats.seat[seat];
         std::fprintf(csv, "%d,%d,%d,%llu,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n",
                      gamesWritten, setup.humans, setup.computers, static_cast<unsigned long long>(setup.seed),
                      r.finished, stats.turns, seat, game.isHuman[seat], r.finished && r.winner == seat,
-                     s.outAtTurn, game.money[seat], netWorth(seat), owned, mortgaged, houses, hotels,
+                     s.outAtTurn, game.money[seat], netWorth(seat), h.owned, h.mortgaged, h.houses, h.hotels,
                      s.rentPaid, s.rentReceived, s.feesPaid, s.salary, s.jailTurns, s.auctionsWon, s.trades);
     }
 }

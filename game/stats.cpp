@@ -77,3 +77,15 @@ void statsTurnEnded(int seat) {
     }
     takeSample();
 }
+
+Holdings holdingsOf(int seat) {
+    Holdings h;
+    for (int p = 0; p < propertyCount; ++p) {
+        if (game.owner[p] != seat) continue;
+        ++h.owned;
+        h.mortgaged += game.houses[p] < 0;
+        h.houses += game.houses[p] > 0 && game.houses[p] < hotelLevel ? game.houses[p] : 0;
+        h.hotels += game.houses[p] == hotelLevel;
+    }
+    return h;
+}

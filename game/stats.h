@@ -41,6 +41,12 @@ extern GameStats stats;
 // Starts the history over, with a first sample of the game as it stands (turn 0).
 void resetStats(bool sinceLoad);
 
+// What a seat holds now, as the view's table and the simulator's rows show it.
+struct Holdings {
+    int owned = 0, mortgaged = 0, houses = 0, hotels = 0;
+};
+Holdings holdingsOf(int seat);
+
 // --- Hooks the rules call; a seat outside 0..7 is ignored ---
 void statsRent(int payer, int owner, int amount);
 void statsFee(int seat, int amount);

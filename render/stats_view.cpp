@@ -171,24 +171,17 @@ StatsLineEnd statsLineEnd(int seat) {
 
 void statsCellText(char* out, size_t size, int seat, int column) {
     const SeatStats& st = stats.seat[seat];
-    int owned = 0, mortgaged = 0, houses = 0, hotels = 0;
-    for (int p = 0; p < propertyCount; ++p) {
-        if (game.owner[p] != seat) continue;
-        ++owned;
-        mortgaged += game.houses[p] < 0;
-        houses += game.houses[p] > 0 && game.houses[p] < hotelLevel ? game.houses[p] : 0;
-        hotels += game.houses[p] == hotelLevel;
-    }
+    const Holdings h = holdingsOf(seat);
     switch (column) {
         case ColumnCash: std::snprintf(out, size, "$%d", game.money[seat]); break;
         case ColumnNetWorth: std::snprintf(out, size, "$%d", netWorth(seat)); break;
         case ColumnProperties:
-            if (mortgaged > 0)
-                std::snprintf(out, size, "%d (%d)", owned, mortgaged);
+            if (h.mortgaged > 0)
+                std::snprintf(out, size, "%d (%d)", h.owned, h.mortgaged);
             else
-                std::snprintf(out, size, "%d", owned);
+                std::snprintf(out, size, "%d", h.owned);
             break;
-        case ColumnBuildings: std::snprintf(out, size, "%d/%d", houses, hotels); break;
+        case ColumnBuildings: std::snprintf(out, size, "%d/%d", h.houses, h.hotels); break;
         case ColumnRentPaid: std::snprintf(out, size, "$%d", st.rentPaid); break;
         case ColumnRentReceived: std::snprintf(out, size, "$%d", st.rentReceived); break;
         case ColumnFees: std::snprintf(out, size, "$%d", st.feesPaid); break;
