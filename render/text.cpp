@@ -158,6 +158,24 @@ static bool haloFor(const Colour& c, Colour& halo) {
     return true;
 }
 
+// Windows' gl.h stops at OpenGL 1.1; the texture combiner is 1.3's, its names fixed numbers.
+#ifndef GL_COMBINE
+#define GL_COMBINE 0x8570
+#define GL_COMBINE_RGB 0x8571
+#define GL_COMBINE_ALPHA 0x8572
+#define GL_INTERPOLATE 0x8575
+#define GL_CONSTANT 0x8576
+#define GL_PRIMARY_COLOR 0x8577
+#define GL_SOURCE0_RGB 0x8580
+#define GL_SOURCE1_RGB 0x8581
+#define GL_SOURCE2_RGB 0x8582
+#define GL_SOURCE0_ALPHA 0x8588
+#define GL_OPERAND0_RGB 0x8590
+#define GL_OPERAND1_RGB 0x8591
+#define GL_OPERAND2_RGB 0x8592
+#define GL_OPERAND0_ALPHA 0x8598
+#endif
+
 // Texture unit set-up for haloed text: colour = text x ink + halo x (1 - ink), alpha from
 // the grown ink.
 static void beginHalo(const Colour& halo) {
