@@ -90,8 +90,9 @@ void frameStep() {
     if (gamePaused()) return;
     if (input.freshQuestionTicks > 0) --input.freshQuestionTicks;
     computerBookkeeping();
-    if (topLayer() == LayerQuit) return;
-    if (!promptLayerOpen()) {
+    const Layer top = topLayer();
+    if (top == LayerQuit) return;
+    if (!layerIsDialog(top)) {
         if (game.screen == Board) boardStep();
     } else {
         promptStep();

@@ -6,12 +6,6 @@
 #include "game/state.h"
 #include "game/tables.h"
 
-bool noticeUp() { return game.noticeTimer > 0; }
-
-bool unmortgageQuestionPending() {
-    return game.partnerMortgagedCount > 0 || game.initiatorMortgagedCount > 0;
-}
-
 Layer topLayer() { return shell.helpOpen ? LayerHelp : layerUnderHelp(); }
 
 Layer layerUnderHelp() {
@@ -33,10 +27,17 @@ Layer layerUnderHelp() {
     return LayerScreen;
 }
 
-bool gamePaused() { return topLayer() <= LayerSaveChoice; }
+// The same as topLayer() <= LayerSaveChoice, read straight off the flags: the frame step asks
+// every tick.
+bool gamePaused() {
+    return shell.helpOpen || shell.statsOpen || shell.saveNameEntry || shell.loadListOpen ||
+           shell.saveMenuOpen;
+}
 
-bool promptLayerOpen() {
-    switch (topLayer()) {
+bool promptLayerOpen() { return layerIsDialog(topLayer()); }
+
+bool layerIsDialog(Layer layer) {
+    switch (layer) {
         case LayerGameOver:
         case LayerBankruptcy:
         case LayerUnmortgage:

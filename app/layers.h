@@ -2,6 +2,8 @@
 // clicks, the help sets, the frame step and the drawing all switch on. Free of OpenGL.
 #pragma once
 
+#include "game/state.h"
+
 // Everything that can lie on top, highest first. The first that applies is the top layer.
 enum Layer : int {
     LayerHelp,         // F1 help
@@ -42,10 +44,13 @@ enum InputGate : int {
 InputGate inputGate();
 
 // --- The facts the layers are made of (also read by the renderer and the tests) ---
-bool noticeUp();  // a payment notice is up
-bool unmortgageQuestionPending();
-// A dialog lies over the screen (what the renderer frames as one).
+inline bool noticeUp() { return game.noticeTimer > 0; }  // a payment notice is up
+inline bool unmortgageQuestionPending() {
+    return game.partnerMortgagedCount > 0 || game.initiatorMortgagedCount > 0;
+}
+// A dialog lies over the screen (what the renderer frames as one, and what pauses the board).
 bool promptLayerOpen();
+bool layerIsDialog(Layer layer);
 // The board waits while the token moves, a jump settles or a card is shown.
 bool boardBusy();
 // A computer's pending action lets a person in only by digit or panel.
