@@ -5,9 +5,17 @@
 #include <cstring>
 
 #include "app/help_sets.h"
+#include "sim/play.h"
 #include "support/fixtures.h"
 
-TEST(HelpSets, EachScreenHasItsOwnSet) {
+// A fresh program for each test: a save or help layer left open by another suite would cover
+// the screen asked about.
+class HelpSets : public ::testing::Test {
+protected:
+    void SetUp() override { resetProgram(); }
+};
+
+TEST_F(HelpSets, EachScreenHasItsOwnSet) {
     game = GameState{};
     EXPECT_EQ(chooseHelpSet(), HelpStartMenu);
     game.screen = OptionsMenu;
@@ -26,7 +34,7 @@ TEST(HelpSets, EachScreenHasItsOwnSet) {
     EXPECT_EQ(chooseHelpSet(), HelpNone);
 }
 
-TEST(HelpSets, MovingTokenShowsHeadingsOnly) {
+TEST_F(HelpSets, MovingTokenShowsHeadingsOnly) {
     startTestGame(2);
     game.moving = true;
     game.diceTimer = 12;
@@ -39,7 +47,7 @@ TEST(HelpSets, MovingTokenShowsHeadingsOnly) {
     EXPECT_EQ(chooseHelpSet(), HelpNotice);
 }
 
-TEST(HelpSets, ComputerAboutToRoll) {
+TEST_F(HelpSets, ComputerAboutToRoll) {
     startTestGame(1, 1);
     game.currentPlayer = 1;
     game.computerDelay = 30;
@@ -51,7 +59,7 @@ TEST(HelpSets, ComputerAboutToRoll) {
     EXPECT_EQ(chooseHelpSet(), HelpNone);
 }
 
-TEST(HelpSets, ComputerAnsweringAnOfferHidesTheOfferHelp) {
+TEST_F(HelpSets, ComputerAnsweringAnOfferHidesTheOfferHelp) {
     startTestGame(1, 1);
     game.screen = AssetMenu;
     game.tradeOfferOpen = true;
@@ -62,7 +70,7 @@ TEST(HelpSets, ComputerAnsweringAnOfferHidesTheOfferHelp) {
     EXPECT_EQ(chooseHelpSet(), HelpTradeOffer);
 }
 
-TEST(HelpSets, TextsAndContinuationLines) {
+TEST_F(HelpSets, TextsAndContinuationLines) {
     const HelpText& board = helpText(HelpBoard);
     EXPECT_EQ(board.keyboardLines, 9);
     EXPECT_EQ(board.mouseLines, 5);
