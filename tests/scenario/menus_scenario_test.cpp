@@ -191,3 +191,49 @@ TEST_F(MenuSession, HelpFreezesTheGameAndF4WaitsUntilItCloses) {
 }
 
 }  // namespace
+
+namespace {
+
+// Held camera keys move the view a hundredth a tick each way and stop at the edges.
+TEST_F(MenuSession, CameraKeysZoomAndPanEachWayUpToTheirLimits) {
+    const struct {
+        char key;
+        float* field;
+        float start, afterTenTicks, limit;
+    } cases[] = {
+        {'z', &game.zoom, 1.0f, 0.9f, 0.5f},    {'x', &game.zoom, 0.5f, 0.6f, 1.0f},
+        {'a', &game.panX, 0.0f, -0.1f, -0.25f}, {'d', &game.panX, 0.0f, 0.1f, 0.25f},
+        {'s', &game.panY, 0.0f, -0.1f, -0.25f}, {'w', &game.panY, 0.0f, 0.1f, 0.25f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        startBoardGame(2);
+        *c.field = c.start;
+        keyDown(c.key);
+        tick(10);
+        EXPECT_NEAR(*c.field, c.afterTenTicks, 1e-4);
+        tick(60);
+        keyUp(c.key);
+        EXPECT_NEAR(*c.field, c.limit, 1e-6);
+    }
+}
+
+// The slot grid is three columns of ten: the arrows wrap inside the grid and inside a column.
+TEST_F(MenuSession, SlotGridArrowsWrap) {
+    const struct {
+        int from;
+        const char* key;
+        int to;
+    } cases[] = {{0, "LEFT", 20}, {5, "LEFT", 25}, {25, "RIGHT", 5}, {12, "RIGHT", 22}, {12, "LEFT", 2},
+                 {0, "UP", 9},    {9, "DOWN", 0},  {13, "UP", 12},   {13, "DOWN", 14}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " " << c.key);
+        startBoardGame(2);
+        shell.saveMenuOpen = shell.loadListOpen = true;
+        shell.saveSlot = c.from;
+        keys(c.key);
+        EXPECT_EQ(shell.saveSlot, c.to);
+    }
+}
+
+}  // namespace

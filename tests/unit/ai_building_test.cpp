@@ -97,6 +97,7 @@ TEST_F(ComputerBuilding, StreetsWithOneToFourHousesBlockUnmortgaging) {
     giveGroup(0, 1, 3, 3, 3);  // another seat's houses
     game.unmortgageTried = false;
     EXPECT_TRUE(decideUnmortgage());
+    EXPECT_FALSE(decideUnmortgage());  // once per roll
 }
 
 // Whole groups first, then the other streets, then transports and utilities, at the value

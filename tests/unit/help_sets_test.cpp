@@ -71,6 +71,8 @@ TEST_F(HelpSets, ComputerAnsweringAnOfferHidesTheOfferHelp) {
 }
 
 TEST_F(HelpSets, TextsAndContinuationLines) {
+    EXPECT_EQ(helpText(HelpSetCount).keyboardLines, 0);  // past the table: the empty set
+    EXPECT_EQ(helpText(HelpNone).keyboardLines, 0);
     const HelpText& board = helpText(HelpBoard);
     EXPECT_EQ(board.keyboardLines, 9);
     EXPECT_EQ(board.mouseLines, 5);

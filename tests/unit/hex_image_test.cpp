@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/hex_image.h"
 #include "tools/embed/hex_encode.h"
+#include "ui/hex_image.h"
 
 // Guards against a flipped row order or swapped red and blue in the encoder.
 TEST(HexImageTest, FirstPairIsTheBlueOfTheBottomLeftPixel) {

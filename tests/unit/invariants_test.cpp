@@ -55,6 +55,9 @@ TEST(Invariants, DecksAndJailCards) {
     startTestGame(2);
     game.deckOrder[1][4] = game.deckOrder[1][5];
     EXPECT_NE(violation().find("permutation"), std::string::npos);
+    startTestGame(2);
+    game.deckOrder[0][0] = game.deckOrder[0][1];  // the top card counts too
+    EXPECT_NE(violation().find("permutation"), std::string::npos);
 
     startTestGame(2);
     game.jailCardHolder[0] = 1;  // card 15 must then lie at the bottom: in card order it does

@@ -9,9 +9,9 @@
 #include "app/shell.h"
 #include "game/rules.h"
 #include "game/tables.h"
-#include "ui/layout.h"
 #include "sim/play.h"
 #include "support/fixtures.h"
+#include "ui/layout.h"
 
 namespace {
 

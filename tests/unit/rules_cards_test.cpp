@@ -167,6 +167,15 @@ TEST_F(CardRules, NearestUtilityAndTransportCharged) {
     EXPECT_EQ(game.position[0], 28);  // the rent roll does not move the token
     EXPECT_FALSE(game.utilityTenTimes);
 
+    startTestGame(3);  // seat 0's transport: the drawer pays it double
+    giveProperty(0, 23);
+    game.currentPlayer = 1;
+    game.position[1] = 7;
+    game.activeDeck = 1;
+    setTopCard(1, 14);
+    applyCard();
+    EXPECT_TRUE(game.transportDoubleRent);
+
     for (int card = 14; card <= 15; ++card)
         for (int square : cardSquares[1]) {
             startTestGame(3);

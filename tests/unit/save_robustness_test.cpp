@@ -525,3 +525,16 @@ TEST_F(SaveRobustness, NoOperationLeavesAFileOpen) {
     saveInto(1, "refused");
     EXPECT_EQ(openFiles(), before);
 }
+
+// The edges of what a loaded record may hold: eight people, the last step of the token pulse.
+TEST(SlotCheck, CountsAndPulseAtTheirEdges) {
+    const struct {
+        int humans, computers, pulse;
+        bool loads;
+    } cases[] = {{8, 0, 0, true}, {2, 0, 19, true}, {2, 0, 20, false}, {2, 0, -1, false}};  // pulse 0..19
+    for (const auto& c : cases) {
+        startTestGame(c.humans, c.computers);
+        game.pulseStep = c.pulse;
+        EXPECT_EQ(stateIsLoadable(game), c.loads) << c.humans << " people, pulse " << c.pulse;
+    }
+}

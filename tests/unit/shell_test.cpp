@@ -39,9 +39,11 @@ TEST(Reshape, TruncatesTowardZero) {
 }
 
 TEST(Reshape, MinimisedWindowIsLeftAlone) {
-    const WindowSize s = fitToAspect(0, 0);
-    EXPECT_EQ(s.width, 0);
-    EXPECT_EQ(s.height, 0);
+    for (const WindowSize size : {WindowSize{0, 0}, WindowSize{0, 700}, WindowSize{1200, 0}}) {
+        const WindowSize s = fitToAspect(size.width, size.height);
+        EXPECT_EQ(s.width, size.width);
+        EXPECT_EQ(s.height, size.height);
+    }
 }
 
 TEST(CopyText, TruncatesAndAlwaysTerminates) {
