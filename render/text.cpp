@@ -242,28 +242,23 @@ void drawText(int align, const char* text, float x, float y, float z, float r, f
     if (drawnTextLog) logDrawnText(text, colour, drawn, z);
 }
 
-void drawTexturedQuad(float x, float y, float z, float w, float h) {
+// A textured quad whose left edge shows the texture's column u0 and right edge u1.
+static void texturedQuad(float x, float y, float z, float w, float h, float u0, float u1) {
     if (h == -1) h = w;
-    glTexCoord2f(0, 0);
+    glTexCoord2f(u0, 0);
     glVertex3f(x, y, z);
-    glTexCoord2f(1, 0);
+    glTexCoord2f(u1, 0);
     glVertex3f(x + w, y, z);
-    glTexCoord2f(1, 1);
+    glTexCoord2f(u1, 1);
     glVertex3f(x + w, y + h, z);
-    glTexCoord2f(0, 1);
+    glTexCoord2f(u0, 1);
     glVertex3f(x, y + h, z);
 }
 
+void drawTexturedQuad(float x, float y, float z, float w, float h) { texturedQuad(x, y, z, w, h, 0, 1); }
+
 void drawTexturedQuadMirrored(float x, float y, float z, float w, float h) {
-    if (h == -1) h = w;
-    glTexCoord2f(1, 0);
-    glVertex3f(x, y, z);
-    glTexCoord2f(0, 0);
-    glVertex3f(x + w, y, z);
-    glTexCoord2f(0, 1);
-    glVertex3f(x + w, y + h, z);
-    glTexCoord2f(1, 1);
-    glVertex3f(x, y + h, z);
+    texturedQuad(x, y, z, w, h, 1, 0);
 }
 
 void beginFlatMode() {
