@@ -5,9 +5,9 @@
 
 #include "game/state.h"
 #include "game/tables.h"
-#include "ui/labels.h"
 #include "render/screens.h"
 #include "render/widgets.h"
+#include "ui/labels.h"
 
 namespace {
 
@@ -61,32 +61,30 @@ void drawBankruptcy() {
         textAt("and gives all to bank", noticeLine2At);
 }
 
-// The receiver is asked about the last property still waiting in its list.
-void drawUnmortgageQuestion(int receiver, const int32_t* waiting, int count) {
-    const int property = count > 0 && count <= propertyCount ? waiting[count - 1] : -1;
-    if (validSeat(receiver)) drawSeatLine(receiver, game.money[receiver], seatLineAt);
+// A yes/no question about one property: the seat asked with its cash, the property's mini
+// card, "<verb> <name>" and a line with the amount.
+void drawPropertyQuestion(int seat, int property, const char* verb, const char* amountLine, int amount) {
+    if (validSeat(seat)) drawSeatLine(seat, game.money[seat], seatLineAt);
     if (!validProperty(property)) return;
     drawMiniCard(property);
     char title[80];
-    propertyTitle(title, sizeof title, "Unmortgage", property);
+    propertyTitle(title, sizeof title, verb, property);
     textAt(title, dialogLine1At);
-    drawTextF(Centre, dialogLine2At.x, dialogLine2At.y, gamePlane, white, "now for $%d?",
-              mortgageValue(property));
+    drawTextF(Centre, dialogLine2At.x, dialogLine2At.y, gamePlane, white, amountLine, amount);
     drawYesNo(yesAt, noAt, game.promptYes);
 }
 
+// The receiver is asked about the last property still waiting in its list.
+void drawUnmortgageQuestion(int receiver, const int32_t* waiting, int count) {
+    const int property = count > 0 && count <= propertyCount ? waiting[count - 1] : -1;
+    drawPropertyQuestion(receiver, property, "Unmortgage", "now for $%d?",
+                         validProperty(property) ? mortgageValue(property) : 0);
+}
+
 void drawPurchase() {
-    const int seat = game.currentPlayer;
-    if (validSeat(seat)) drawSeatLine(seat, game.money[seat], seatLineAt);
     const int property = propertyUnderCurrentPlayer();
-    if (!validProperty(property)) return;
-    drawMiniCard(property);
-    char title[80];
-    propertyTitle(title, sizeof title, "Buy", property);
-    textAt(title, dialogLine1At);
-    drawTextF(Centre, dialogLine2At.x, dialogLine2At.y, gamePlane, white, "for $%d?",
-              propertyPrice[property]);
-    drawYesNo(yesAt, noAt, game.promptYes);
+    drawPropertyQuestion(game.currentPlayer, property, "Buy", "for $%d?",
+                         validProperty(property) ? propertyPrice[property] : 0);
 }
 
 void drawAuction() {
