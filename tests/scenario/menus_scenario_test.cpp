@@ -1,5 +1,6 @@
 // From the start menu to the first roll with the keyboard alone: options, names, the turn
 // order, the camera glide onto the board, and the layers over any screen (quit, help, save).
+#include <string>
 #include <tuple>
 
 #include "app/input.h"
@@ -234,6 +235,31 @@ TEST_F(MenuSession, SlotGridArrowsWrap) {
         keys(c.key);
         EXPECT_EQ(shell.saveSlot, c.to);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// UP and DOWN toggle the start menu's two rows; Q asks on the turn order and a property card;
+// a typed one-letter name is kept, an empty one becomes the default.
+TEST_F(MenuSession, StartMenuRowsQuitQuestionsAndShortNames) {
+    playSteps({{"DOWN", menu, 1}, {"DOWN", menu, 0}, {"UP", menu, 1}, {"UP", menu, 0}});
+    for (int where : {int{TurnOrder}, int{PropertyCard}}) {
+        startBoardGame(2);
+        game.screen = where;
+        game.returnScreen = Board;
+        keys("q");
+        EXPECT_TRUE(game.quitConfirmOpen) << where;
+    }
+    resetProgram();
+    keys("ENTER");  // START: name entry
+    ASSERT_EQ(game.screen, NameEntry);
+    typeText("A");
+    keys("ENTER ENTER");
+    const std::string names[2] = {game.playerNames[0], game.playerNames[1]};
+    EXPECT_TRUE((names[0] == "A" && names[1] == "P2") || (names[0] == "P2" && names[1] == "A"))
+        << names[0] << ", " << names[1];
 }
 
 }  // namespace

@@ -34,6 +34,15 @@ TEST_F(HelpSets, EachScreenHasItsOwnSet) {
     EXPECT_EQ(chooseHelpSet(), HelpNone);
 }
 
+// The camera gliding onto the board leaves only the headings; on a menu it does not matter.
+TEST_F(HelpSets, GlideHidesTheBoardsKeysOnly) {
+    startTestGame(2);
+    game.cameraGlide = 5;
+    EXPECT_EQ(chooseHelpSet(), HelpNone);
+    game.screen = AssetMenu;
+    EXPECT_EQ(chooseHelpSet(), HelpAssetMenu);
+}
+
 TEST_F(HelpSets, MovingTokenShowsHeadingsOnly) {
     startTestGame(2);
     game.moving = true;

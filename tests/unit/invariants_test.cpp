@@ -78,6 +78,7 @@ TEST(Invariants, RangesOfIndicesAndCounters) {
         {[] { game.noticeIndex = 8; }, "noticeIndex"},
         {[] { game.dice[1] = 6; }, "dice"},
         {[] { game.activeDeck = 2; }, "activeDeck"},
+        {[] { game.bankruptTimer = bankruptNoticeTicks + 1; }, "bankruptTimer"},
         {[] { game.assetCursor = 30; }, "assetCursor"},
         {[] { game.partnerMortgagedCount = 29; }, "partnerMortgagedCount"},
         {[] { game.initiatorMortgagedCount = 1, game.initiatorMortgaged[0] = 28; }, "initiatorMortgaged"},

@@ -127,6 +127,7 @@ TEST_F(AuctionRules, BidsRestartTheTimerAndTheHighestBidderPays) {
     EXPECT_TRUE(game.auctionOpen);  // settled on the next frame
     advanceAuction();
     EXPECT_FALSE(game.auctionOpen);
+    EXPECT_EQ(game.auctionTimer, 0);
     EXPECT_EQ(game.owner[27], 1);
     EXPECT_EQ(game.money[1], 1330);
     EXPECT_EQ(game.money[0], 1500);

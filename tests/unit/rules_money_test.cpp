@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 #include "support/fixtures.h"
 
@@ -193,6 +194,37 @@ TEST_F(MoneyRules, GameEndsAtTheLastButOneBankruptcyOtherwiseTheTurnGoesOn) {
         EXPECT_EQ(game.gameOver, c.over) << c.seats;
         EXPECT_EQ(c.over ? game.winner : game.currentPlayer, c.next) << c.seats;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Rent exactly equal to the payer's net worth is paid (into the debt state), one dollar more
+// bankrupts; the auction's countdown is back at rest once it is sold.
+TEST_F(MoneyRules, RentEqualToNetWorthIsPaidAndMoreBankrupts) {
+    for (const int spare : {0, -1}) {
+        startTestGame(3);
+        giveProperty(1, 0);  // rent 2 with nothing built
+        giveProperty(0, 1);  // the payer's only asset: mortgage value 30
+        game.money[0] = -28 + spare;
+        landOn(propertySquare[0]);
+        EXPECT_EQ(game.bankrupt[0], spare < 0) << spare;
+        if (spare == 0) {
+            EXPECT_EQ(game.money[0], -30);
+            EXPECT_TRUE(game.inDebt);
+        }
+    }
+}
+
+TEST_F(MoneyRules, HoldingsCountPropertiesMortgagesHousesAndHotels) {
+    giveGroup(1, 1, 2, 5, 0);
+    giveProperty(1, 22, -1);
+    const Holdings h = holdingsOf(1);
+    EXPECT_EQ(h.owned, 4);
+    EXPECT_EQ(h.mortgaged, 1);
+    EXPECT_EQ(h.houses, 2);
+    EXPECT_EQ(h.hotels, 1);
 }
 
 }  // namespace
