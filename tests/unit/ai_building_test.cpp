@@ -127,3 +127,29 @@ TEST_F(ComputerBuilding, UnmortgageOrderStopsAtTheFirstUnaffordable) {
 }
 
 }  // namespace
+
+namespace {
+
+// The street order is drawn from the clock's second alone: whatever the generator held
+// before, the same second builds the one affordable house on the same street.
+TEST_F(ComputerBuilding, BuildingOrderFollowsTheClockNotTheGeneratorsPast) {
+    int first = -1;
+    for (uint32_t before = 1; before <= 12; ++before) {
+        startTestGame(1, 1);
+        game.currentPlayer = 1;
+        giveGroup(1, 1);  // streets 2, 3, 4 at 50 a house
+        giveGroup(1, 2);  // streets 5, 6, 7 at 100 a house
+        game.buildReserve = 50;
+        game.money[1] = 50 + 100;  // room for one house only, which any street could take
+        seedRandom(before);
+        buildHouses();
+        int built = -1;
+        for (int p = 2; p <= 7; ++p)
+            if (game.houses[p] > 0) built = p;
+        ASSERT_GE(built, 0);
+        if (first < 0) first = built;
+        EXPECT_EQ(built, first) << "generator seeded " << before << " before";
+    }
+}
+
+}  // namespace
