@@ -83,6 +83,24 @@ TEST(MouseBoard, LeaveJailAndMenusFromTheBar) {
     EXPECT_EQ(game.houseCount, 1);
 }
 
+// A click in the middle of each side's hit box opens that property's card and no other; the
+// boxes lie inward of the square spots along each side.
+TEST(MouseBoard, EachSidesSquaresAnswerTheirOwnClicks) {
+    const struct {
+        int property;
+        float du, dv;  // the hit box's middle, from the square spot
+    } cases[] = {
+        {0, 0.025f, 0.05f}, {8, 0.05f, 0.025f}, {14, 0.025f, 0.0f}, {19, 0.0f, 0.025f}, {21, 0.0f, 0.025f}};
+    for (const auto& c : cases) {
+        boardGame();
+        const int square = propertySquare[c.property];
+        click(static_cast<int>(300 + 600 * (game.squareSpotX[square] + c.du)),
+              static_cast<int>(690 - 590 * (game.squareSpotY[square] + c.dv)));
+        EXPECT_EQ(game.screen, PropertyCard) << c.property;
+        EXPECT_EQ(game.boardCursor, square) << c.property;
+    }
+}
+
 TEST(MouseBoard, SquareOpensItsCardAndPanelsOpenMenus) {
     boardGame();
     // Zoom 1: board point (u, v) is at X = 300 + 600u, Y = 690 - 590v. Square 1's hit box

@@ -215,3 +215,23 @@ TEST_F(AssetRules, CloseAssetMenuClearsEverythingAndWakesAComputer) {
 }
 
 }  // namespace
+
+namespace {
+
+// An offer whose initiator is no seat (only a damaged record holds one) is dropped: the menu
+// closes and nothing changes hands.
+TEST_F(AssetRules, AnOfferFromNoSeatIsDropped) {
+    giveProperty(1, 3);
+    game.screen = AssetMenu;
+    game.menuIndex = KindTrade;
+    game.menuPlayer = 1;
+    game.tradeInitiator = 9;
+    game.selected[3] = true;
+    game.tradeOfferOpen = true;
+    executeTrade();
+    EXPECT_EQ(game.screen, Board);
+    EXPECT_FALSE(game.tradeOfferOpen || game.selected[3]);
+    EXPECT_EQ(game.owner[3], 1);
+}
+
+}  // namespace
