@@ -78,6 +78,8 @@ TEST(Invariants, RangesOfIndicesAndCounters) {
         {[] { game.noticeIndex = 8; }, "noticeIndex"},
         {[] { game.dice[1] = 6; }, "dice"},
         {[] { game.activeDeck = 2; }, "activeDeck"},
+        {[] { game.panX = 0.3f; }, "pan"},
+        {[] { game.panY = -0.3f; }, "pan"},
         {[] { game.bankruptTimer = bankruptNoticeTicks + 1; }, "bankruptTimer"},
         {[] { game.assetCursor = 30; }, "assetCursor"},
         {[] { game.partnerMortgagedCount = 29; }, "partnerMortgagedCount"},

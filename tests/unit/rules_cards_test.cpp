@@ -242,3 +242,18 @@ TEST_F(CardRules, SalaryChainNeverWritesPastTheNoticeQueue) {
 }
 
 }  // namespace
+
+namespace {
+
+// "Go to Jail" turns the camera to the jail's corner as the token goes there.
+TEST_F(CardRules, GoToJailAimsTheCameraAtTheJail) {
+    for (int deck = 0; deck < 2; ++deck) {
+        startTestGame(3);
+        draw(deck, 0, cardSquares[deck][2]);
+        EXPECT_GT(game.cameraGlide, 0) << deck;
+        EXPECT_FLOAT_EQ(game.cameraTargetX, -0.25f);
+        EXPECT_FLOAT_EQ(game.cameraTargetZ, -0.25f);
+    }
+}
+
+}  // namespace

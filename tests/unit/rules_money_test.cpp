@@ -35,6 +35,10 @@ TEST_F(MoneyRules, NetWorthFeesAndTheDebtState) {
     EXPECT_EQ(game.money[1], 1300);
     EXPECT_EQ(game.middlePot, 150);
 
+    game.money[1] = 50;  // paid to exactly nothing: no debt
+    EXPECT_TRUE(chargeFee(1, 50, nullptr, middleCreditor));
+    EXPECT_FALSE(game.inDebt);
+
     game.money[2] = 20;
     giveProperty(2, 5);  // worth 70: a fee of 75 is paid into debt
     EXPECT_TRUE(chargeFee(2, 75, "taxes", middleCreditor));

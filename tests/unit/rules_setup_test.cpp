@@ -117,7 +117,9 @@ TEST_F(SetupRules, GeometryPlacesSpotsOnTheirEdges) {
     EXPECT_NEAR(game.propertySpotX[0], 1 - 211 * px, 1e-6);   // square 1, bottom edge
     EXPECT_NEAR(game.propertySpotY[21], 1 - 867 * px, 1e-6);  // square 39, right edge
     EXPECT_NEAR(game.propertySpotY[11], 869 * px, 1e-6);      // square 21, top edge
-    EXPECT_NEAR(game.propertySpotY[5], 159 * px, 1e-6);       // square 11, left edge
+    EXPECT_NEAR(game.propertySpotX[11], 159 * px, 1e-6);
+    EXPECT_NEAR(game.squareSpotX[29], 815 * px, 1e-6);   // the last square of the top edge
+    EXPECT_NEAR(game.propertySpotY[5], 159 * px, 1e-6);  // square 11, left edge
     // Eight distinct places on every square, and prisoners never stand on a visitor's place.
     auto same = [](int q, int k, int r, int j) {
         return game.tokenSpotX[q][k] == game.tokenSpotX[r][j] &&
