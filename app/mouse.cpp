@@ -7,6 +7,7 @@
 #include "app/input.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
+#include "game/board_geometry.h"
 #include "game/rules.h"
 #include "game/tables.h"
 #include "ui/layout.h"
@@ -37,17 +38,7 @@ Point clickToBoard(int x, float y) {
 int propertyAtBoardPoint(Point p) {
     for (int prop = 0; prop < propertyCount; ++prop) {
         const int s = propertySquare[prop];
-        const float sx = game.squareSpotX[s], sy = game.squareSpotY[s];
-        bool hit;
-        if (s < 10)
-            hit = sx < p.x && p.x < sx + 0.05f && sy < p.y && p.y < sy + 0.1f;
-        else if (s < 20)
-            hit = sx < p.x && p.x < sx + 0.1f && sy < p.y && p.y < sy + 0.05f;
-        else if (s < 30)
-            hit = sx < p.x && p.x < sx + 0.05f && sy - 0.05f < p.y && p.y < sy + 0.05f;
-        else
-            hit = sx - 0.05f < p.x && p.x < sx + 0.05f && sy < p.y && p.y < sy + 0.05f;
-        if (hit) return prop;
+        if (tileClickBox(s, game.squareSpotX[s], game.squareSpotY[s]).containsOpen({p.x, p.y})) return prop;
     }
     return -1;
 }

@@ -108,13 +108,20 @@ void payEveryPlayer(int seat, int each) {
     recycleAndPassIf(paid);
 }
 
+// The first square after `from` holding a property of the kind, round past GO if need be.
+int nextSquareAhead(int from, bool (*ofKind)(int property)) {
+    for (int step = 1; step < squareCount; ++step) {
+        const int square = (from + step) % squareCount;
+        const int property = propertyAtSquare(square);
+        if (property >= 0 && ofKind(property)) return square;
+    }
+    return from;
+}
+
 void advanceToNearestUtility(int seat) {
     const int from = game.position[seat];
-    int target = 12;
-    if (from > 11 && from < 28)
-        target = 28;
-    else if (from > 27)
-        paySalary(seat);
+    const int target = nextSquareAhead(from, isUtility);
+    if (target < from) paySalary(seat);
     recycleTopCard(game.activeDeck);
     game.position[seat] = target;
     game.boardCursor = target;
@@ -131,13 +138,8 @@ void advanceToNearestUtility(int seat) {
 
 void advanceToNearestTransport(int seat) {
     const int from = game.position[seat];
-    int target;
-    if (from > 34) {
-        paySalary(seat);
-        target = 5;
-    } else {
-        target = from < 5 ? 5 : from < 15 ? 15 : from < 25 ? 25 : 35;
-    }
+    const int target = nextSquareAhead(from, isTransport);
+    if (target < from) paySalary(seat);
     game.skipLanding = false;
     teleport(seat, target);
     recycleTopCard(game.activeDeck);

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "game/board_geometry.h"
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/stats.h"
@@ -47,7 +48,7 @@ void copyArray(T (&to)[N], const T (&from)[N]) {
     std::memcpy(to, from, sizeof to);  // plain numbers, any rank
 }
 
-float unit(double pixels) { return static_cast<float>(pixels / 1024.0); }
+float unit(double pixels) { return static_cast<float>(pixels / boardPixels); }
 
 }  // namespace
 
@@ -100,79 +101,21 @@ void resetToStartMenu() {
 }
 
 void computeBoardGeometry() {
-    const double a = 68.0 / 3072.0;  // token column step
-    const double b = 0.03;           // token row step
     for (int s = 0; s < squareCount; ++s) {
-        double propX = 0, propY = 0, squareX = 0, squareY = 0;
-        if (s == 0) {
-            squareX = 947;
-            squareY = 25;
-        } else if (s < 10) {
-            propX = squareX = 1024 - (82 * s + 129);
-            propY = 103;
-            squareY = 25;
-        } else if (s == 10) {
-            squareX = squareY = 25;
-        } else if (s < 20) {
-            propX = 103;
-            squareX = 25;
-            propY = squareY = 82 * (s - 10) + 77;
-        } else if (s == 20) {
-            squareX = 25;
-            squareY = 947;
-        } else if (s < 30) {
-            propX = squareX = 82 * (s - 20) + 77;
-            propY = 869;
-            squareY = 947;
-        } else if (s == 30) {
-            squareX = squareY = 947;
-        } else {
-            propX = 869;
-            squareX = 947;
-            propY = squareY = 1024 - (82 * (s - 30) + 129);
-        }
-        game.squareSpotX[s] = unit(squareX);
-        game.squareSpotY[s] = unit(squareY);
+        const BoardPoint spot = squareSpotPixels(s);
+        game.squareSpotX[s] = unit(spot.x);
+        game.squareSpotY[s] = unit(spot.y);
         const int property = propertyAtSquare(s);
         if (property >= 0) {
-            game.propertySpotX[property] = unit(propX);
-            game.propertySpotY[property] = unit(propY);
+            const BoardPoint star = propertySpotPixels(s);
+            game.propertySpotX[property] = unit(star.x);
+            game.propertySpotY[property] = unit(star.y);
         }
+    }
+    for (int s = 0; s <= squareCount; ++s)
         for (int k = 0; k < maxSeats; ++k) {
-            const int c = k % 4;
-            const int r = k / 4;
-            double x, y;
-            if (s == 0) {
-                x = 920 / 1024.0 + b * r;
-                y = 73 / 1024.0 - a * c;
-            } else if (s < 10) {
-                x = 1 - (82 * s + 134) / 1024.0 + b * r;
-                y = 73 / 1024.0 - a * c;
-            } else if (s == 10) {
-                x = k < 4 ? 5 / 1024.0 : 109 / 1024.0 - a * c;
-                y = k < 4 ? 109 / 1024.0 - a * c : 5 / 1024.0;
-            } else if (s < 20) {
-                x = 73 / 1024.0 - a * c;
-                y = (82 * (s - 10) + 103) / 1024.0 - b * r;
-            } else if (s == 20) {
-                x = 73 / 1024.0 - b * r;
-                y = 920 / 1024.0 + a * c;
-            } else if (s < 30) {
-                x = (82 * (s - 20) + 103) / 1024.0 - b * r;
-                y = 920 / 1024.0 + a * c;
-            } else if (s == 30) {
-                x = 951 / 1024.0 - b * r;
-                y = 920 / 1024.0 + a * c;
-            } else {
-                x = 920 / 1024.0 + a * c;
-                y = 1 - (82 * (s - 30) + 134) / 1024.0 + b * r;
-            }
-            game.tokenSpotX[s][k] = static_cast<float>(x);
-            game.tokenSpotY[s][k] = static_cast<float>(y);
+            const BoardPoint place = tokenSpot(s, k);
+            game.tokenSpotX[s][k] = static_cast<float>(place.x);
+            game.tokenSpotY[s][k] = static_cast<float>(place.y);
         }
-    }
-    for (int k = 0; k < maxSeats; ++k) {
-        game.tokenSpotX[jailCell][k] = static_cast<float>(78 / 1024.0 + b * (k / 4));
-        game.tokenSpotY[jailCell][k] = static_cast<float>(109 / 1024.0 - a * (k % 4));
-    }
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "game/board_geometry.h"
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/stats.h"
@@ -285,21 +286,7 @@ void continueOrPass() {
 
 void aimCamera(int square) {
     game.cameraGlide = game.moving ? 10 : 5;
-    float x = -0.25f;
-    float z = -0.25f;
-    if (square >= 0 && square < 10) {
-        x = 0.25f - 0.05f * square;
-        z = -0.25f;
-    } else if (square >= 10 && square < 20) {
-        x = -0.25f;
-        z = 0.05f * (square - 10) - 0.25f;
-    } else if (square >= 20 && square < 30) {
-        x = 0.05f * (square - 20) - 0.25f;
-        z = 0.25f;
-    } else if (square >= 30 && square < 40) {
-        x = 0.25f;
-        z = 0.25f - 0.05f * (square - 30);
-    }
-    game.cameraTargetX = x;
-    game.cameraTargetZ = z;
+    const BoardPoint aim = cameraAim(square);
+    game.cameraTargetX = static_cast<float>(aim.x);
+    game.cameraTargetZ = static_cast<float>(aim.y);
 }

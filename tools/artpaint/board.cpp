@@ -6,14 +6,15 @@
 #include <cstdio>
 #include <string>
 
+#include "game/board_geometry.h"
 #include "game/tables.h"
 #include "tools/artpaint/paint.h"
 #include "tools/artpaint/text.h"
 
 namespace {
 
-constexpr int side = 1024;
-constexpr float ring = 143;      // depth of the ring of squares
+constexpr int side = boardPixels;
+constexpr float ring = boardRingPixels;
 constexpr float bandDepth = 30;  // colour band at a square's inner edge
 const Rgb paper = {246, 240, 222};
 const Rgb gridInk = {36, 34, 40};
@@ -27,33 +28,14 @@ struct Box {
     float cy() const { return (y0 + y1) / 2; }
 };
 
-enum Edge { Bottom, Left, Top, Right };
+enum Edge { Bottom = NearSide, Left = LeftSide, Top = FarSide, Right = RightSide };
 
-Edge edgeOf(int s) { return s < 10 ? Bottom : s < 20 ? Left : s < 30 ? Top : Right; }
+Edge edgeOf(int s) { return static_cast<Edge>(sideOf(s)); }
 
 // Pixel box of a square, rows from the top of the picture.
 Box squareBox(int s) {
-    switch (s) {
-        case 0: return {880, 882, side, side};
-        case 10: return {0, 880, 142, side};
-        case 20: return {0, 0, 144, 142};
-        case 30: return {882, 0, side, 144};
-        default: break;
-    }
-    if (s < 10) {
-        const float x0 = 880 - 82.0f * s;
-        return {x0, side - ring, x0 + 82, side};
-    }
-    if (s < 20) {
-        const float y1 = side - 144 - 82.0f * (s - 11);
-        return {0, y1 - 82, ring, y1};
-    }
-    if (s < 30) {
-        const float x0 = 144 + 82.0f * (s - 21);
-        return {x0, 0, x0 + 82, ring};
-    }
-    const float y0 = 144 + 82.0f * (s - 31);
-    return {side - ring, y0, side, y0 + 82};
+    const BoardBox b = squareArtBox(s);
+    return {float(b.x0), float(b.y0), float(b.x1), float(b.y1)};
 }
 
 // The colour band along the inner edge, and the rest of the square.
