@@ -44,12 +44,6 @@ Neighbourhood neighbourhood(int property, int seat) {
     return n;
 }
 
-int propertyUnderCurrentPlayer() {
-    const int seat = game.currentPlayer;
-    if (seat < 0 || seat >= maxSeats) return -1;
-    return propertyAtSquare(game.position[seat]);
-}
-
 // With one chance in ten the limit becomes the price itself.
 int tenPercentRule(int limit, int price) { return randomBelow(10) == 0 ? price : limit; }
 
@@ -116,7 +110,7 @@ void computeBidLimits() {
 
 void computerAutoBid() {
     const int leader = game.auctionBidder;
-    if (leader >= 0 && leader < maxSeats && !game.isHuman[leader]) return;  // never outbid each other
+    if (seatIsComputer(leader)) return;  // never outbid each other
 
     const int seats = std::min(playersInPlay(), maxSeats);
     int best = 0, bidder = -1;

@@ -54,7 +54,7 @@ int sacrifice(int seat, int p, int level) {
 
 void resolveDebt() {
     const int debtor = game.menuPlayer;
-    if (debtor < 0 || debtor >= maxSeats) {
+    if (!isSeat(debtor)) {
         closeDebtState();
         return;
     }

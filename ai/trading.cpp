@@ -151,7 +151,7 @@ bool proposeTrade() {
     reseedFromClock();
     const int me = game.currentPlayer;
     const int seats = playersInPlay();
-    if (seats < 2 || me < 0 || me >= maxSeats) {
+    if (seats < 2 || !isSeat(me)) {
         game.tradeTried = true;
         return false;
     }
@@ -184,7 +184,7 @@ bool evaluateTradeOffer() {
     reseedFromClock();
     const int responder = game.menuPlayer;
     const int proposer = game.tradeInitiator;
-    if (responder < 0 || responder >= maxSeats || proposer < 0 || proposer >= maxSeats) return false;
+    if (!isSeat(responder) || !isSeat(proposer)) return false;
     if (game.answerCooldown[responder][proposer] != 0) return false;
     game.answerCooldown[responder][proposer] += randomBelow(2) + 2;
 

@@ -48,7 +48,7 @@ static void pruneUnaffordable(const int32_t* list, int32_t& count) {
     while (count > 0) {
         const int p = list[count - 1];
         const int owner = p >= 0 && p < propertyCount ? game.owner[p] : bankOwner;
-        if (owner >= 0 && owner < maxSeats && game.money[owner] >= mortgageValue(p)) return;
+        if (isSeat(owner) && game.money[owner] >= mortgageValue(p)) return;
         --count;
     }
 }

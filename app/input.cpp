@@ -4,6 +4,7 @@
 
 #include "app/shell.h"
 #include "game/state.h"
+#include "game/tables.h"
 #include "ui/text_metrics.h"
 
 InputState input;
@@ -80,7 +81,7 @@ void onKeyDown(unsigned char key, int, int) {
     // name screens ignore.
     if (shell.saveNameEntry) editTextField(shell.saveName, saveNameMaxChars, saveNameMaxWidth, key);
     if (game.screen == NameEntry && !shell.helpOpen && !shell.statsOpen && !shell.saveMenuOpen &&
-        game.currentPlayer >= 0 && game.currentPlayer < maxSeats)
+        isSeat(game.currentPlayer))
         editTextField(game.playerNames[game.currentPlayer], playerNameMaxChars, playerNameMaxWidth, key);
 
     if (bool* latch = pressLatchFor(key).latch) *latch = true;

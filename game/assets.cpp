@@ -6,8 +6,6 @@
 
 namespace {
 
-bool isSeat(int seat) { return seat >= 0 && seat < maxSeats; }
-
 bool isMortgaged(int property) { return game.houses[property] < 0; }
 
 // Whoever's turn it is gets its thinking pause back when a menu closes on a computer's turn.

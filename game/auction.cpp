@@ -9,14 +9,7 @@
 
 namespace {
 
-// The property under the current player, or -1 when the token is not on one.
-int propertyOnOffer() {
-    const int seat = game.currentPlayer;
-    if (seat < 0 || seat >= maxSeats) return -1;
-    return propertyAtSquare(game.position[seat]);
-}
-
-bool isSeatInPlay(int seat) { return seat >= 0 && seat < maxSeats && seat < playersInPlay(); }
+bool isSeatInPlay(int seat) { return isSeat(seat) && seat < playersInPlay(); }
 
 // The payment notice of a purchase names the property in both lines.
 void writePurchaseNotice(int seat, int amount, int property) {
@@ -41,7 +34,7 @@ void sellTo(int bidder, int property) {
 }
 
 void settleAuction() {
-    const int property = propertyOnOffer();
+    const int property = propertyUnderCurrentPlayer();
     const int bidder = game.auctionBidder;
     // A seat that is out of the game cannot take the property, and a token that is not on
     // a bank property has nothing to sell: both settle as an auction nobody won.
@@ -56,7 +49,7 @@ void settleAuction() {
         return;
     }
     const int seat = game.currentPlayer;
-    if (seat < 0 || seat >= maxSeats) return;
+    if (!isSeat(seat)) return;
     // Doubles: the same seat rolls again from where it stands.
     game.boardCursor = game.position[seat];
     if (!game.isHuman[seat]) game.computerDelay = computerThinkTicks;
@@ -66,7 +59,7 @@ void settleAuction() {
 
 void decidePurchase() {
     const int seat = game.currentPlayer;
-    const int property = propertyOnOffer();
+    const int property = propertyUnderCurrentPlayer();
     game.buyPromptOpen = false;
 
     // A question left open over a square with nothing to buy only lets the turn go on.

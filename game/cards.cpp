@@ -128,7 +128,7 @@ void advanceToNearestUtility(int seat) {
     aimCamera(target);
     const int utility = propertyAtSquare(target);
     const int owner = game.owner[utility];
-    if (owner >= 0 && owner < maxSeats && owner != seat && game.houses[utility] >= 0) {
+    if (isSeat(owner) && owner != seat && game.houses[utility] >= 0) {
         game.utilityRollPending = true;
         return;
     }
@@ -145,8 +145,7 @@ void advanceToNearestTransport(int seat) {
     recycleTopCard(game.activeDeck);
     const int transport = propertyAtSquare(target);
     const int owner = game.owner[transport];
-    if (owner >= 0 && owner < maxSeats && owner != seat && game.houses[transport] >= 0)
-        game.transportDoubleRent = true;
+    if (isSeat(owner) && owner != seat && game.houses[transport] >= 0) game.transportDoubleRent = true;
 }
 
 void advanceTo(int seat, int target) {

@@ -8,8 +8,6 @@
 
 namespace {
 
-bool isSeat(int who) { return who >= 0 && who < maxSeats; }
-
 // What the assets of a seat fetch when sold to the bank: mortgage values plus half the
 // cost of every building; mortgaged properties fetch nothing.
 int assetValue(int seat) {

@@ -9,8 +9,6 @@ GameStats stats;
 
 namespace {
 
-bool isSeat(int seat) { return seat >= 0 && seat < maxSeats; }
-
 void takeSample() {
     StatsSample& sample = stats.samples[stats.sampleCount++];
     sample = StatsSample{};

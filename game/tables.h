@@ -210,8 +210,16 @@ int groupStreets(int group, int out[4]);
 // humanCount + computerCount.
 int playersInPlay();
 
+// A seat number 0..7 (owner, bidder and creditor fields also hold bankOwner or middleCreditor).
+inline bool isSeat(int seat) { return seat >= 0 && seat < maxSeats; }
+
 // A seat number (0..7) played by the computer.
-inline bool seatIsComputer(int seat) { return seat >= 0 && seat < maxSeats && !game.isHuman[seat]; }
+inline bool seatIsComputer(int seat) { return isSeat(seat) && !game.isHuman[seat]; }
+
+// The property under the current seat's token, or -1 when it stands on none.
+inline int propertyUnderCurrentPlayer() {
+    return isSeat(game.currentPlayer) ? propertyAtSquare(game.position[game.currentPlayer]) : -1;
+}
 
 inline bool isStreet(int property) { return property >= 0 && property < streetCount; }
 inline bool isTransport(int property) { return property >= 22 && property <= 25; }

@@ -104,7 +104,7 @@ void landOnSpecialSquare(int seat, int square) {
 
 void landOnProperty(int seat, int property) {
     const int owner = game.owner[property];
-    const bool bankOwns = owner < 0 || owner >= maxSeats;
+    const bool bankOwns = !isSeat(owner);
     const bool rentFree = game.houses[property] == -1 || owner == seat;
     if (rentFree || bankOwns) {
         if (rentFree) {
@@ -246,7 +246,7 @@ void processLanding() {
 int computeRent(int property) {
     const int owner = game.owner[property];
     const int buildings = game.houses[property];
-    if (owner < 0 || owner >= maxSeats || owner == game.currentPlayer || buildings < 0) return 0;
+    if (!isSeat(owner) || owner == game.currentPlayer || buildings < 0) return 0;
     if (buildings > 0 && isStreet(property) && buildings <= hotelLevel)
         return streetRent[buildings][property];
     if (isStreet(property)) return streetRentFor(property, owner);

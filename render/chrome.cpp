@@ -8,23 +8,21 @@
 
 namespace {
 
-bool validSeat(int seat) { return seat >= 0 && seat < maxSeats; }
-
 bool currentPlayerJailed() {
-    return validSeat(game.currentPlayer) && game.position[game.currentPlayer] == jailCell;
+    return isSeat(game.currentPlayer) && game.position[game.currentPlayer] == jailCell;
 }
 
 }  // namespace
 
 void drawTurnTitle() {
     // During a trade offer the title names the seat that must answer it.
-    if (game.tradeOfferOpen && validSeat(game.menuPlayer)) {
+    if (game.tradeOfferOpen && isSeat(game.menuPlayer)) {
         drawTextF(Centre, turnTitleAt.x, turnTitleAt.y, gamePlane, playerColour(game.menuPlayer),
                   "%s answers the trade", game.playerNames[game.menuPlayer]);
         return;
     }
     const int seat = game.currentPlayer;
-    if (!validSeat(seat)) return;
+    if (!isSeat(seat)) return;
     drawTextF(Centre, turnTitleAt.x, turnTitleAt.y, gamePlane, playerColour(seat), "%s's TURN",
               game.playerNames[seat]);
 }

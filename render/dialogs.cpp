@@ -11,10 +11,9 @@
 
 namespace {
 
-bool validSeat(int seat) { return seat >= 0 && seat < maxSeats; }
 bool validProperty(int i) { return i >= 0 && i < propertyCount; }
 
-const char* nameOf(int seat) { return validSeat(seat) ? game.playerNames[seat] : ""; }
+const char* nameOf(int seat) { return isSeat(seat) ? game.playerNames[seat] : ""; }
 
 void textAt(const char* text, Point at, Colour colour = white) {
     drawTextAt(Centre, text, at, gamePlane, colour);
@@ -22,17 +21,13 @@ void textAt(const char* text, Point at, Colour colour = white) {
 
 // "%s $%d" of a seat at the top left, in its colour.
 void drawSeatLine(int seat, int cash, Point at) {
-    if (!validSeat(seat)) return;
+    if (!isSeat(seat)) return;
     drawTextF(Left, at.x, at.y, gamePlane, playerColour(seat), "%s $%d", game.playerNames[seat], cash);
 }
 
 void drawYesNo(Point yes, Point no, bool yesChosen, Colour chosen = white) {
     textAt("YES", yes, yesChosen ? chosen : grey);
     textAt("NO", no, yesChosen ? grey : chosen);
-}
-
-int propertyUnderCurrentPlayer() {
-    return validSeat(game.currentPlayer) ? propertyAtSquare(game.position[game.currentPlayer]) : -1;
 }
 
 void drawWinner() {
@@ -54,7 +49,7 @@ void drawBankruptcy() {
     const int creditor = game.lastCreditor;
     if (creditor == middleCreditor && game.middleOption > 0)
         textAt("and gives all to middle", noticeLine2At);
-    else if (validSeat(creditor))
+    else if (isSeat(creditor))
         drawTextF(Centre, noticeLine2At.x, noticeLine2At.y, gamePlane, white, "and gives all to %s",
                   game.playerNames[creditor]);
     else
@@ -64,7 +59,7 @@ void drawBankruptcy() {
 // A yes/no question about one property: the seat asked with its cash, the property's mini
 // card, "<verb> <name>" and a line with the amount.
 void drawPropertyQuestion(int seat, int property, const char* verb, const char* amountLine, int amount) {
-    if (validSeat(seat)) drawSeatLine(seat, game.money[seat], seatLineAt);
+    if (isSeat(seat)) drawSeatLine(seat, game.money[seat], seatLineAt);
     if (!validProperty(property)) return;
     drawMiniCard(property);
     char title[80];
@@ -95,7 +90,7 @@ void drawAuction() {
     const int property = propertyUnderCurrentPlayer();
     if (validProperty(property)) drawMiniCard(property);
     const int bidder = game.auctionBidder;
-    if (validSeat(bidder))
+    if (isSeat(bidder))
         drawTextF(Centre, dialogLine1At.x, dialogLine1At.y, gamePlane, playerColour(bidder), "%s bids $%d",
                   game.playerNames[bidder], game.auctionBid);
     else
@@ -110,7 +105,7 @@ void drawAuction() {
 
 void drawIncomeTax() {
     const int seat = game.currentPlayer;
-    if (validSeat(seat)) drawSeatLine(seat, game.money[seat], seatLineAt);
+    if (isSeat(seat)) drawSeatLine(seat, game.money[seat], seatLineAt);
     textAt("Pay $200 or 10%?", dialogLine1At);
     textAt("$200", flatTaxAt, chosenOrGrey(game.promptYes));
     textAt("10%", percentTaxAt, chosenOrGrey(!game.promptYes));
