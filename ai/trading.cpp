@@ -72,8 +72,7 @@ bool streetsBuilt(int seat, int group) {
 }
 
 void clearOffer() {
-    for (int p = 0; p < propertyCount; ++p) game.selected[p] = game.initiatorSelected[p] = false;
-    game.jailCardSelected[0] = game.jailCardSelected[1] = false;
+    clearTradeSelections();
     game.initiatorMoney = game.tradeMoney = 0;
 }
 

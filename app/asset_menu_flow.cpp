@@ -266,8 +266,7 @@ void assetMenuEnter() {
 }
 
 void switchAssetMenuSeat(int seat) {
-    for (int p = 0; p < propertyCount; ++p) game.selected[p] = game.initiatorSelected[p] = false;
-    game.jailCardSelected[0] = game.jailCardSelected[1] = false;
+    clearTradeSelections();
     game.tradeMoney = game.initiatorMoney = game.amountDigit = 0;
     game.houseCount = game.menuIndex == KindHouses ? 1 : 0;
     openAssetMenu(seat);

@@ -3,17 +3,17 @@
 ShellState shell;
 
 WindowSize fitToAspect(int width, int height) {
-    const double ratio = 700.0 / 1200.0;                    // 0.5833333333333334
+    const double ratio = static_cast<double>(designHeight) / designWidth;
     if (width <= 0 || height <= 0) return {width, height};  // minimised: nothing to fit
     if (static_cast<double>(height) / width <= ratio)
-        width = static_cast<int>(height * 1200.0 / 700.0);
+        width = static_cast<int>(height * static_cast<double>(designWidth) / designHeight);
     else
-        height = static_cast<int>(width * 700.0 / 1200.0);
+        height = static_cast<int>(width * static_cast<double>(designHeight) / designWidth);
     return {width, height};
 }
 
 void setWindowSize(WindowSize size) {
     shell.windowWidth = size.width;
     shell.windowHeight = size.height;
-    shell.uiScale = static_cast<float>(size.width / 1200.0);
+    shell.uiScale = static_cast<float>(static_cast<double>(size.width) / designWidth);
 }

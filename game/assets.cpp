@@ -63,15 +63,6 @@ int interestOn(const int32_t* list, int count) {
     return total;
 }
 
-void clearTradeSelections() {
-    for (int p = 0; p < propertyCount; ++p) {
-        game.selected[p] = false;
-        game.initiatorSelected[p] = false;
-    }
-    game.jailCardSelected[0] = false;
-    game.jailCardSelected[1] = false;
-}
-
 // Hands over both sides' properties; the mortgaged ones are queued for the lift question.
 void exchangeProperties(int initiator, int partner) {
     for (int p = propertyCount - 1; p >= 0; --p) {
@@ -130,6 +121,11 @@ void answerAbout(const int32_t* list, int32_t& count, bool yes) {
 }
 
 }  // namespace
+
+void clearTradeSelections() {
+    for (int p = 0; p < propertyCount; ++p) game.selected[p] = game.initiatorSelected[p] = false;
+    game.jailCardSelected[0] = game.jailCardSelected[1] = false;
+}
 
 int unmortgageCost(int property) {
     if (property < 0 || property >= propertyCount) return 0;

@@ -67,6 +67,8 @@ void closeAssetMenu();
 void answerUnmortgageQuestion(bool yes);
 int unmortgageCost(int property);  // mortgage value x 1.1, truncated
 int tradeInterest(int property);   // mortgage value x 0.1, truncated
+// Nothing selected on either side of a trade, jail cards included.
+void clearTradeSelections();
 
 // --- shared helpers ---
 // The board square a seat's token is drawn on: its position, or square 10 for the jail cell.

@@ -65,7 +65,7 @@ int utilityRentFor(int property, int owner) {
 
 void landOnSpecialSquare(int seat, int square) {
     switch (square) {
-        case 20:
+        case freeParkingSquare:
             if (game.middleOption > 0 && game.middlePot != 0) {
                 writeNotice(game.noticeIndex, seat, -game.middlePot, "landing on free parking");
                 game.money[seat] += game.middlePot;
@@ -75,7 +75,7 @@ void landOnSpecialSquare(int seat, int square) {
                 continueOrPass();
             }
             return;
-        case 30:
+        case goToJailSquare:
             game.position[seat] = jailCell;
             game.jailTurns[seat] = 0;
             aimCamera(jailCell);
@@ -83,10 +83,10 @@ void landOnSpecialSquare(int seat, int square) {
             game.boardCursor = jailSquare;
             game.settleTimer = settleTicks;
             return;
-        case 38:
+        case luxuryTaxSquare:
             if (chargeFee(seat, luxuryTax, "taxes", middleCreditor)) game.endTurnAfterNotice = true;
             return;
-        case 4:
+        case incomeTaxSquare:
             game.taxPromptOpen = true;
             game.promptYes = true;
             return;
