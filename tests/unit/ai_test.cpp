@@ -63,7 +63,7 @@ void fixDraws(std::initializer_list<std::pair<int, int>> draws) {
 
 // Seat 1's auction limit from its two draws: the rule draw (ten percent: 0 makes it the price;
 // halving: below 2 halves it) and the raise, 5 x (draw + 1). Seat 2, worth less than nothing,
-// bids nothing but draws after it.
+// and the person bid nothing.
 struct LimitRow {
     const char *what, *holdings;
     int money, stand, rule, raise, limit;
@@ -75,7 +75,6 @@ const LimitRow limitRows[] = {
     {"the rest one opponent's: 1.4 x 60 + 25", "0:1", 1000, 0, 3, 4, 105},
     {"... and the ten percent: the price 60 + 25", "0:1", 1000, 0, 0, 4, 85},
     {"one of three its own, one unowned: 1.5 x 100 + 5", "1:3", 1500, 2, 3, 0, 155},
-    {"... and the ten percent: 100 + 5", "1:3", 1500, 2, 0, 0, 105},
     {"one own, one an opponent's: 3000/20 + 0.3 x 100 + 5", "1:3 0:4", 3000, 2, 5, 0, 185},
     {"... halved to the floor 90, + 5", "1:3 0:4", 3000, 2, 1, 0, 95},
     {"worth 3485/40 beats 100/20: 87 + 30 + 5", "1:3,17/5,18/5,19/5,20/5,21/5 0:4", 100, 2, 5, 0, 120},
@@ -95,12 +94,6 @@ TEST_F(Computer, BidLimitsFollowTheFormula) {
         EXPECT_EQ(game.bidLimit[1], row.limit) << row.what;
         EXPECT_TRUE(game.bidLimit[0] == 0 && game.bidLimit[2] == 0 && game.bidLimit[3] == 0) << row.what;
     }
-    // One reseed for all seats: seat 2 takes the third and fourth draws (62 + 5, to 65).
-    setUp("", 1000, 0);
-    game.money[2] = 1000;
-    fixDraws({{10, 5}, {10, 4}, {10, 5}, {10, 0}});
-    computeBidLimits();
-    EXPECT_TRUE(game.bidLimit[1] == 85 && game.bidLimit[2] == 65) << game.bidLimit[2];
 }
 
 // One frame of computer bidding with the raise draw r: + 5 x (r + 1), up to the best limit.
@@ -130,193 +123,142 @@ TEST_F(Computer, AutoBidAnswersAPersonUpToTheLimit) {
     }
 }
 
-// A decision against its draw after the reseed. decideBuy buys when the score beats the draw
-// (0..99), always from 100 up. decideLeaveJail leaves when the draw + 1 is at most 90, plus
-// 5h - 5 for each opponent's sample street (3 x group) with h buildings. decideBuild builds
-// when a house fits above the reserve, draw (0..150) + 50. decideUnmortgage judges the first
-// candidate only, which needs its value x 1.1 x (1.3 + 0.1 x draw (0..5)) in hand.
+// A decision against its draw after the reseed: yes for draw T - 1, no for draw T (each when
+// in range). decideBuy: T = the score, draws 0..99. decideLeaveJail: T = 90, plus 5h - 5 for
+// each opponent's sample street (3 x group) with h buildings. decideBuild: the reserve is the
+// draw (0..150) + 50. decideUnmortgage judges its first candidate only, needing the value x 1.1
+// x (1.3 + 0.1 x draw (0..5)) in hand.
 struct DecisionRow {
     const char* what;
     bool (*decide)();
     const char* holdings;
-    int money, stand, draw;
-    bool yes;
+    int money, stand, threshold;
 };
 const DecisionRow decisionRows[] = {
-    {"400/20 beats 400/40: score 400/5 beats 79", decideBuy, "", 400, 10, 79, true},
-    {"... not 80", decideBuy, "", 400, 10, 80, false},
-    {"money 210, worth 410: 10 ties 10, so 410/10 beats 40", decideBuy, "1:21", 210, 10, 40, true},
-    {"... not 41", decideBuy, "1:21", 210, 10, 41, false},
-    {"net worth 399 below the price 400", decideBuy, "1:0", 369, 21, 0, false},
-    {"a transport, the other three its own", decideBuy, "1:23,24,25", 0, 22, 99, true},
-    {"a transport, the other three one opponent's", decideBuy, "2:23,24,25", 200, 22, 99, true},
-    {"a transport, the others two opponents': 60 beats 59", decideBuy, "2:23 0:24,25", 300, 22, 59, true},
-    {"... not 60", decideBuy, "2:23 0:24,25", 300, 22, 60, false},
-    {"a transport, one its own: 200/10 + 20 beats 39", decideBuy, "1:23 2:24", 100, 22, 39, true},
-    {"... not 40", decideBuy, "1:23 2:24", 100, 22, 40, false},
-    {"a transport nobody holds: 60 + 15 beats 74", decideBuy, "", 300, 22, 74, true},
-    {"... not 75", decideBuy, "", 300, 22, 75, false},
-    {"no buildings: 90 + 1 > 89", decideLeaveJail, "", 1500, -1, 89, true},
-    {"... not 90", decideLeaveJail, "", 1500, -1, 90, false},
-    {"its own hotels count nothing", decideLeaveJail, "1:5/5,6/5,7/5", 1500, -1, 90, false},
-    {"one house on sample street 9 adds nothing", decideLeaveJail, "0:8/5,9/1,10/5", 1500, -1, 90, false},
-    {"two on sample street 0 add 5", decideLeaveJail, "0:0/2,1/2", 1500, -1, 94, true},
-    {"... not 95", decideLeaveJail, "0:0/2,1/2", 1500, -1, 95, false},
-    {"three on sample street 9: 100", decideLeaveJail, "2:8/5,9/3,10/5", 1500, -1, 99, true},
-    {"house 100 + reserve 150 = 250 in hand", decideBuild, "1:5,6,7", 250, -1, 100, true},
-    {"reserve 151: one short", decideBuild, "1:5,6,7", 250, -1, 101, false},
-    {"four houses still take a fifth", decideBuild, "1:5/4,6/4,7/4", 250, -1, 100, true},
-    {"the cheap group fits, the dear one not", decideBuild, "1:17,18,19,0,1", 250, -1, 150, true},
-    {"hotels everywhere", decideBuild, "1:5/5,6/5,7/5", 5000, -1, 0, false},
-    {"a mortgaged street stops its group", decideBuild, "1:5,6/-1,7", 5000, -1, 0, false},
-    {"a street of the group elsewhere", decideBuild, "1:5,6 0:7", 5000, -1, 0, false},
-    {"160 x 1.65 = 264 exactly", decideUnmortgage, "1:19/-1", 264, -1, 2, true},
-    {"263 falls short", decideUnmortgage, "1:19/-1", 263, -1, 2, false},
-    {"160 x 1.98 = 316.8 at the top margin", decideUnmortgage, "1:19/-1", 316, -1, 5, false},
-    {"a whole group's street before a dearer stray one", decideUnmortgage, "1:19/-1,0,1/-1", 50, -1, 2, true},
-    {"stray streets from 21 down", decideUnmortgage, "1:2/-1,19/-1", 100, -1, 2, false},
-    {"streets before transports", decideUnmortgage, "1:22/-1,2/-1", 100, -1, 2, true},
-    {"transports from 22 up: 25 before utility 26", decideUnmortgage, "1:25/-1,26/-1", 140, -1, 2, false},
-    {"one house anywhere blocks it", decideUnmortgage, "1:25/-1,2/1,3,4", 5000, -1, 0, false},
-    {"four houses block it", decideUnmortgage, "1:25/-1,2/4,3/4,4/4", 5000, -1, 0, false},
-    {"hotels do not", decideUnmortgage, "1:25/-1,2/5,3/5,4/5", 5000, -1, 0, true},
-    {"another seat's houses do not", decideUnmortgage, "1:25/-1 0:2/3,3/3,4/3", 5000, -1, 0, true},
-    {"nothing mortgaged", decideUnmortgage, "1:25", 5000, -1, 0, false},
+    {"400/20 beats 400/40: 400/5", decideBuy, "", 400, 10, 80},
+    {"money 210, worth 410: 10 ties 10, so 410/10", decideBuy, "1:21", 210, 10, 41},
+    {"net worth 399 below the price 400", decideBuy, "1:0", 369, 21, 0},
+    {"a transport, the other three its own", decideBuy, "1:23,24,25", 0, 22, 100},
+    {"a transport, the other three one opponent's", decideBuy, "2:23,24,25", 200, 22, 100},
+    {"a transport, the others two opponents': 300/5", decideBuy, "2:23 0:24,25", 300, 22, 60},
+    {"a transport, one its own: 200/10 + 20", decideBuy, "1:23 2:24", 100, 22, 40},
+    {"a transport nobody holds: 300/5 + 15", decideBuy, "", 300, 22, 75},
+    {"no buildings", decideLeaveJail, "", 1500, -1, 90},
+    {"its own hotels count nothing", decideLeaveJail, "1:5/5,6/5,7/5", 1500, -1, 90},
+    {"one house on sample street 9 adds nothing", decideLeaveJail, "0:8/5,9/1,10/5", 1500, -1, 90},
+    {"two on sample street 0 add 5", decideLeaveJail, "0:0/2,1/2", 1500, -1, 95},
+    {"three on sample street 9 add 10", decideLeaveJail, "2:8/5,9/3,10/5", 1500, -1, 100},
+    {"250 in hand: house 100 + reserve up to 150", decideBuild, "1:5,6,7", 250, -1, 101},
+    {"four houses still take a fifth", decideBuild, "1:5/4,6/4,7/4", 250, -1, 101},
+    {"the cheap group fits, the dear one not", decideBuild, "1:17,18,19,0,1", 250, -1, 151},
+    {"hotels everywhere", decideBuild, "1:5/5,6/5,7/5", 5000, -1, 0},
+    {"a mortgaged street stops its group", decideBuild, "1:5,6/-1,7", 5000, -1, 0},
+    {"a street of the group elsewhere", decideBuild, "1:5,6 0:7", 5000, -1, 0},
+    {"160 x 1.1 x 1.5 = 264 in hand, not 1.6", decideUnmortgage, "1:19/-1", 264, -1, 3},
+    {"160 x 1.1 x 1.8 = 316.8: 316 falls short", decideUnmortgage, "1:19/-1", 316, -1, 5},
+    {"a whole group's street before a dearer stray one", decideUnmortgage, "1:19/-1,0,1/-1", 50, -1, 3},
+    {"stray streets from 21 down", decideUnmortgage, "1:2/-1,19/-1", 100, -1, 0},
+    {"streets before transports", decideUnmortgage, "1:22/-1,2/-1", 100, -1, 6},
+    {"transports from 22 up: 25 before utility 26", decideUnmortgage, "1:25/-1,26/-1", 140, -1, 0},
+    {"one house anywhere blocks it", decideUnmortgage, "1:25/-1,2/1,3,4", 5000, -1, 0},
+    {"four houses block it", decideUnmortgage, "1:25/-1,2/4,3/4,4/4", 5000, -1, 0},
+    {"hotels do not", decideUnmortgage, "1:25/-1,2/5,3/5,4/5", 5000, -1, 6},
+    {"another seat's houses do not", decideUnmortgage, "1:25/-1 0:2/3,3/3,4/3", 5000, -1, 6},
+    {"nothing mortgaged", decideUnmortgage, "1:25", 5000, -1, 0},
 };
 
 TEST_F(Computer, DecisionsFollowTheirDraws) {
     for (const DecisionRow& row : decisionRows) {
-        setUp(row.holdings, row.money, row.stand);
         const bool build = row.decide == decideBuild, unmortgage = row.decide == decideUnmortgage;
-        fixDraws({{build ? 151 : unmortgage ? 6 : 100, row.draw}});
-        EXPECT_EQ(row.decide(), row.yes) << row.what;
-        EXPECT_TRUE(game.buildTried == build && game.unmortgageTried == unmortgage) << row.what;
-        EXPECT_FALSE((build || unmortgage) && row.decide()) << row.what << ", asked twice in a roll";
+        const int modulus = build ? 151 : unmortgage ? 6 : 100;
+        for (int draw : {row.threshold - 1, row.threshold}) {
+            if (draw < 0 || draw >= modulus) continue;
+            setUp(row.holdings, row.money, row.stand);
+            fixDraws({{modulus, draw}});
+            EXPECT_EQ(row.decide(), draw < row.threshold) << row.what << ", draw " << draw;
+            EXPECT_TRUE(game.buildTried == build && game.unmortgageTried == unmortgage) << row.what;
+            EXPECT_FALSE((build || unmortgage) && row.decide()) << row.what << ", asked twice in a roll";
+        }
     }
 }
 
-// buildHouses on group `group`: one house at a time, level across it, while the next one
-// leaves the reserve in hand.
-struct HousesRow {
-    const char *what, *holdings;
-    int money, reserve, group, houses, moneyAfter;
+// An executor run on seat 1's holdings, with the reserve for buildHouses and a margin of 1.5
+// for unmortgageProperties. buildHouses: one house at a time, level across the group, while
+// the next leaves the reserve in hand. unmortgageProperties: whole groups (21 down), other
+// streets (21 down), then 22 up, each costing value x 1.1 (truncated), the first out of reach
+// stopping everything. resolveDebt: level by level (stray, one street, two of three, whole
+// group, buildings sold evenly), stopping once the cash is not negative.
+struct ExecutorRow {
+    const char* what;
+    void (*run)();
+    const char* holdings;
+    int money, reserve;
+    const char* after;
+    int moneyAfter;
 };
-const HousesRow housesRows[] = {
-    {"300 in hand, reserve 200: one house", "1:5,6,7", 300, 200, 2, 1, 200},
-    {"from 2, 2, 1 the street with 1 first", "1:8/2,9/2,10/1", 260, 100, 3, 6, 160},
-    {"1000, reserve 100: three each", "1:5,6,7", 1000, 100, 2, 9, 100},
-    {"no further than hotels", "1:0,1", 10000, 50, 0, 10, 9500},
-    {"a mortgaged street: nothing", "1:5,6/-1,7", 5000, 50, 2, -1, 5000},
+constexpr const char* debtor = "1:22,2,5,6,0,1,8/1,9/1,10/1";
+constexpr const char* fiveMortgaged = "1:0/-1,1/-1,19/-1,22/-1,26/-1";
+const ExecutorRow executorRows[] = {
+    {"300, reserve 200: one house, on the lowest street", buildHouses, "1:5/1,6/1,7", 300, 200, "1:7/1", 200},
+    {"from 2, 2, 1 to 2, 2, 2, then 160 keeps 100", buildHouses, "1:8/2,9/2,10/1", 260, 100, "1:10/2", 160},
+    {"1000, reserve 100: three each", buildHouses, "1:5,6,7", 1000, 100, "1:5/3,6/3,7/3", 100},
+    {"no further than hotels", buildHouses, "1:0,1", 10000, 50, "1:0/5,1/5", 9500},
+    {"a mortgaged street: nothing", buildHouses, "1:5,6/-1,7", 5000, 50, "1:5,7", 5000},
+    {"group 0 at 33 each, then 160 x 1.65 out of reach", unmortgageProperties, fiveMortgaged, 300, 0,
+     "1:0,1,19/-1,22/-1,26/-1", 234},
+    {"all: 2000 - 33 - 33 - 176 - 110 - 82.5", unmortgageProperties, fiveMortgaged, 2000, 0, "1:0,1,19,22,26",
+     1565},
+    {"whole group's 21 first, out of reach", unmortgageProperties, "1:20,21/-1,0/-1,1,22/-1", 300, 0,
+     "1:21/-1,0/-1,22/-1", 300},
+    {"175 costs 192.5", unmortgageProperties, "1:20/-1", 1000, 0, "1:20", 807},
+    {"short by 10: the transport", resolveDebt, debtor, -10, 0, "1:22/-1,2,5,6", 90},
+    {"by 100: the transport, exactly", resolveDebt, debtor, -100, 0, "1:22/-1,2,5,6", 0},
+    {"by 150: then the lone street", resolveDebt, debtor, -150, 0, "1:22/-1,2/-1,5,6,0,1", 0},
+    {"by 290: then two of three", resolveDebt, debtor, -290, 0, "1:2/-1,5/-1,6/-1,0,1,8/1", 0},
+    {"by 350: then the whole group", resolveDebt, debtor, -350, 0, "1:6/-1,0/-1,1/-1,8/1,9/1,10/1", 0},
+    {"by 500: then the buildings", resolveDebt, debtor, -500, 0, "1:0/-1,8,9,10", 0},
+    {"from 3, 3, 2 the two 3s first", resolveDebt, "1:5/3,6/3,7/2", -60, 0, "1:5/2,6/2,7/2", 40},
+    {"all eight buildings, nothing mortgaged", resolveDebt, "1:5/3,6/3,7/2", -400, 0, "1:5,6,7", 0},
 };
 
-TEST_F(Computer, BuildsEvenlyDownToTheReserve) {
-    for (const HousesRow& row : housesRows) {
+TEST_F(Computer, ExecutorsWorkInTheirOrder) {
+    for (const ExecutorRow& row : executorRows) {
         setUp(row.holdings, row.money);
-        game.buildReserve = row.reserve, game.menuIndex = 2;
-        buildHouses();
-        int total = 0, low = 9, high = -9;
-        for (int p = 0; p < streetCount; ++p)
-            if (groupOf(p) == row.group)
-                total += game.houses[p], low = std::min(low, game.houses[p]),
-                                         high = std::max(high, game.houses[p]);
-        EXPECT_TRUE(total == row.houses && game.money[1] == row.moneyAfter) << row.what;
-        EXPECT_TRUE((high - low <= 1 || row.houses < 0) && game.menuIndex == 0) << row.what;
+        game.buildReserve = row.reserve, game.unmortgageMargin = 1.5f, game.menuIndex = 2;
+        if (row.money < 0) openDebtState(1);
+        row.run();
+        eachHolding(row.after,
+                    [&row](int, int p, int h) { EXPECT_EQ(game.houses[p], h) << row.what << ", " << p; });
+        EXPECT_TRUE(game.money[1] == row.moneyAfter && game.menuIndex == 0 && !game.inDebt) << row.what;
     }
 }
 
-// Six streets at 100 and room for one house: which one gets it comes from the clock's second
-// (whatever the generator held before), and over a minute of seconds every street has a turn.
-TEST_F(Computer, BuildingOrderIsDrawnFromTheClock) {
-    std::set<int> chosen;
-    for (int second = 0; second < 60; ++second) {
-        int built[2] = {-1, -1};
-        for (int k = 0; k < 2; ++k) {
-            setUp("1:5,6,7,8,9,10", 150);
+// The order of the streets to build on comes from the clock's second, whatever the generator
+// held before, and in a minute every street of six has its turn; a debtor's order among four
+// transports continues the generator instead, the clock's second making no difference.
+TEST_F(Computer, BuildingOrderIsDrawnFromTheClockTheDebtorsFromTheGenerator) {
+    std::set<int> built, mortgaged;
+    int first = -1;
+    for (int second = 0; second < 60; ++second)
+        for (uint32_t past : {1u, 2u}) {
+            setUp("1:5,6,7,8,9,10", 150);  // room for one house at 100 above the reserve
             game.buildReserve = 50;
-            fixClock(second);
-            seedRandom(k + 1);
+            fixClock(second), seedRandom(past);
             buildHouses();
-            for (int p = 5; p <= 10; ++p)
-                if (game.houses[p] == 1) built[k] = built[k] < 0 ? p : 99;
-        }
-        EXPECT_TRUE(built[0] == built[1] && built[0] >= 5 && built[0] <= 10) << "second " << second;
-        chosen.insert(built[0]);
-    }
-    EXPECT_EQ(chosen.size(), 6u);
-}
+            const int* h = game.houses + 5;
+            const int p = static_cast<int>(std::find(h, h + 6, 1) - game.houses);
+            if (past == 1) first = p;
+            EXPECT_TRUE(std::count(h, h + 6, 1) == 1 && p == first) << second;
+            built.insert(p);
 
-// unmortgageProperties at margin 1.5: whole groups (21 down), other streets (21 down), then
-// 22 up, each costing value x 1.1 (truncated); the first out of reach stops everything.
-struct UnmortgageRow {
-    const char *what, *holdings;
-    int money, moneyAfter, stillMortgaged;
-};
-const UnmortgageRow unmortgageRows[] = {
-    {"group 0 (33 each), then 160 x 1.65 is out of reach", "1:0/-1,1/-1,19/-1,22/-1,26/-1", 300, 234, 3},
-    {"all: 2000 - 33 - 33 - 176 - 110 - 82.5", "1:0/-1,1/-1,19/-1,22/-1,26/-1", 2000, 1565, 0},
-    {"whole group street 21 first and out of reach", "1:20,21/-1,0/-1,1,22/-1", 300, 300, 3},
-    {"175 costs 192.5", "1:20/-1", 1000, 807, 0},
-};
-
-TEST_F(Computer, UnmortgagesInOrderUntilTheFirstUnaffordable) {
-    for (const UnmortgageRow& row : unmortgageRows) {
-        setUp(row.holdings, row.money);
-        game.unmortgageMargin = 1.5f, game.menuIndex = 3;
-        unmortgageProperties();
-        const int left = static_cast<int>(std::count(game.houses, game.houses + propertyCount, -1));
-        EXPECT_TRUE(game.money[1] == row.moneyAfter && left == row.stillMortgaged) << row.what;
-        EXPECT_TRUE(game.menuIndex == 0 && game.unmortgageTried);
-    }
-}
-
-// Debtor seat 1: transport 22 (level 0, 100), street 2 (one street, 50), streets 5 and 6 (two
-// of three, 70 each), group 0 whole (30 each), group 3 with a house each (50 a house).
-TEST_F(Computer, RaisesCashInOrderOfLevel) {
-    struct Step {
-        int debt, transport, lone, pair, whole, housesLeft;  // what each level has left
-    };
-    const Step steps[] = {{10, -1, 0, 0, 0, 3},     {100, -1, 0, 0, 0, 3},    {150, -1, -1, 0, 0, 3},
-                          {220, -1, -1, -1, 0, 3},  {290, -1, -1, -2, 0, 3},  {320, -1, -1, -2, -1, 3},
-                          {350, -1, -1, -2, -2, 3}, {400, -1, -1, -2, -2, 2}, {500, -1, -1, -2, -2, 0}};
-    for (const Step& s : steps)
-        for (uint32_t past = 1; past < 12; ++past) {
-            setUp("1:22,2,5,6,0,1,8/1,9/1,10/1", -s.debt);
+            setUp("1:22,23,24,25", -10);
             openDebtState(1);
-            seedRandom(past);
+            fixClock(5), seedRandom(second * 2 + past);
             resolveDebt();
-            const int* h = game.houses;
-            EXPECT_TRUE(h[22] == s.transport && h[2] == s.lone && h[5] + h[6] == s.pair &&
-                        h[0] + h[1] == s.whole)
-                << "debt " << s.debt;
-            EXPECT_EQ(h[8] + h[9] + h[10], s.housesLeft) << s.debt;
-            EXPECT_TRUE(game.money[1] >= 0 && !game.inDebt && game.screen == Board) << s.debt;
+            mortgaged.insert(
+                static_cast<int>(std::find(game.houses + 22, game.houses + 26, -1) - game.houses));
         }
-}
-
-// Buildings come down evenly from 3, 3, 2 and stop as soon as the debt is paid; within a
-// level the order follows the generator, not the clock.
-TEST_F(Computer, SellsEvenlyAndDrawsItsOrderWithoutReseeding) {
-    for (int debt = 10; debt <= 600; debt += 10) {
-        setUp("1:5/3,6/3,7/2", -debt);  // a building sells for 50
-        openDebtState(1);
-        resolveDebt();
-        const int* h = &game.houses[5];
-        const int low = std::min({h[0], h[1], h[2]}), high = std::max({h[0], h[1], h[2]});
-        EXPECT_TRUE(debt != 60 || (h[0] == 2 && h[1] == 2 && h[2] == 2));
-        EXPECT_TRUE(high - low <= 1 && (low >= 0 || high <= 0)) << debt;
-        EXPECT_TRUE(game.money[1] >= 0 && game.money[1] < 80) << debt;
-    }
-    std::set<int> first;
-    for (uint32_t past = 1; past <= 20; ++past) {
-        setUp("1:22,23,24,25", -10);
-        openDebtState(1);
-        fixClock(5);
-        seedRandom(past);
-        resolveDebt();
-        for (int p = 22; p <= 25; ++p)
-            if (game.houses[p] == -1) first.insert(p);
-    }
-    EXPECT_GE(first.size(), 3u);
+    EXPECT_TRUE(built.size() == 6 && mortgaged.size() == 4) << built.size() << " " << mortgaged.size();
 }
 
 // Several seats in debt are handled lowest first, a person getting the menu; a computer short
@@ -383,7 +325,6 @@ const ProposalRow proposalRows[] = {
     {"kind 2: ... with 119 in hand", singles, 119, 2, 5, 4, 3, -1, -1, 0, 0},
     {"kind 2: the partner's single is dearer, it pays", singles, 0, 2, 5, 4, 1, 2, 8, 0, 120},
     {"kind 2: a chance draw of 5", singles, 1500, 2, 5, 5, 3, -1, -1, 0, 0},
-    {"only a spare street: nothing to ask", "1:7 2:5,6", 1500, 1, 0, 0, -1, -1, -1, 0, 0},
 };
 
 TEST_F(Computer, ProposesTradesOfThreeKinds) {
@@ -426,7 +367,6 @@ const OfferRow offerRows[] = {
     {"a whole three: 9 x 120 / 2", "", "1:2,3,4", 0, 2650, 10, 0},
     {"a second of three: 200", "2:8", "1:9", 0, 950, 10, 0},
     {"the last of three: 3 x 120", "2:2,3", "1:4", 0, 1750, 10, 0},
-    {"a lone street asked by a newcomer: 200 / 2", "", "2:8", 550, 0, 10, 0},
     {"two of three asked by a newcomer: 3 x 120 / 2", "", "2:2,3", 1000, 0, 20, 0},
     {"each finishes a group: 360 + 240 against 3 x 200", "2:2,3 1:9,10", "1:4 2:8", 1200, 0, 0, 0},
     {"only the proposer finishes one", "1:9,10", "2:8", 5000, 0, refused, 0},
@@ -455,12 +395,9 @@ TEST_F(Computer, JudgesOffersOnTheirValue) {
 
 // The memories run down at the start of their owner's own turns only.
 TEST_F(Computer, CooldownsRunDownOnTheOwnersTurns) {
-    game.proposeCooldown[1][2] = 2, game.answerCooldown[1][0] = 1;
-    game.currentPlayer = 0;
-    nextTurn();  // seat 1's turn begins
-    EXPECT_TRUE(game.proposeCooldown[1][2] == 1 && game.answerCooldown[1][0] == 0);
-    nextTurn();  // seat 2's
-    EXPECT_EQ(game.proposeCooldown[1][2], 1);
+    game.answerCooldown[2][1] = 1, game.proposeCooldown[1][2] = 2;
+    nextTurn();  // seat 2's turn begins
+    EXPECT_TRUE(game.answerCooldown[2][1] == 0 && game.proposeCooldown[1][2] == 2);
 }
 
 // At the tax question a tenth of 2010 is dearer than 200, so "$200" is kept and paid at once;
@@ -474,25 +411,18 @@ TEST_F(Computer, IncomeTaxAnswerAroundTwoThousandTen) {
             EXPECT_TRUE(game.taxPromptOpen && !game.promptYes && game.money[1] == money);
             computerStep();
         }
-        EXPECT_TRUE(!game.taxPromptOpen && game.money[1] == money - paid) << money;
-        EXPECT_EQ(game.computerDelay, computerThinkTicks);
+        EXPECT_TRUE(!game.taxPromptOpen && game.money[1] == money - paid &&
+                    game.computerDelay == computerThinkTicks)
+            << money;
     }
 }
 
-// A purchase taken is made in one step; a declined one shows NO for a step, then the auction
-// opens with the limits fixed and the countdown stopped. On a person's turn, or after the
-// game, no step is taken.
+// A purchase taken is made in one step. On a person's turn, or after the game, no step is taken.
 TEST_F(Computer, PurchaseAnswersAndNoStrayStep) {
     setUp("", 1500, 0);
     game.buyPromptOpen = game.promptYes = true;
     computerStep();
     EXPECT_TRUE(!game.buyPromptOpen && game.owner[0] == 1 && game.money[1] == 1440);
-    setUp("", 100, 21);  // cannot cover 400
-    game.buyPromptOpen = game.promptYes = true;
-    computerStep();
-    EXPECT_TRUE(game.buyPromptOpen && !game.promptYes && game.computerDelay == computerThinkTicks);
-    computerStep();
-    EXPECT_TRUE(!game.buyPromptOpen && game.auctionOpen && game.computerDelay == 0 && game.bidLimit[2] > 0);
 
     for (bool over : {false, true}) {
         game.currentPlayer = over ? 1 : 0, game.gameOver = over;
