@@ -18,7 +18,7 @@ protected:
     void SetUp() override { Session::SetUp(), seats(2); }
     static void seats(int computers, int stand = 0) {
         startTestGame(1, computers);
-        game.currentPlayer = 1, game.computerDelay = computerThinkTicks;
+        game.currentPlayer = 1, game.computerDelay = computerThinkTicks,
         game.position[1] = propertySquare[stand];
     }
 };
@@ -27,11 +27,10 @@ protected:
 // the computer's countdown stays stopped and its turn does not move on, however long it runs.
 TEST_F(ComputerTurnFlow, DeclinedPurchaseShowsNoThenAuctionHoldsTheComputer) {
     seats(1, 21);
-    game.money[1] = 100;  // cannot cover 400
-    game.buyPromptOpen = game.promptYes = true;
+    game.money[1] = 100, game.buyPromptOpen = game.promptYes = true;  // cannot cover 400
     EXPECT_EQ(tickUntil([] { return !game.promptYes; }), computerThinkTicks - 1);
     EXPECT_EQ(tickUntil([] { return !game.buyPromptOpen; }), computerThinkTicks - 1);
-    ASSERT_TRUE(game.auctionOpen);
+    ASSERT_TRUE(game.auctionOpen && game.bidLimit[1] == 100);  // at least 0.9 x 400, cut to the worth
     for (int t = 0; t < 1000; ++t) {
         tick();
         ASSERT_TRUE(game.computerDelay == 0 && game.auctionOpen && !game.moving && !game.buildTried) << t;
@@ -44,62 +43,46 @@ TEST_F(ComputerTurnFlow, DeclinedPurchaseShowsNoThenAuctionHoldsTheComputer) {
 TEST_F(ComputerTurnFlow, ComputerRollsAgainAfterAnAuctionWithDoubles) {
     for (int personMoney : {1500, 10}) {
         seats(2, 10);
-        game.doublesCount = 1, game.money[0] = personMoney;
-        game.buyPromptOpen = true, game.promptYes = false;  // the computer's NO is already showing
+        game.doublesCount = 1, game.money[0] = personMoney, game.buyPromptOpen = true;
+        game.promptYes = false;  // the computer's NO is already showing
         ASSERT_GE(tickUntil([] { return game.auctionOpen; }, 2000), 0);
         game.bidLimit[1] = game.bidLimit[2] = 0;
         keys("1 ENTER");  // the person bids 50 and ends it
         EXPECT_TRUE(game.owner[10] == 0 || game.bankrupt[0]) << personMoney;
-        EXPECT_GE(tickUntil([] { return game.moving; }, 1000), 0) << "never rolled again, " << personMoney;
-        EXPECT_EQ(game.currentPlayer, 1);
+        EXPECT_TRUE(tickUntil([] { return game.moving; }, 1000) >= 0 && game.currentPlayer == 1)
+            << personMoney;
     }
 }
 
 // A computer in debt on a person's turn raises the cash one paced step after the debt opens.
 TEST_F(ComputerTurnFlow, ComputerInDebtRaisesCashAfterItsDelay) {
-    game.currentPlayer = 0, game.computerDelay = 0;
     giveProperty(1, 22);
-    game.money[1] = -50;
-    openDebtState(1);
+    game.currentPlayer = 0, game.computerDelay = 0, game.money[1] = -50, openDebtState(1);
     const int took = tickUntil([] { return !game.inDebt; }, 2000);
-    EXPECT_TRUE(took >= computerThinkTicks - 1 && took <= computerThinkTicks + 1) << took;
-    EXPECT_EQ(game.money[1], 50);
+    EXPECT_TRUE(took >= computerThinkTicks - 1 && took <= computerThinkTicks + 1 && game.money[1] == 50)
+        << took;
 }
 
 // The person's offer to the computer takes no keys; the computer answers after its delay. A
-// gift is welcome, a mortgaged property received stays mortgaged (interest charged, no
+// gift is welcome, a mortgaged property received staying mortgaged (interest charged, no
 // question put); a demand for nothing shows NO a step, then closes the menu.
 TEST_F(ComputerTurnFlow, ComputerAnswersThePersonsOfferAfterItsDelay) {
     for (bool gift : {true, false}) {
         seats(1);
         giveProperty(0, 22, -1), giveProperty(1, 10);
-        game.currentPlayer = 0, game.screen = AssetMenu, game.menuIndex = KindTrade;
-        game.tradePartnerSide = true, game.tradeInitiator = 0, game.menuPlayer = 1;
-        game.tradeOfferOpen = game.promptYes = true;
+        game.currentPlayer = game.tradeInitiator = 0, game.menuPlayer = 1;
+        game.screen = AssetMenu, game.menuIndex = KindTrade;
+        game.tradePartnerSide = game.tradeOfferOpen = game.promptYes = true;
         (gift ? game.initiatorSelected[22] : game.selected[10]) = true;
         game.initiatorMoney = gift ? 500 : 0;
-        keys("RIGHT");
-        EXPECT_TRUE(game.promptYes);  // the person cannot answer for the computer
-        if (gift) {
-            EXPECT_EQ(tickUntil([] { return !game.tradeOfferOpen; }), computerThinkTicks - 2);
-            EXPECT_TRUE(game.money[1] == 1990 && game.owner[22] == 1);  // 500 in, 10 interest out
-            tick();
-            EXPECT_TRUE(game.partnerMortgagedCount == 0 && game.houses[22] == -1);
-            continue;
-        }
-        EXPECT_EQ(tickUntil([] { return !game.promptYes; }), computerThinkTicks - 2);
-        EXPECT_EQ(tickUntil([] { return game.screen == Board; }), computerThinkTicks - 1);
-        EXPECT_TRUE(!game.tradeOfferOpen && game.owner[10] == 1 && game.answerCooldown[1][0] >= 2);
+        keys("RIGHT");  // the person cannot answer for the computer
+        EXPECT_EQ(tickUntil([] { return !game.tradeOfferOpen || !game.promptYes; }), computerThinkTicks - 2);
+        EXPECT_EQ(tickUntil([] { return !game.tradeOfferOpen; }), gift ? 0 : computerThinkTicks - 1);
+        tick();
+        EXPECT_TRUE(gift ? game.money[1] == 1990 && game.houses[22] == -1 && game.partnerMortgagedCount == 0
+                         : game.owner[10] == 1 && game.screen == Board)
+            << gift;  // 500 in, 10 interest out
     }
-}
-
-// Once the last opponent is bankrupt the computer that won never acts under "WINS".
-TEST_F(ComputerTurnFlow, WinnerDoesNotPlayOnUnderTheWinsScreen) {
-    seats(1);
-    declareBankrupt(0, bankOwner);
-    ASSERT_GE(tickUntil([] { return game.gameOver; }, 200), 0);
-    tick(300);
-    EXPECT_TRUE(game.winner == 1 && game.gameOver && !game.moving && game.position[1] == propertySquare[0]);
 }
 
 // Fault found by the long games: a person in debt holding the second utility could not move
@@ -107,11 +90,8 @@ TEST_F(ComputerTurnFlow, WinnerDoesNotPlayOnUnderTheWinsScreen) {
 TEST_F(ComputerTurnFlow, AssetCursorMovesBetweenUtilitiesAndTransports) {
     for (int p : {24, 26, 27}) giveProperty(0, p);
     openAssetMenu(0);
-    ASSERT_EQ(game.assetCursor, 24);
-    keys("DOWN*2");
-    EXPECT_EQ(game.assetCursor, 27);
-    keys("UP");
-    EXPECT_EQ(game.assetCursor, 26);
+    const auto cursor = [] { return game.assetCursor; };
+    playSteps({{"", cursor, 24}, {"DOWN*2", cursor, 27}, {"UP", cursor, 26}});
 }
 
 }  // namespace
