@@ -12,16 +12,13 @@
 
 namespace {
 
+class ComputerTurnFlow : public Session {};
+
 // Seat 0 a person, the others computers; seat 1 on turn, standing on property `stand`.
-class ComputerTurnFlow : public Session {
-protected:
-    void SetUp() override { Session::SetUp(), seats(2); }
-    static void seats(int computers, int stand = 0) {
-        startTestGame(1, computers);
-        game.currentPlayer = 1, game.computerDelay = computerThinkTicks,
-        game.position[1] = propertySquare[stand];
-    }
-};
+void seats(int computers, int stand = 0) {
+    startTestGame(1, computers);
+    game.currentPlayer = 1, game.computerDelay = computerThinkTicks, game.position[1] = propertySquare[stand];
+}
 
 // A declined purchase shows NO for a whole step before the auction opens; during the auction
 // the computer's countdown stays stopped and its turn does not move on, however long it runs.
@@ -56,6 +53,7 @@ TEST_F(ComputerTurnFlow, ComputerRollsAgainAfterAnAuctionWithDoubles) {
 
 // A computer in debt on a person's turn raises the cash one paced step after the debt opens.
 TEST_F(ComputerTurnFlow, ComputerInDebtRaisesCashAfterItsDelay) {
+    seats(2);
     giveProperty(1, 22);
     game.currentPlayer = 0, game.computerDelay = 0, game.money[1] = -50, openDebtState(1);
     const int took = tickUntil([] { return !game.inDebt; }, 2000);
@@ -88,6 +86,7 @@ TEST_F(ComputerTurnFlow, ComputerAnswersThePersonsOfferAfterItsDelay) {
 // Fault found by the long games: a person in debt holding the second utility could not move
 // the asset cursor off it to reach a transport to mortgage.
 TEST_F(ComputerTurnFlow, AssetCursorMovesBetweenUtilitiesAndTransports) {
+    seats(2);
     for (int p : {24, 26, 27}) giveProperty(0, p);
     openAssetMenu(0);
     const auto cursor = [] { return game.assetCursor; };
