@@ -75,7 +75,6 @@ const LimitRow limitRows[] = {
     {"a rule draw of 2 does not halve", "", 1000, 1, 2, 4, 85},
     {"a rule draw of 1 halves 62, the floor 54 wins", "", 1000, 1, 1, 4, 75},
     {"the rest one opponent's: 1.4 x 60 + 25", "0:0", 1000, 1, 3, 4, 105},
-    {"... and the ten percent: the price 60 + 25", "0:0", 1000, 1, 0, 4, 85},
     {"one of three its own, one unowned: 1.5 x 100 + 5", "1:3", 1500, 2, 3, 0, 155},
     {"one own, one an opponent's: 3000/20 + 0.3 x 100 + 5", "1:3 0:4", 3000, 2, 5, 0, 185},
     {"worth 3485/40 beats 100/20: 87 + 30 + 5", "1:3,17/5,18/5,19/5,20/5,21/5 0:4", 100, 2, 5, 0, 120},
@@ -136,7 +135,7 @@ struct DecisionRow {
 };
 const DecisionRow decisionRows[] = {
     {"400/20 beats 400/40: 400/5", decideBuy, "", 400, 10, 80},
-    {"money 210, worth 410: 10 ties 10, so 410/10", decideBuy, "1:21", 210, 10, 41},
+    {"money 219, worth 409: 10 ties 10, so 409/10", decideBuy, "1:8,10", 219, 2, 40},
     {"net worth 399 below the price 400", decideBuy, "1:0", 369, 21, 0},
     {"a transport, the other three its own", decideBuy, "1:23,24,25", 0, 22, 100},
     {"a transport, the other three one opponent's", decideBuy, "2:23,24,25", 200, 22, 100},
@@ -150,10 +149,10 @@ const DecisionRow decisionRows[] = {
     {"250 in hand: house 100 + reserve up to 150", decideBuild, "1:5,6,7", 250, -1, 101},
     {"the cheap group fits, the dear one not", decideBuild, "1:17,18,19,0,1", 250, -1, 151},
     {"hotels everywhere", decideBuild, "1:5/5,6/5,7/5", 5000, -1, 0},
-    {"a mortgaged street stops its group", decideBuild, "1:5,6/-1,7", 5000, -1, 0},
+    {"a mortgaged street stops its group", decideBuild, "1:5/-1,6,7", 5000, -1, 0},
     {"160 x 1.1 x 1.5 = 264 in hand, not 1.6", decideUnmortgage, "1:19/-1", 264, -1, 3},
     {"160 x 1.1 x 1.8 = 316.8: 316 falls short", decideUnmortgage, "1:19/-1", 316, -1, 5},
-    {"a whole group's street before a dearer stray one", decideUnmortgage, "1:19/-1,0,1/-1", 50, -1, 3},
+    {"a whole group's street 0 before stray ones", decideUnmortgage, "1:0/-1,1,19/-1,22/-1", 50, -1, 3},
     {"stray streets from 21 down", decideUnmortgage, "1:2/-1,19/-1", 100, -1, 0},
     {"streets before transports", decideUnmortgage, "1:22/-1,2/-1", 100, -1, 6},
     {"transports from 22 up: 25 before utility 26", decideUnmortgage, "1:25/-1,26/-1", 140, -1, 0},
@@ -200,7 +199,7 @@ const ExecutorRow executorRows[] = {
     {"from 2, 2, 1 to 2, 2, 2, then 160 keeps 100", buildHouses, "1:8/2,9/2,10/1", 260, 100, "1:10/2", 160},
     {"1000, reserve 100: three each", buildHouses, "1:5,6,7", 1000, 100, "1:5/3,6/3,7/3", 100},
     {"no further than hotels", buildHouses, "1:0,1", 10000, 50, "1:0/5,1/5", 9500},
-    {"a mortgaged street: nothing", buildHouses, "1:5,6/-1,7", 5000, 50, "1:5,7", 5000},
+    {"a mortgaged street: nothing", buildHouses, "1:5/-1,6,7", 5000, 50, "1:6,7", 5000},
     {"group 0 at 33 each, then 160 x 1.65 out of reach", unmortgageProperties, fiveMortgaged, 300, 0,
      "1:0,1,19/-1,22/-1,26/-1", 234},
     {"all: 2000 - 33 - 33 - 176 - 110 - 82.5", unmortgageProperties, fiveMortgaged, 2000, 0, "1:0,1,19,22,26",
@@ -214,8 +213,8 @@ const ExecutorRow executorRows[] = {
     {"by 290: then two of three", resolveDebt, debtor, -290, 0, "1:2/-1,5/-1,6/-1,0,1,8/1", 0},
     {"by 350: then the whole group", resolveDebt, debtor, -350, 0, "1:6/-1,0/-1,1/-1,8/1,9/1,10/1", 0},
     {"by 500: then the buildings", resolveDebt, debtor, -500, 0, "1:0/-1,8,9,10", 0},
+    {"by 430: buildings, then the streets", resolveDebt, "1:8/1,9/1,10/1", -430, 0, "1:8/-1,9/-1,10/-1", 0},
     {"from 3, 3, 2 the two 3s first", resolveDebt, "1:5/3,6/3,7/2", -60, 0, "1:5/2,6/2,7/2", 40},
-    {"all eight buildings, nothing mortgaged", resolveDebt, "1:5/3,6/3,7/2", -400, 0, "1:5,6,7", 0},
     {"short of all it owns: bankrupt, not sweeping forever", resolveDebt, "1:26", -100, 0, "16:26", 0},
 };
 
@@ -369,14 +368,20 @@ TEST_F(Computer, JudgesOffersOnTheirValue) {
 }
 
 // The prompts: a tenth of 2010 is dearer than 200, so "$200" is kept and paid at once; a tenth
-// of 2009 is not, so "10%" is shown for a step first. A purchase it takes is made at once.
+// of 2009 is not, so "10%" is shown for a step first. A purchase it takes (stand >= 0) is made at
+// once. A utility roll (stand -2) is rolled at once, also with the Houses row highlighted (-3).
+// Money, stand, paid, steps taken.
+const int promptRows[][4] = {{2010, -1, 200, 1}, {2009, -1, 200, 2}, {1500, -1, 150, 2},
+                             {1500, 0, 60, 1},   {1500, -2, 0, 1},   {1500, -3, 0, 1}};
+
 TEST_F(Computer, AnswersThePromptsInTheirSteps) {
-    for (const auto& [money, stand, paid, steps] :
-         {std::tuple{2010, -1, 200, 1}, {2009, -1, 200, 2}, {1500, -1, 150, 2}, {1500, 0, 60, 1}}) {
+    for (const auto& [money, stand, paid, steps] : promptRows) {
         setUp("", money, stand);
-        (stand < 0 ? game.taxPromptOpen : game.buyPromptOpen) = game.promptYes = true;
+        bool& open =
+            stand < 0 ? (stand == -1 ? game.taxPromptOpen : game.utilityRollPending) : game.buyPromptOpen;
+        open = game.promptYes = true, game.menuIndex = stand == -3 ? 2 : 0;
         int taken = 0;
-        while ((game.taxPromptOpen || game.buyPromptOpen) && taken < 3) computerStep(), ++taken;
+        while (open && taken < 3) computerStep(), ++taken;
         EXPECT_TRUE(taken == steps && game.money[1] == money - paid) << money << ", " << stand;
     }
 }
