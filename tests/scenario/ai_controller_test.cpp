@@ -28,10 +28,8 @@ TEST_F(ComputerTurnFlow, DeclinedPurchaseShowsNoThenAuctionHoldsTheComputer) {
     EXPECT_EQ(tickUntil([] { return !game.promptYes; }), computerThinkTicks - 1);
     EXPECT_EQ(tickUntil([] { return !game.buyPromptOpen; }), computerThinkTicks - 1);
     ASSERT_TRUE(game.auctionOpen && game.bidLimit[1] == 100);  // at least 0.9 x 400, cut to the worth
-    for (int t = 0; t < 1000; ++t) {
-        tick();
-        ASSERT_TRUE(game.computerDelay == 0 && game.auctionOpen && !game.moving && !game.buildTried) << t;
-    }
+    EXPECT_EQ(tickUntil([] { return game.computerDelay != 0 || !game.auctionOpen || game.moving; }, 1000),
+              -1);
 }
 
 // With doubles pending the computer rolls again after an auction the person ended: whether the
@@ -50,14 +48,18 @@ TEST_F(ComputerTurnFlow, ComputerRollsAgainAfterAnAuctionWithDoubles) {
     }
 }
 
-// A computer in debt on a person's turn raises the cash one paced step after the debt opens.
+// A computer in debt raises the cash one paced step after the debt opens: on a person's turn,
+// and on its own as seat 0.
 TEST_F(ComputerTurnFlow, ComputerInDebtRaisesCashAfterItsDelay) {
-    seats(2);
-    giveProperty(1, 22);
-    game.currentPlayer = 0, game.computerDelay = 0, game.money[1] = -50, openDebtState(1);
-    const int took = tickUntil([] { return !game.inDebt; }, 2000);
-    EXPECT_TRUE(took >= computerThinkTicks - 1 && took <= computerThinkTicks + 1 && game.money[1] == 50)
-        << took;
+    for (bool own : {false, true}) {
+        startTestGame(own ? 0 : 1, own ? 3 : 2);  // seat 0 on turn
+        const int debtor = own ? 0 : 1;
+        giveProperty(debtor, 22);
+        game.money[debtor] = -50, openDebtState(debtor);
+        const int took = tickUntil([] { return !game.inDebt; }, 2000);
+        EXPECT_TRUE(took >= computerThinkTicks - 1 && took <= computerThinkTicks + 1) << took;
+        EXPECT_EQ(game.money[debtor], 50);
+    }
 }
 
 // The person's offer to the computer takes no keys; the computer answers after its delay. A

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <set>
-#include <tuple>
 #include <utility>
 
 #include "ai/computer.h"
@@ -97,24 +96,25 @@ TEST_F(Computer, BidLimitsFollowTheFormula) {
 }
 
 // One frame of computer bidding with the raise draw r: + 5 x (r + 1), up to the best limit.
-// Seat 3 is not in play, so its limit of 500 never counts; the countdown is left alone.
+// Here seats 0 and 1 are the computers and seat 2 the person; seat 3 is not in play, so its
+// limit of 500 never counts. The countdown is left alone.
 struct AutoBidRow {
     const char* what;
-    int limit1, limit2, leader, bid, draw, newLeader, newBid;
+    int limit0, limit1, leader, bid, draw, newLeader, newBid;
 };
 const AutoBidRow autoBidRows[] = {
-    {"no bid yet: the lower of two equal limits bids", 300, 300, bankOwner, 0, 2, 1, 15},
-    {"a person leads: the higher limit answers", 150, 200, 0, 120, 3, 2, 140},
-    {"the raise stops at the limit", 200, 150, 0, 190, 4, 1, 200},
-    {"at the limit already: no bid", 200, 150, 0, 200, 4, 0, 200},
-    {"a computer leads: never outbid", 300, 300, 2, 100, 4, 2, 100},
+    {"no bid yet: the lower of two equal limits bids", 300, 300, bankOwner, 0, 2, 0, 15},
+    {"a person leads: the higher limit answers", 150, 200, 2, 120, 3, 1, 140},
+    {"the raise stops at the limit", 200, 150, 2, 190, 4, 0, 200},
+    {"at the limit already: no bid", 200, 150, 2, 200, 4, 2, 200},
+    {"a computer leads: never outbid", 300, 300, 0, 100, 4, 0, 100},
 };
 
 TEST_F(Computer, AutoBidAnswersAPersonUpToTheLimit) {
+    game.isHuman[0] = false, game.isHuman[2] = true, game.auctionOpen = true;
     for (const AutoBidRow& row : autoBidRows) {
-        game.auctionOpen = true, game.auctionTimer = 77, game.auctionBidder = row.leader,
-        game.auctionBid = row.bid;
-        game.bidLimit[1] = row.limit1, game.bidLimit[2] = row.limit2, game.bidLimit[3] = 500;
+        game.auctionTimer = 77, game.auctionBidder = row.leader, game.auctionBid = row.bid;
+        game.bidLimit[0] = row.limit0, game.bidLimit[1] = row.limit1, game.bidLimit[3] = 500;
         fixDraws({{10, row.draw}});
         computerAutoBid();
         EXPECT_TRUE(game.auctionBidder == row.newLeader && game.auctionBid == row.newBid) << row.what;
@@ -153,7 +153,7 @@ const DecisionRow decisionRows[] = {
     {"160 x 1.1 x 1.5 = 264 in hand, not 1.6", decideUnmortgage, "1:19/-1", 264, -1, 3},
     {"160 x 1.1 x 1.8 = 316.8: 316 falls short", decideUnmortgage, "1:19/-1", 316, -1, 5},
     {"a whole group's street 0 before stray ones", decideUnmortgage, "1:0/-1,1,19/-1,22/-1", 50, -1, 3},
-    {"stray streets from 21 down", decideUnmortgage, "1:2/-1,19/-1", 100, -1, 0},
+    {"stray streets from 21 down", decideUnmortgage, "1:3,4/-1,19/-1", 100, -1, 0},
     {"streets before transports", decideUnmortgage, "1:22/-1,2/-1", 100, -1, 6},
     {"transports from 22 up: 25 before utility 26", decideUnmortgage, "1:25/-1,26/-1", 140, -1, 0},
     {"one house anywhere blocks it", decideUnmortgage, "1:25/-1,2/1,3,4", 5000, -1, 0},
