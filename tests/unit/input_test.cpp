@@ -19,7 +19,7 @@ bool* flags(InputState& s) { return reinterpret_cast<bool*>(&s); }
 #define AT(member) static_cast<int>(offsetof(InputState, member))
 
 struct LatchCase {
-    int key;  // as play.h names it: special keys from 1000
+    int key;             // as play.h names it: special keys from 1000
     int latch, handled;  // byte offsets, -1 for none
 };
 
@@ -82,17 +82,17 @@ TEST(TextFields, CountAndWidthLimitsBackspaceAndWhereTheTextGoes) {
         const char* typed;
         const char *name, *saveName;  // the entry's name after typing, and the save name
     } cases[] = {
-        {NameEntry, 0, 0, 0, 0, 0, "iiiiiiiiiijjjjjj", "iiiiiiiiiijjjj", ""},   // 14 characters
-        {NameEntry, 3, 0, 0, 0, 0, "WWWWWi", "WWWWi", ""},                       // 388 + 93 = 481: no
-        {NameEntry, 7, 0, 0, 0, 0, "WWWW +*", "WWWW *", ""},                     // 422 + 48 = 470: no
-        {NameEntry, 0, 0, 0, 0, 0, "\bab\b", "a", ""},                           // BACKSPACE
-        {NameEntry, 0, 0, 0, 0, 0, "a\t\x1b\x7f\x80\xff\r", "a", ""},            // no glyph, ENTER
-        {NameEntry, 0, 1, 0, 0, 0, "ab", "", ""},                                // help over it
-        {NameEntry, 0, 0, 1, 0, 0, "ab", "", ""},                                // statistics
-        {Board, 0, 0, 0, 0, 0, "ab", "", ""},                                    // not naming
+        {NameEntry, 0, 0, 0, 0, 0, "iiiiiiiiiijjjjjj", "iiiiiiiiiijjjj", ""},           // 14 characters
+        {NameEntry, 3, 0, 0, 0, 0, "WWWWWi", "WWWWi", ""},                              // 388 + 93 = 481: no
+        {NameEntry, 7, 0, 0, 0, 0, "WWWW +*", "WWWW *", ""},                            // 422 + 48 = 470: no
+        {NameEntry, 0, 0, 0, 0, 0, "\bab\b", "a", ""},                                  // BACKSPACE
+        {NameEntry, 0, 0, 0, 0, 0, "a\t\x1b\x7f\x80\xff\r", "a", ""},                   // no glyph, ENTER
+        {NameEntry, 0, 1, 0, 0, 0, "ab", "", ""},                                       // help over it
+        {NameEntry, 0, 0, 1, 0, 0, "ab", "", ""},                                       // statistics
+        {Board, 0, 0, 0, 0, 0, "ab", "", ""},                                           // not naming
         {Board, 0, 0, 0, 1, 1, "iiiiiiiiiijjjjjjjjjjlll", "", "iiiiiiiiiijjjjjjjjjj"},  // 20
-        {Board, 0, 0, 0, 1, 1, "WWWWWWW\b\bi", "", "WWWWi"},                   // 582 + 93 = 675: no
-        {NameEntry, 0, 0, 0, 1, 1, "g1", "", "g1"},  // the save name only
+        {Board, 0, 0, 0, 1, 1, "WWWWWWW\b\bi", "", "WWWWi"},                            // 582 + 93 = 675: no
+        {NameEntry, 0, 0, 0, 1, 1, "g1", "", "g1"},                                     // the save name only
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);

@@ -11,9 +11,15 @@
 TEST(Reshape, FitsTheSevenByTwelveFrame) {
     const struct {
         int width, height, fitWidth, fitHeight;
-    } cases[] = {{1400, 700, 1200, 700}, {1200, 900, 1200, 700}, {600, 350, 600, 350},
-                 {1000, 1000, 1000, 583} /* 583.33 */, {2000, 301, 516, 301} /* 516.0 */,
-                 {1200, 1, 1, 1}, {0, 0, 0, 0}, {0, 700, 0, 700}, {1200, 0, 1200, 0}};
+    } cases[] = {{1400, 700, 1200, 700},
+                 {1200, 900, 1200, 700},
+                 {600, 350, 600, 350},
+                 {1000, 1000, 1000, 583} /* 583.33 */,
+                 {2000, 301, 516, 301} /* 516.0 */,
+                 {1200, 1, 1, 1},
+                 {0, 0, 0, 0},
+                 {0, 700, 0, 700},
+                 {1200, 0, 1200, 0}};
     for (const auto& c : cases) {
         const WindowSize s = fitToAspect(c.width, c.height);
         EXPECT_EQ(s.width, c.fitWidth) << c.width << " x " << c.height;
