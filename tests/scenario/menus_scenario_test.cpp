@@ -90,9 +90,10 @@ TEST_F(Menus, OptionsByKeys) {
     // clang-format off
     playSteps({{"DOWN UP UP DOWN", menu, 0}, {"DOWN ENTER", screen, OptionsMenu}, {"LEFT", options, 8001},
                {"RIGHT", options, 2001}, {"DOWN RIGHT UP LEFT", options, 1101}, {"DOWN LEFT", options, 1701},
-               {"UP RIGHT", options, 1701}, {"DOWN RIGHT", options, 1101}, {"DOWN RIGHT*2", options, 1121},
-               {"RIGHT", options, 1101}, {"LEFT", options, 1121}, {"LEFT*2 DOWN LEFT", options, 1100},
-               {"RIGHT LEFT ENTER", options, 1100}, {"DOWN*2 UP", menu, 4}, {"ENTER", screen, StartMenu},
+               {"UP RIGHT", options, 1701}, {"DOWN RIGHT", options, 1101}, {"UP RIGHT DOWN LEFT", options, 2001},
+               {"LEFT", options, 2601}, {"RIGHT", options, 2001}, {"DOWN RIGHT*2", options, 2021},
+               {"RIGHT", options, 2001}, {"LEFT", options, 2021}, {"LEFT*2 DOWN LEFT", options, 2000},
+               {"RIGHT LEFT ENTER", options, 2000}, {"DOWN*2 UP", menu, 4}, {"ENTER", screen, StartMenu},
                {"ENTER", screen, NameEntry}});
     // clang-format on
 }
@@ -193,7 +194,7 @@ TEST_F(Menus, SaveAndLoadLayers) {
     // clang-format off
     clickSteps({{saveChoiceHit, [] { return int{shell.saveNameEntry}; }, 1}, {anywhere, [] { return int{shell.saveNameDone}; }, 0}});
     typeText("two");
-    clickSteps({{anywhere, [] { return int{shell.saveNameDone}; }, 1}, {edge(slotHit(3)), saveLayer, 1}, {slotHit(3), saveLayer, 0}});
+    clickSteps({{anywhere, [] { return int{shell.saveNameDone}; }, 1}, {edge(slotHit(3)), slot, 0}, {slotHit(3), saveLayer, 0}});
     game.money[0] = 777, shell.saveMenuOpen = true;
     clickSteps({{edge(loadChoiceHit), saveLayer, 1}, {loadChoiceHit, [] { return int{shell.loadListOpen}; }, 1},
                 {slotHit(13), cash, 777}, {slotHit(3), cash, 5}, {anywhere, saveLayer, 0}});

@@ -85,7 +85,7 @@ TEST(TextFields, CountAndWidthLimitsBackspaceAndWhereTheTextGoes) {
         {NameEntry, 0, 0, 0, 0, 0, "iiiiiiiiiijjjjjj", "iiiiiiiiiijjjj", ""},           // 14 characters
         {NameEntry, 3, 0, 0, 0, 0, "WWWWWi", "WWWWi", ""},                              // 388 + 93 = 481: no
         {NameEntry, 7, 0, 0, 0, 0, "WWWW +*", "WWWW *", ""},                            // 422 + 48 = 470: no
-        {NameEntry, 0, 0, 0, 0, 0, "\bab\b", "a", ""},                                  // BACKSPACE
+        {NameEntry, 0, 0, 0, 0, 0, "\bab\b\bc", "c", ""},                               // BACKSPACE
         {NameEntry, 0, 0, 0, 0, 0, "a\t\x1b\x7f\x80\xff\r", "a", ""},                   // no glyph, ENTER
         {NameEntry, 0, 1, 0, 0, 0, "ab", "", ""},                                       // help over it
         {NameEntry, 0, 0, 1, 0, 0, "ab", "", ""},                                       // statistics

@@ -135,12 +135,16 @@ TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
             if (gate == InputOpen) break;
             const std::string before = snapshot();
             keyOnce(KeyEnter), keyOnce(KeyRight), keyOnce('q'), click(actionBarFree[0].hit), click(backHit);
-            rightClick(600, 420);
+            rightClick(600, 420), keyOnce('2'), keyOnce('3'),
+                click(panelHit(game.tokenSlot[1]));  // no person's
             EXPECT_EQ(snapshot(), before);
             byClick ? click(panelHit(game.tokenSlot[0])) : keyOnce('1');  // the person's seat
             EXPECT_EQ(game.screen == AssetMenu && game.menuPlayer == 0, gate == InputDigitsOnly);
         }
     }
+    fresh(1, 1), game.computerDelay = 30,
+                 game.bankruptTimer = 5;  // nor does a computer act under a bankruptcy notice
+    EXPECT_FALSE(computerGateHolds());
 }
 
 // A notice that runs out by itself into an unmortgage question: an ENTER or a click on YES
