@@ -4,6 +4,9 @@
 
 #include <cstddef>
 #include <cstring>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "app/input.h"
 #include "app/shell.h"
@@ -24,37 +27,35 @@ struct LatchCase {
 };
 
 // clang-format off
+// clang-format off
 const LatchCase latchCases[] = {
     {KeyEnter, AT(keyEnter), AT(keyEnterHandled)}, {' ', AT(keySpace), AT(keySpaceHandled)},
     {'1', AT(keyDigit), AT(keyDigitHandled)}, {'8', AT(keyDigit) + 7, AT(keyDigitHandled) + 7},
-    {'q', AT(keyQ), AT(keyQHandled)}, {'Q', AT(keyQ), AT(keyQHandled)},
-    {'z', AT(keyZ), -1}, {'Z', AT(keyZ), -1}, {'x', AT(keyX), -1}, {'X', AT(keyX), -1},
-    {'a', AT(keyA), -1}, {'A', AT(keyA), -1}, {'d', AT(keyD), -1}, {'D', AT(keyD), -1},
-    {'s', AT(keyS), -1}, {'S', AT(keyS), -1}, {'w', AT(keyW), -1}, {'W', AT(keyW), -1},
-    {KeyF1, AT(keyF1), AT(keyF1Handled)}, {KeyF2, AT(keyF2), AT(keyF2Handled)},
-    {KeyF4, AT(keyF4), AT(keyF4Handled)}, {KeyLeft, AT(keyLeft), AT(keyLeftHandled)},
-    {KeyUp, AT(keyUp), AT(keyUpHandled)}, {KeyRight, AT(keyRight), AT(keyRightHandled)},
-    {KeyDown, AT(keyDown), AT(keyDownHandled)},
+    {'q', AT(keyQ), AT(keyQHandled)}, {'Q', AT(keyQ), AT(keyQHandled)}, {'z', AT(keyZ), -1}, {'Z', AT(keyZ), -1},
+    {'x', AT(keyX), -1}, {'X', AT(keyX), -1}, {'a', AT(keyA), -1}, {'A', AT(keyA), -1}, {'d', AT(keyD), -1},
+    {'D', AT(keyD), -1}, {'s', AT(keyS), -1}, {'S', AT(keyS), -1}, {'w', AT(keyW), -1}, {'W', AT(keyW), -1},
+    {KeyF1, AT(keyF1), AT(keyF1Handled)}, {KeyF2, AT(keyF2), AT(keyF2Handled)}, {KeyF4, AT(keyF4), AT(keyF4Handled)},
+    {KeyLeft, AT(keyLeft), AT(keyLeftHandled)}, {KeyUp, AT(keyUp), AT(keyUpHandled)},
+    {KeyRight, AT(keyRight), AT(keyRightHandled)}, {KeyDown, AT(keyDown), AT(keyDownHandled)},
     // No latch: the neighbours of the digits, other letters, other special codes.
-    {'0', -1, -1}, {'9', -1, -1}, {'e', -1, -1}, {8, -1, -1}, {1003, -1, -1}, {1104, -1, -1},
-};
+    {'0', -1, -1}, {'9', -1, -1}, {'e', -1, -1}, {8, -1, -1}, {1003, -1, -1}, {1104, -1, -1}};
 // clang-format on
 #undef AT
 
 }  // namespace
 
 // Key-down sets exactly its own latch; key-up, with every flag set, clears exactly the latch and
-// its handled flag (whether or not the press was ever consumed).
+// its handled flag (whether or not the press was ever consumed), so a press acts once until
+// released.
 TEST(Latches, EachKeySetsAndClearsOnlyItsOwnFlags) {
     for (const LatchCase& c : latchCases) {
         SCOPED_TRACE(c.key);
-        resetProgram();
         InputState want{};
+        resetProgram();
         if (c.latch >= 0) flags(want)[c.latch] = true;
         keyDown(c.key);
         EXPECT_EQ(std::memcmp(flags(input), flags(want), flagBytes), 0) << "key-down";
-        std::memset(flags(input), 1, flagBytes);
-        std::memset(flags(want), 1, flagBytes);
+        std::memset(flags(input), 1, flagBytes), std::memset(flags(want), 1, flagBytes);
         for (int at : {c.latch, c.handled})
             if (at >= 0) flags(want)[at] = false;
         keyUp(c.key);
@@ -62,26 +63,13 @@ TEST(Latches, EachKeySetsAndClearsOnlyItsOwnFlags) {
     }
 }
 
-TEST(Latches, PressActsOnceUntilReleased) {
-    resetProgram();
-    keyDown(KeyEnter);
-    EXPECT_TRUE(takePress(input.keyEnter, input.keyEnterHandled));
-    keyDown(KeyEnter);  // the keyboard's auto-repeat while held
-    EXPECT_FALSE(takePress(input.keyEnter, input.keyEnterHandled));
-    keyUp(KeyEnter);
-    keyDown(KeyEnter);
-    EXPECT_TRUE(takePress(input.keyEnter, input.keyEnterHandled));
-}
-
 // Widths: W is 93 wide (+4 between characters), i 11, space 30 (+4), '+' 48, '*' 32.
 // A field takes a character while it stays below its count and its width stays below the limit.
 TEST(TextFields, CountAndWidthLimitsBackspaceAndWhereTheTextGoes) {
-    const struct {
-        int screen, entry;
-        bool help, stats, saveMenu, saveEntry;
-        const char* typed;
-        const char *name, *saveName;  // the entry's name after typing, and the save name
-    } cases[] = {
+    // screen, entry being named, help, statistics, save menu, save name entry; typed; the entry's
+    // name and the save name after it.
+    // clang-format off
+    const std::tuple<int, int, bool, bool, bool, bool, const char*, const char*, const char*> cases[] = {
         {NameEntry, 0, 0, 0, 0, 0, "iiiiiiiiiijjjjjj", "iiiiiiiiiijjjj", ""},           // 14 characters
         {NameEntry, 3, 0, 0, 0, 0, "WWWWWi", "WWWWi", ""},                              // 388 + 93 = 481: no
         {NameEntry, 7, 0, 0, 0, 0, "WWWW +*", "WWWW *", ""},                            // 422 + 48 = 470: no
@@ -92,17 +80,15 @@ TEST(TextFields, CountAndWidthLimitsBackspaceAndWhereTheTextGoes) {
         {Board, 0, 0, 0, 0, 0, "ab", "", ""},                                           // not naming
         {Board, 0, 0, 0, 1, 1, "iiiiiiiiiijjjjjjjjjjlll", "", "iiiiiiiiiijjjjjjjjjj"},  // 20
         {Board, 0, 0, 0, 1, 1, "WWWWWWW\b\bi", "", "WWWWi"},                            // 582 + 93 = 675: no
-        {NameEntry, 0, 0, 0, 1, 1, "g1", "", "g1"},                                     // the save name only
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        resetProgram();
-        game.screen = c.screen;
-        game.currentPlayer = c.entry;
-        shell.helpOpen = c.help, shell.statsOpen = c.stats;
-        shell.saveMenuOpen = c.saveMenu, shell.saveNameEntry = c.saveEntry;
-        typeText(c.typed);
-        EXPECT_STREQ(game.playerNames[c.entry], c.name);
-        EXPECT_STREQ(shell.saveName, c.saveName);
+        {NameEntry, 0, 0, 0, 1, 1, "g1", "", "g1"}};                                    // the save name only
+    // clang-format on
+    for (auto [screen, entry, help, stats, saveMenu, saveEntry, typed, name, saveName] : cases) {
+        resetProgram(), game.screen = screen, game.currentPlayer = entry;
+        shell.helpOpen = help, shell.statsOpen = stats, shell.saveMenuOpen = saveMenu,
+        shell.saveNameEntry = saveEntry;
+        typeText(typed);
+        EXPECT_EQ(std::make_pair(std::string(game.playerNames[entry]), std::string(shell.saveName)),
+                  std::make_pair(std::string(name), std::string(saveName)))
+            << typed;
     }
 }

@@ -21,14 +21,11 @@
 namespace {
 
 void click(const Rect& r) { leftClick(static_cast<int>(r.x0 + r.x1) / 2, (r.y0 + r.y1) / 2); }
-// The middle of the board, on no button: only what the whole board answers takes it.
-void clickMid() { leftClick(600, 420); }
 // One key in one pass of the screen flow, without the frame step (no timer moves).
 void keyOnce(int key) { keyDown(key), stepScreenFlow(), keyUp(key); }
+// tradeInitiator: whose offer a "Trade?" layer shows.
 void fresh(int humans = 2, int computers = 0) {
-    resetProgram();
-    startTestGame(humans, computers);
-    game.tradeInitiator = 1;  // whose offer a "Trade?" layer shows
+    resetProgram(), startTestGame(humans, computers), game.tradeInitiator = 1;
 }
 void openNotice() { writeNotice(0, 0, 10, "taxes"), game.noticeTimer = noticeTicks; }
 void openUnmortgageQuestion() {
@@ -36,30 +33,28 @@ void openUnmortgageQuestion() {
     game.partnerMortgaged[0] = 5, game.partnerMortgagedCount = 1;
 }
 
-// Layers a game can hold at once, highest first; a layer is one flag but for the notice and the
-// unmortgage question.
+// Layers a game can hold at once, highest first.
 struct LayerCase {
     Layer layer;
-    bool* flag;
+    void (*open)();
+    bool (*isOpen)();
     HelpSet help;
     bool enterCloses;  // when alone
-    void open() const {
-        flag ? void(*flag = true) : layer == LayerNotice ? openNotice() : openUnmortgageQuestion();
-    }
-    bool isOpen() const {
-        return flag ? *flag : layer == LayerNotice ? noticeUp() : unmortgageQuestionPending();
-    }
 };
 // clang-format off
 const LayerCase layers[] = {
-    {LayerStatistics, &shell.statsOpen, HelpStats, true}, {LayerSaveChoice, &shell.saveMenuOpen, HelpNone, false},
-    {LayerGameOver, &game.gameOver, HelpGameOver, true},   {LayerQuit, &game.quitConfirmOpen, HelpQuit, true},
-    {LayerNotice, nullptr, HelpNotice, true},              {LayerUnmortgage, nullptr, HelpUnmortgage, true},
-    {LayerUtilityRoll, &game.utilityRollPending, HelpUtilityRoll, true},
-    {LayerPurchase, &game.buyPromptOpen, HelpPurchase, true}, {LayerAuction, &game.auctionOpen, HelpAuction, false},
-    {LayerTax, &game.taxPromptOpen, HelpTax, true},
-    {LayerTradePartner, &game.choosingTradePartner, HelpTradePartner, true},
-    {LayerTradeOffer, &game.tradeOfferOpen, HelpTradeOffer, true}};
+    {LayerStatistics, [] { shell.statsOpen = true; }, [] { return shell.statsOpen; }, HelpStats, true},
+    {LayerSaveChoice, [] { shell.saveMenuOpen = true; }, [] { return shell.saveMenuOpen; }, HelpNone, false},
+    {LayerGameOver, [] { game.gameOver = true; }, [] { return game.gameOver; }, HelpGameOver, true},
+    {LayerQuit, [] { game.quitConfirmOpen = true; }, [] { return game.quitConfirmOpen; }, HelpQuit, true},
+    {LayerNotice, openNotice, noticeUp, HelpNotice, true},
+    {LayerUnmortgage, openUnmortgageQuestion, unmortgageQuestionPending, HelpUnmortgage, true},
+    {LayerUtilityRoll, [] { game.utilityRollPending = true; }, [] { return game.utilityRollPending; }, HelpUtilityRoll, true},
+    {LayerPurchase, [] { game.buyPromptOpen = true; }, [] { return game.buyPromptOpen; }, HelpPurchase, true},
+    {LayerAuction, [] { game.auctionOpen = true; }, [] { return game.auctionOpen; }, HelpAuction, false},
+    {LayerTax, [] { game.taxPromptOpen = true; }, [] { return game.taxPromptOpen; }, HelpTax, true},
+    {LayerTradePartner, [] { game.choosingTradePartner = true; }, [] { return game.choosingTradePartner; }, HelpTradePartner, true},
+    {LayerTradeOffer, [] { game.tradeOfferOpen = true; }, [] { return game.tradeOfferOpen; }, HelpTradeOffer, true}};
 // clang-format on
 constexpr int layerCount = static_cast<int>(std::size(layers));
 
@@ -76,12 +71,15 @@ protected:
 // answers a layer alone ("WINS" and the quit question's reset clear the whole game).
 TEST_F(Layers, KeysClicksHelpAndDrawingGoToTheUpperOfEveryPair) {
     EXPECT_EQ(std::make_pair(topLayer(), chooseHelpSet()), std::make_pair(LayerScreen, HelpBoard));
+    game.cameraGlide = 1;  // the board's keys are hidden while the camera glides onto it
+    EXPECT_EQ(chooseHelpSet(), HelpNone);
+    // The table of help texts ends in the empty set.
+    EXPECT_EQ(helpText(HelpSetCount).keyboardLines + helpText(static_cast<HelpSet>(-1)).mouseLines, 0);
     for (int upper = 0; upper < layerCount; ++upper)
         for (int lower = upper + 1; lower <= layerCount; ++lower)  // layerCount: nothing under it
             for (bool byClick : {false, true}) {
                 const LayerCase &up = layers[upper], *low = lower < layerCount ? &layers[lower] : nullptr;
-                SCOPED_TRACE(testing::Message()
-                             << up.layer << " over " << (low ? low->layer : -1) << byClick);
+                SCOPED_TRACE(testing::Message() << up.layer << " over " << (low ? low->layer : -1));
                 fresh();
                 if (low) low->open();
                 up.open();
@@ -90,7 +88,7 @@ TEST_F(Layers, KeysClicksHelpAndDrawingGoToTheUpperOfEveryPair) {
                 shell.helpOpen = true;  // help lies over everything and describes what is under it
                 EXPECT_EQ(std::make_pair(topLayer(), chooseHelpSet()), std::make_pair(LayerHelp, up.help));
                 shell.helpOpen = false;
-                byClick ? clickMid() : keyOnce(KeyEnter);
+                byClick ? click(boardArea) : keyOnce(KeyEnter);  // on no button: only a whole-board layer
                 EXPECT_TRUE(!low || up.layer == LayerGameOver || low->isOpen());
                 EXPECT_TRUE(low || byClick || up.isOpen() != up.enterCloses);
             }
@@ -116,7 +114,7 @@ TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
         {[] { game.utilityRollPending = true; }, HelpNone}, {openNotice, HelpNotice},
         {[] { openNotice(), game.cardTimer = 5; }, HelpNotice}, {openUnmortgageQuestion, HelpUnmortgage},
         {[] { game.computerDelay = 0; }, HelpBoard},      {[] { game.screen = PropertyCard; }, HelpPropertyCard},
-        {[] { game.screen = AssetMenu, game.menuPlayer = 0; }, HelpAssetMenu},
+        {[] { game.screen = AssetMenu, game.menuPlayer = 0, game.cameraGlide = 5; }, HelpAssetMenu},  // no glide
         {[] { game.screen = AssetMenu, game.tradeOfferOpen = true, game.menuPlayer = 1; }, HelpNone},
         {[] { game.screen = AssetMenu, game.tradeOfferOpen = true, game.menuPlayer = 0; }, HelpTradeOffer},
         {[] { game.screen = AssetMenu, game.inDebt = true, game.menuPlayer = 1, game.currentPlayer = 0; }, HelpNone},
@@ -125,9 +123,7 @@ TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         for (bool byClick : {false, true}) {
-            fresh(1, 1);
-            game.currentPlayer = 1, game.computerDelay = 30;
-            c.set();
+            fresh(1, 1), game.currentPlayer = 1, game.computerDelay = 30, c.set();
             const InputGate gate = c.help == HelpNone           ? InputClosed
                                    : c.help == HelpComputerTurn ? InputDigitsOnly
                                                                 : InputOpen;
@@ -135,15 +131,14 @@ TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
             if (gate == InputOpen) break;
             const std::string before = snapshot();
             keyOnce(KeyEnter), keyOnce(KeyRight), keyOnce('q'), click(actionBarFree[0].hit), click(backHit);
-            rightClick(600, 420), keyOnce('2'), keyOnce('3'),
-                click(panelHit(game.tokenSlot[1]));  // no person's
+            keyOnce('2'), keyOnce('3'), click(panelHit(game.tokenSlot[1])), rightClick(600, 420);
             EXPECT_EQ(snapshot(), before);
             byClick ? click(panelHit(game.tokenSlot[0])) : keyOnce('1');  // the person's seat
             EXPECT_EQ(game.screen == AssetMenu && game.menuPlayer == 0, gate == InputDigitsOnly);
         }
     }
-    fresh(1, 1), game.computerDelay = 30,
-                 game.bankruptTimer = 5;  // nor does a computer act under a bankruptcy notice
+    // Nor does a computer act under a bankruptcy notice.
+    fresh(1, 1), game.computerDelay = 30, game.bankruptTimer = 5;
     EXPECT_FALSE(computerGateHolds());
 }
 
@@ -151,9 +146,7 @@ TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
 // meant for the notice must not answer the question unseen; a moment later they do.
 TEST_F(Layers, AQuestionThatFollowsANoticeIgnoresThePressMeantForTheNotice) {
     for (bool byClick : {false, true}) {
-        fresh();
-        openUnmortgageQuestion();
-        game.promptYes = true;
+        fresh(), openUnmortgageQuestion(), game.promptYes = true;
         openNotice(), game.noticeTimer = 2, tick();
         ASSERT_EQ(topLayer(), LayerUnmortgage);
         byClick ? click(yesHit) : keyOnce(KeyEnter);
@@ -163,24 +156,4 @@ TEST_F(Layers, AQuestionThatFollowsANoticeIgnoresThePressMeantForTheNotice) {
         EXPECT_EQ(std::make_pair(unmortgageQuestionPending(), game.money[0]),
                   std::make_pair(false, startingMoney - mortgageValue(5)));
     }
-}
-
-// The help set of each screen; the board's keys are hidden while the camera glides onto it.
-TEST_F(Layers, EachScreenHasItsOwnHelp) {
-    const struct {
-        int screen, glide;
-        HelpSet help;
-    } cases[] = {
-        // clang-format off
-        {StartMenu, 0, HelpStartMenu}, {OptionsMenu, 0, HelpOptionsMenu}, {Board, 0, HelpBoard}, {Board, 1, HelpNone},
-        {AssetMenu, 5, HelpAssetMenu}, {PropertyCard, 0, HelpPropertyCard}, {TurnOrder, 0, HelpTurnOrder},
-        {NameEntry, 0, HelpNameEntry}, {5, 0, HelpNone}};
-    // clang-format on
-    for (const auto& c : cases) {
-        game.screen = c.screen, game.cameraGlide = c.glide;
-        EXPECT_EQ(chooseHelpSet(), c.help) << c.screen << " glide " << c.glide;
-    }
-    EXPECT_EQ(helpText(HelpSetCount).keyboardLines + helpText(static_cast<HelpSet>(-1)).mouseLines, 0);
-    EXPECT_EQ(std::make_pair(helpText(HelpBoard).keyboardLines, helpText(HelpBoard).mouseLines),
-              std::make_pair(9, 5));
 }
