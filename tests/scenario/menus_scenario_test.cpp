@@ -3,8 +3,6 @@
 // checks the rule and the hit area together; a click on a rectangle's right edge (open) misses.
 #include <cstdio>
 #include <filesystem>
-#include <initializer_list>
-#include <string>
 #include <tuple>
 
 #include <unistd.h>
@@ -31,7 +29,6 @@ int houses() { return game.houseCount; }
 int cash() { return game.money[0]; }
 int slot() { return shell.saveSlot; }
 int saveLayer() { return shell.saveMenuOpen; }
-int quitOpen() { return game.quitConfirmOpen; }
 // The options as four digits: humans, computers, middle option, bidding.
 int options() {
     return game.humanCount * 1000 + game.computerCount * 100 + game.middleOption * 10 + game.biddingOption;
@@ -83,11 +80,11 @@ TEST_F(Menus, OptionsByKeys) {
     // clang-format off
     playSteps({{"DOWN UP UP DOWN", menu, 0}, {"DOWN ENTER", screen, OptionsMenu}, {"LEFT", options, 8001},
                {"RIGHT", options, 2001}, {"DOWN RIGHT UP LEFT", options, 1101}, {"DOWN LEFT", options, 1701},
-               {"UP RIGHT", options, 1701}, {"DOWN RIGHT", options, 1101}, {"UP RIGHT DOWN LEFT", options, 2001},
-               {"LEFT", options, 2601}, {"RIGHT", options, 2001}, {"DOWN RIGHT*2", options, 2021},
-               {"RIGHT", options, 2001}, {"LEFT", options, 2021}, {"LEFT*2 DOWN LEFT", options, 2000},
-               {"RIGHT LEFT ENTER", options, 2000}, {"DOWN*2 UP", menu, 4}, {"ENTER", screen, StartMenu},
-               {"ENTER", screen, NameEntry}});
+               {"UP RIGHT", options, 1701}, {"DOWN RIGHT", options, 1101},
+               {"UP RIGHT DOWN LEFT", options, 2001}, {"LEFT", options, 2601}, {"RIGHT", options, 2001},
+               {"DOWN RIGHT*2", options, 2021}, {"RIGHT", options, 2001}, {"LEFT", options, 2021},
+               {"LEFT*2 DOWN LEFT", options, 2000}, {"RIGHT LEFT ENTER", options, 2000},
+               {"DOWN*2 UP", menu, 4}, {"ENTER", screen, StartMenu}, {"ENTER", screen, NameEntry}});
     // clang-format on
 }
 
@@ -112,10 +109,12 @@ TEST_F(Menus, OptionsAndNamesByMouse) {
 TEST_F(Menus, QuitQuestionBothWays) {
     for (int where : {int{Board}, int{TurnOrder}, int{PropertyCard}}) {
         board(), game.screen = where, game.returnScreen = Board;
-        playSteps({{"q", quitOpen, 1}, {"ENTER", screen, where}, {"q LEFT ENTER", screen, StartMenu}});
+        playSteps({{"q", [] { return int{game.quitConfirmOpen}; }, 1},
+                   {"ENTER", screen, where},
+                   {"q LEFT ENTER", screen, StartMenu}});
     }
-    board();
-    playSteps({{"q+ENTER", quitOpen, 1}, {"", [] { return int{game.moving}; }, 0}});
+    board(), keys("q+ENTER");
+    EXPECT_TRUE(game.quitConfirmOpen && !game.moving);
 }
 
 // An F4 pressed while help is open waits, unconsumed, until help closes; F1 does not open help
@@ -168,8 +167,7 @@ TEST_F(Menus, SaveAndLoadLayers) {
 // move left: the jailed Mortgage lies where the free bar has House/Hotel. A notice goes only by the
 // board area. Nothing acts while the camera glides or the token walks.
 TEST_F(Menus, ActionBarByKeysAndMouse) {
-    board();
-    playSteps({{"LEFT", menu, 3}, {"RIGHT", menu, 0}});
+    board(), playSteps({{"LEFT", menu, 3}, {"RIGHT", menu, 0}});
     putInJail(0), playSteps({{"LEFT", menu, 4}, {"RIGHT", menu, 0}});
     clickSteps({{actionBarJailed[3].hit, menu, KindMortgage}});
     board(), putInJail(0);

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <string>
 #include <tuple>
-#include <utility>
 
 #include "app/input.h"
 #include "app/shell.h"
@@ -21,14 +20,12 @@ constexpr std::size_t flagBytes = offsetof(InputState, freshQuestionTicks);
 bool* flags(InputState& s) { return reinterpret_cast<bool*>(&s); }
 #define AT(member) static_cast<int>(offsetof(InputState, member))
 
-struct LatchCase {
-    int key;             // as play.h names it: special keys from 1000
-    int latch, handled;  // byte offsets, -1 for none
-};
+// A key as play.h names it (special keys from 1000), and the byte offsets of its latch and its
+// handled flag (-1 for none).
 
 // clang-format off
 // clang-format off
-const LatchCase latchCases[] = {
+const std::tuple<int, int, int> latchCases[] = {
     {KeyEnter, AT(keyEnter), AT(keyEnterHandled)}, {' ', AT(keySpace), AT(keySpaceHandled)},
     {'1', AT(keyDigit), AT(keyDigitHandled)}, {'8', AT(keyDigit) + 7, AT(keyDigitHandled) + 7},
     {'q', AT(keyQ), AT(keyQHandled)}, {'Q', AT(keyQ), AT(keyQHandled)}, {'z', AT(keyZ), -1}, {'Z', AT(keyZ), -1},
@@ -48,17 +45,17 @@ const LatchCase latchCases[] = {
 // its handled flag (whether or not the press was ever consumed), so a press acts once until
 // released.
 TEST(Latches, EachKeySetsAndClearsOnlyItsOwnFlags) {
-    for (const LatchCase& c : latchCases) {
-        SCOPED_TRACE(c.key);
+    for (auto [key, latch, handled] : latchCases) {
+        SCOPED_TRACE(key);
         InputState want{};
         resetProgram();
-        if (c.latch >= 0) flags(want)[c.latch] = true;
-        keyDown(c.key);
+        if (latch >= 0) flags(want)[latch] = true;
+        keyDown(key);
         EXPECT_EQ(std::memcmp(flags(input), flags(want), flagBytes), 0) << "key-down";
         std::memset(flags(input), 1, flagBytes), std::memset(flags(want), 1, flagBytes);
-        for (int at : {c.latch, c.handled})
+        for (int at : {latch, handled})
             if (at >= 0) flags(want)[at] = false;
-        keyUp(c.key);
+        keyUp(key);
         EXPECT_EQ(std::memcmp(flags(input), flags(want), flagBytes), 0) << "key-up";
     }
 }
