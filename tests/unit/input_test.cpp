@@ -14,9 +14,9 @@
 
 namespace {
 
-// Every latch and handled flag is a bool laid out before the guard counter: byte i of this
-// prefix is one flag.
-constexpr std::size_t flagBytes = offsetof(InputState, freshQuestionTicks);
+// Every latch and handled flag is a bool, laid out from the first to keyDownHandled: byte i of this
+// prefix is one flag (the padding after it is left out).
+constexpr std::size_t flagBytes = offsetof(InputState, keyDownHandled) + 1;
 bool* flags(InputState& s) { return reinterpret_cast<bool*>(&s); }
 #define AT(member) static_cast<int>(offsetof(InputState, member))
 
