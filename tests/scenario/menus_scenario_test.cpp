@@ -101,7 +101,8 @@ TEST_F(Menus, OptionsAndNamesByMouse) {
     // clang-format on
     const char* byEntry[3] = {"P1", "P2", "C1"};
     for (int s = 0; s < 3; ++s) EXPECT_STREQ(game.playerNames[s], byEntry[game.entryIndex[s]]);
-    clickSteps({{anywhere, screen, Board}});
+    click(anywhere);  // the turn order ends looking at GO
+    EXPECT_EQ(std::make_pair(screen(), game.cameraTargetX), std::make_pair(int{Board}, 0.25f));
 }
 
 // Q asks on the board, the turn order and a property card: NO goes back, YES ends the game.
@@ -175,7 +176,7 @@ TEST_F(Menus, ActionBarByKeysAndMouse) {
     clickSteps({{actionBarJailed[4].hit, cash, startingMoney - jailFee}, {actionBarFree[1].hit, [] { return int{game.noticeTimer > 0}; }, 1},
                 {boardArea, [] { return game.noticeTimer; }, 0}, {actionBarFree[2].hit, houses, 1}});
     // clang-format on
-    EXPECT_EQ(menu(), KindHouses);
+    EXPECT_EQ(std::make_pair(screen(), menu()), std::make_pair(int{AssetMenu}, int{KindHouses}));
     board(), game.cameraGlide = 3, click(actionBarFree[0].hit);
     game.cameraGlide = 0, game.moving = true, click(actionBarFree[0].hit);
     EXPECT_EQ(game.diceTimer, 0);
@@ -211,9 +212,8 @@ TEST_F(Menus, MoneyFieldColumnsByMouse) {
         {0, 1, up, 1, 0}, {1, 18, up, 11, 1}, {11, 22, up, 21, 1}, {21, 46, down, 21, 3}, {40, 36, up, 140, 2},
         {140, 35, up, 150, 1}, {21, 120, up, 21, -1}, {21, 1, (up + down) / 2, 21, -1}};
     // clang-format on
-    board(), game.menuIndex = KindTrade;
     for (auto [offer, dx, y, after, digit] : cases) {
-        openAssetMenu(0), game.tradeMoney = offer, game.amountDigit = -1;
+        board(), game.menuIndex = KindTrade, openAssetMenu(0), game.tradeMoney = offer, game.amountDigit = -1;
         click(at(moneyFieldRight - dx, y));
         EXPECT_EQ(std::make_tuple(game.tradeMoney, game.amountDigit, cursor() == CursorAmount),
                   std::make_tuple(after, digit, digit >= 0));
