@@ -91,13 +91,14 @@ TEST_F(Menus, OptionsByKeys) {
 // The same by mouse, then three names confirmed by clicks anywhere and moved to the seats the
 // deal drew for them. A release or the middle button does nothing.
 TEST_F(Menus, OptionsAndNamesByMouse) {
-    onMouse(mouseLeftButton, 1, 300, 140), onMouse(mouseMiddleButton, mouseButtonDown, 300, 140);
+    onMouse(mouseLeftButton, 1, int(startHit.x0) + 1, int(startHit.y0) + 1);  // a release on START
     // clang-format off
-    clickSteps({{edge(startHit), screen, StartMenu}, {optionsHit, screen, OptionsMenu},
-                {decreaseArrowHit(0), options, 8001}, {increaseArrowHit(0), options, 2001},
-                {increaseArrowHit(1), options, 2101}, {increaseArrowHit(3), options, 2100},
-                {decreaseArrowHit(3), menu, 3}, {backToMenuHit, menu, 0}, {startHit, screen, NameEntry},
-                {anywhere, screen, NameEntry}, {anywhere, screen, NameEntry}, {anywhere, screen, TurnOrder}});
+    clickSteps({{edge(startHit), screen, StartMenu}, {startHit, screen, StartMenu, mouseMiddleButton},
+                {optionsHit, screen, OptionsMenu}, {decreaseArrowHit(0), options, 8001},
+                {increaseArrowHit(0), options, 2001}, {increaseArrowHit(1), options, 2101},
+                {increaseArrowHit(3), options, 2100}, {decreaseArrowHit(3), menu, 3},
+                {backToMenuHit, menu, 0}, {startHit, screen, NameEntry}, {anywhere, screen, NameEntry},
+                {anywhere, screen, NameEntry}, {anywhere, screen, TurnOrder}});
     // clang-format on
     const char* byEntry[3] = {"P1", "P2", "C1"};
     for (int s = 0; s < 3; ++s) EXPECT_STREQ(game.playerNames[s], byEntry[game.entryIndex[s]]);
@@ -114,8 +115,7 @@ TEST_F(Menus, QuitQuestionBothWays) {
                    {"ENTER", screen, where},
                    {"q LEFT ENTER", screen, StartMenu}});
     }
-    board(), keys("q+ENTER");
-    EXPECT_TRUE(game.quitConfirmOpen && !game.moving);
+    board(), playSteps({{"q+ENTER", [] { return int{game.quitConfirmOpen && !game.moving}; }, 1}});
 }
 
 // An F4 pressed while help is open waits, unconsumed, until help closes; F1 does not open help
