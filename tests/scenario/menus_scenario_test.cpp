@@ -221,8 +221,8 @@ TEST_F(Menus, MoneyFieldColumnsByMouse) {
 }
 
 // Cells and held jail cards toggle; Confirm asks for the partner, chosen by panel; the kind tabs
-// and the count's arrows; a right click shows a card; a panel switches seats but for a debtor,
-// who cannot leave either.
+// (Trade among them) and the count's arrows; a right click shows a card; a panel switches seats but for a
+// debtor, who cannot leave either.
 TEST_F(Menus, AssetMenuByMouse) {
     board(), giveGroup(0, 0), game.jailCardHolder[1] = 0, game.menuIndex = KindTrade, openAssetMenu(0);
     // clang-format off
@@ -234,7 +234,7 @@ TEST_F(Menus, AssetMenuByMouse) {
     board(), giveGroup(0, 0), openAssetMenu(0);
     clickSteps({{actionBarFree[2].hit, menu, KindHouses}, {houseCountUpHit, houses, 2}, {houseCountDownHit, houses, 1}, {houseCountDownHit, houses, 5},
                 {assetCellHit(propertySlot[0]), screen, PropertyCard, mouseRightButton}, {boardArea, screen, AssetMenu},
-                {panel(1), player, 1}, {anywhere, menu, KindHouses}});
+                {panel(1), player, 1}, {anywhere, menu, KindHouses}, {actionBarFree[1].hit, menu, KindTrade}});
     game.inDebt = true;  // the debtor can neither switch seats nor leave
     clickSteps({{panel(0), player, 1}, {backHit, screen, AssetMenu}, {backHit, cursor, CursorBack}});
     game.inDebt = false, click(backHit);
