@@ -221,8 +221,8 @@ TEST_F(Menus, MoneyFieldColumnsByMouse) {
 }
 
 // Cells and held jail cards toggle; Confirm asks for the partner, chosen by panel; the kind tabs
-// (Trade among them) and the count's arrows; a right click shows a card; a panel switches seats but for a
-// debtor, who cannot leave either.
+// (Trade among them) and the count's arrows; a right click shows a card; a panel switches seats
+// but for a debtor, who cannot leave either.
 TEST_F(Menus, AssetMenuByMouse) {
     board(), giveGroup(0, 0), game.jailCardHolder[1] = 0, game.menuIndex = KindTrade, openAssetMenu(0);
     // clang-format off
