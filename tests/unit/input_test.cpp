@@ -1,169 +1,91 @@
-// Key latches and the two text fields: a press must act once, key-up must clear both flags,
-// and the fields must never take more than their limits.
+// Key latches and the two text fields: each key sets its own latch and no other, a press acts
+// once until released, key-up clears both flags, and the fields never pass their limits.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
+#include <string>
+#include <tuple>
 
 #include "app/input.h"
 #include "app/shell.h"
 #include "game/state.h"
+#include "sim/play.h"
 
 namespace {
 
-void resetAll() {
-    game = GameState{};
-    shell = ShellState{};
-    input = InputState{};
-}
+// Every latch and handled flag is a bool, laid out from the first to keyDownHandled: byte i of this
+// prefix is one flag (the padding after it is left out).
+constexpr std::size_t flagBytes = offsetof(InputState, keyDownHandled) + 1;
+bool* flags(InputState& s) { return reinterpret_cast<bool*>(&s); }
+#define AT(member) static_cast<int>(offsetof(InputState, member))
 
-void type(const char* text) {
-    for (const char* p = text; *p; ++p) {
-        onKeyDown(static_cast<unsigned char>(*p), 0, 0);
-        onKeyUp(static_cast<unsigned char>(*p), 0, 0);
-    }
-}
+// A key as play.h names it (special keys from 1000), and the byte offsets of its latch and its
+// handled flag (-1 for none).
+
+// clang-format off
+// clang-format off
+const std::tuple<int, int, int> latchCases[] = {
+    {KeyEnter, AT(keyEnter), AT(keyEnterHandled)}, {' ', AT(keySpace), AT(keySpaceHandled)},
+    {'1', AT(keyDigit), AT(keyDigitHandled)}, {'8', AT(keyDigit) + 7, AT(keyDigitHandled) + 7},
+    {'q', AT(keyQ), AT(keyQHandled)}, {'Q', AT(keyQ), AT(keyQHandled)}, {'z', AT(keyZ), -1}, {'Z', AT(keyZ), -1},
+    {'x', AT(keyX), -1}, {'X', AT(keyX), -1}, {'a', AT(keyA), -1}, {'A', AT(keyA), -1}, {'d', AT(keyD), -1},
+    {'D', AT(keyD), -1}, {'s', AT(keyS), -1}, {'S', AT(keyS), -1}, {'w', AT(keyW), -1}, {'W', AT(keyW), -1},
+    {KeyF1, AT(keyF1), AT(keyF1Handled)}, {KeyF2, AT(keyF2), AT(keyF2Handled)}, {KeyF4, AT(keyF4), AT(keyF4Handled)},
+    {KeyLeft, AT(keyLeft), AT(keyLeftHandled)}, {KeyUp, AT(keyUp), AT(keyUpHandled)},
+    {KeyRight, AT(keyRight), AT(keyRightHandled)}, {KeyDown, AT(keyDown), AT(keyDownHandled)},
+    // No latch: the neighbours of the digits, other letters, other special codes.
+    {'0', -1, -1}, {'9', -1, -1}, {'e', -1, -1}, {8, -1, -1}, {1003, -1, -1}, {1104, -1, -1}};
+// clang-format on
+#undef AT
 
 }  // namespace
 
-TEST(Latches, PressActsOnceUntilReleased) {
-    resetAll();
-    onKeyDown(keyCodeEnter, 0, 0);
-    EXPECT_TRUE(takePress(input.keyEnter, input.keyEnterHandled));
-    EXPECT_FALSE(takePress(input.keyEnter, input.keyEnterHandled));
-    onKeyDown(keyCodeEnter, 0, 0);  // auto-repeat while held
-    EXPECT_FALSE(takePress(input.keyEnter, input.keyEnterHandled));
-    onKeyUp(keyCodeEnter, 0, 0);
-    EXPECT_FALSE(input.keyEnter);
-    EXPECT_FALSE(input.keyEnterHandled);
-    onKeyDown(keyCodeEnter, 0, 0);
-    EXPECT_TRUE(takePress(input.keyEnter, input.keyEnterHandled));
-}
-
-TEST(Latches, ReleaseClearsHandledEvenIfNeverConsumed) {
-    resetAll();
-    input.keyQHandled = true;
-    onKeyDown('Q', 0, 0);
-    onKeyUp('q', 0, 0);  // either case is the same key
-    EXPECT_FALSE(input.keyQ);
-    EXPECT_FALSE(input.keyQHandled);
-}
-
-TEST(Latches, DigitsHeldKeysAndSpecialKeys) {
-    resetAll();
-    onKeyDown('1', 0, 0);
-    onKeyDown('8', 0, 0);
-    onKeyDown('9', 0, 0);  // no latch for 9
-    EXPECT_TRUE(input.keyDigit[0]);
-    EXPECT_TRUE(input.keyDigit[7]);
-    onKeyDown('z', 0, 0);
-    onKeyDown('W', 0, 0);
-    EXPECT_TRUE(input.keyZ);
-    EXPECT_TRUE(input.keyW);
-    onKeyUp('Z', 0, 0);
-    EXPECT_FALSE(input.keyZ);
-    onSpecialDown(specialKeyF1, 0, 0);
-    onSpecialDown(specialKeyDown, 0, 0);
-    EXPECT_TRUE(input.keyF1);
-    EXPECT_TRUE(input.keyDown);
-    input.keyDownHandled = true;
-    onSpecialUp(specialKeyDown, 0, 0);
-    EXPECT_FALSE(input.keyDown);
-    EXPECT_FALSE(input.keyDownHandled);
-    onSpecialDown(2, 0, 0);  // F2: no latch, no effect
-    EXPECT_FALSE(input.keyF4);
-}
-
-TEST(Latches, EveryKeyCodeIsSafe) {
-    resetAll();
-    game.screen = NameEntry;
-    shell.saveNameEntry = true;
-    for (int key = 0; key < 256; ++key) {
-        onKeyDown(static_cast<unsigned char>(key), 0, 0);
-        onKeyUp(static_cast<unsigned char>(key), 0, 0);
+// Key-down sets exactly its own latch; key-up, with every flag set, clears exactly the latch and
+// its handled flag (whether or not the press was ever consumed), so a press acts once until
+// released.
+TEST(Latches, EachKeySetsAndClearsOnlyItsOwnFlags) {
+    for (auto [key, latch, handled] : latchCases) {
+        SCOPED_TRACE(key);
+        InputState want{};
+        resetProgram();
+        if (latch >= 0) flags(want)[latch] = true;
+        keyDown(key);
+        EXPECT_EQ(std::memcmp(flags(input), flags(want), flagBytes), 0) << "key-down";
+        std::memset(flags(input), 1, flagBytes), std::memset(flags(want), 1, flagBytes);
+        for (int at : {latch, handled})
+            if (at >= 0) flags(want)[at] = false;
+        keyUp(key);
+        EXPECT_EQ(std::memcmp(flags(input), flags(want), flagBytes), 0) << "key-up";
     }
-    for (int key = -5; key < 300; ++key) {
-        onSpecialDown(key, 0, 0);
-        onSpecialUp(key, 0, 0);
+}
+
+// Widths: W is 93 wide (+4 between characters), i 11, space 30 (+4), '+' 48, '*' 32.
+// A field takes a character while it stays below its count and its width stays below the limit.
+TEST(TextFields, CountAndWidthLimitsBackspaceAndWhereTheTextGoes) {
+    // screen, entry being named, help, statistics, save menu, save name entry; typed; the entry's
+    // name and the save name after it.
+    // clang-format off
+    const std::tuple<int, int, bool, bool, bool, bool, const char*, const char*, const char*> cases[] = {
+        {NameEntry, 0, 0, 0, 0, 0, "iiiiiiiiiijjjjjj", "iiiiiiiiiijjjj", ""},           // 14 characters
+        {NameEntry, 3, 0, 0, 0, 0, "WWWWWi", "WWWWi", ""},                              // 388 + 93 = 481: no
+        {NameEntry, 7, 0, 0, 0, 0, "WWWW +*", "WWWW *", ""},                            // 422 + 48 = 470: no
+        {NameEntry, 0, 0, 0, 0, 0, "\bab\b\bc", "c", ""},                               // BACKSPACE
+        {NameEntry, 0, 0, 0, 0, 0, "a\t\x1b\x7f\x80\xff\r", "a", ""},                   // no glyph, ENTER
+        {NameEntry, 0, 1, 0, 0, 0, "ab", "", ""},                                       // help over it
+        {NameEntry, 0, 0, 1, 0, 0, "ab", "", ""},                                       // statistics
+        {Board, 0, 0, 0, 0, 0, "ab", "", ""},                                           // not naming
+        {Board, 0, 0, 0, 1, 1, "iiiiiiiiiijjjjjjjjjjlll", "", "iiiiiiiiiijjjjjjjjjj"},  // 20
+        {Board, 0, 0, 0, 1, 1, "WWWWWWW\b\bi", "", "WWWWi"},                            // 582 + 93 = 675: no
+        {NameEntry, 0, 0, 0, 1, 1, "g1", "", "g1"}};                                    // the save name only
+    // clang-format on
+    for (auto [screen, entry, help, stats, saveMenu, saveEntry, typed, name, saveName] : cases) {
+        resetProgram(), game.screen = screen, game.currentPlayer = entry;
+        shell.helpOpen = help, shell.statsOpen = stats, shell.saveMenuOpen = saveMenu,
+        shell.saveNameEntry = saveEntry;
+        typeText(typed);
+        EXPECT_EQ(std::make_pair(std::string(game.playerNames[entry]), std::string(shell.saveName)),
+                  std::make_pair(std::string(name), std::string(saveName)))
+            << typed;
     }
-    EXPECT_LE(std::strlen(game.playerNames[0]), 14u);
-    EXPECT_LE(std::strlen(shell.saveName), 20u);
-}
-
-TEST(PlayerNameEntry, FourteenCharactersAtMost) {
-    resetAll();
-    game.screen = NameEntry;
-    type("iiiiiiiiiijjjjjj");  // narrow letters: the count limit bites first
-    EXPECT_STREQ(game.playerNames[0], "iiiiiiiiiijjjj");
-}
-
-TEST(PlayerNameEntry, WidthBelow470) {
-    resetAll();
-    game.screen = NameEntry;
-    type("WWWW");  // 4 x (93 + 4) = 388
-    type("W");     // 388 + 93 = 481: refused
-    EXPECT_STREQ(game.playerNames[0], "WWWW");
-    type("i");  // 388 + 11 = 399: taken
-    EXPECT_STREQ(game.playerNames[0], "WWWWi");
-}
-
-TEST(PlayerNameEntry, SpaceCounts30Plus4) {
-    resetAll();
-    game.screen = NameEntry;
-    // 4 W (388) + space: 388 + 30 < 470 taken; measured 388 + 34 = 422.
-    type("WWWW ");
-    EXPECT_STREQ(game.playerNames[0], "WWWW ");
-    // 422 + 46 ('+' is 48 wide, so 470: refused) and '*' (32): 454 taken.
-    type("+");
-    EXPECT_STREQ(game.playerNames[0], "WWWW ");
-    type("*");
-    EXPECT_STREQ(game.playerNames[0], "WWWW *");
-}
-
-TEST(PlayerNameEntry, BackspaceAndRefusedCharacters) {
-    resetAll();
-    game.screen = NameEntry;
-    onKeyDown(keyCodeBackspace, 0, 0);  // empty: nothing happens
-    EXPECT_STREQ(game.playerNames[0], "");
-    type("ab");
-    onKeyDown(keyCodeBackspace, 0, 0);
-    EXPECT_STREQ(game.playerNames[0], "a");
-    for (unsigned char c : {9, 27, 127, 128, 200, 255}) onKeyDown(c, 0, 0);
-    EXPECT_STREQ(game.playerNames[0], "a");
-    onKeyDown(keyCodeEnter, 0, 0);
-    EXPECT_STREQ(game.playerNames[0], "a");
-}
-
-TEST(PlayerNameEntry, TypesIntoTheEntryBeingNamedOnlyOnThatScreen) {
-    resetAll();
-    game.screen = NameEntry;
-    game.currentPlayer = 3;
-    type("C4");
-    EXPECT_STREQ(game.playerNames[3], "C4");
-    EXPECT_TRUE(input.keyDigit[3] == false);  // released again by type()
-    shell.helpOpen = true;
-    type("x");
-    shell.helpOpen = false;
-    game.screen = Board;
-    type("y");
-    EXPECT_STREQ(game.playerNames[3], "C4");
-}
-
-TEST(SaveNameEntry, TwentyCharactersAndWidthBelow650) {
-    resetAll();
-    shell.saveNameEntry = true;
-    type("iiiiiiiiiijjjjjjjjjjlll");
-    EXPECT_STREQ(shell.saveName, "iiiiiiiiiijjjjjjjjjj");
-    shell.saveName[0] = '\0';
-    type("WWWWWWW");  // 7 x 97 = 679 would be reached at the 7th: 582 + 93 = 675 refused
-    EXPECT_STREQ(shell.saveName, "WWWWWW");
-}
-
-TEST(SaveNameEntry, TypingIntoBothFieldsAtOnce) {
-    resetAll();
-    game.screen = NameEntry;
-    shell.saveNameEntry = true;
-    shell.saveMenuOpen = true;  // the save layer keeps the player name untouched
-    type("g1");
-    EXPECT_STREQ(shell.saveName, "g1");
-    EXPECT_STREQ(game.playerNames[0], "");
 }

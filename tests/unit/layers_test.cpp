@@ -1,9 +1,12 @@
-// One answer to "what is on top": for every pair of layers open at once, the keys, a click and
-// the help all go to the upper one, and the lower one is left as it was.
+// One answer to "what is on top": for every pair of layers open at once, the keys, a click, the
+// help and the drawing (which switches on topLayer) all go to the upper one, and the lower one is
+// left as it was. The input gate decides whether a person's keys and clicks get in at all.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/help_sets.h"
-#include "app/layers.h"
+#include "app/input.h"
 #include "app/mouse.h"
 #include "app/screen_flow.h"
 #include "app/shell.h"
@@ -11,138 +14,142 @@
 #include "game/tables.h"
 #include "sim/play.h"
 #include "support/fixtures.h"
+#include "support/session.h"
 #include "ui/layout.h"
 
 namespace {
 
+void click(const Rect& r) { leftClick(static_cast<int>(r.x0 + r.x1) / 2, (r.y0 + r.y1) / 2); }
+// One key in one pass of the screen flow, without the frame step (no timer moves).
+void keyOnce(int key) { keyDown(key), stepScreenFlow(), keyUp(key); }
+// tradeInitiator: whose offer a "Trade?" layer shows.
+void fresh(int humans = 2, int computers = 0) {
+    resetProgram(), startTestGame(humans, computers), game.tradeInitiator = 1;
+}
+void openNotice() { writeNotice(0, 0, 10, "taxes"), game.noticeTimer = noticeTicks; }
+void openUnmortgageQuestion() {
+    giveProperty(0, 5, -1);
+    game.partnerMortgaged[0] = 5, game.partnerMortgagedCount = 1;
+}
+
+// Layers a game can hold at once, highest first.
 struct LayerCase {
     Layer layer;
     void (*open)();
     bool (*isOpen)();
     HelpSet help;
+    bool enterCloses;  // when alone
 };
-
-// A click in the middle of the board: on no button, so it acts only where the whole board
-// answers (a notice, "WINS", help, the statistics view).
-constexpr int midX = 600, midY = 420;
-
-// Layers a game can hold at once, highest first; each open() leaves the others alone.
-const LayerCase cases[] = {
-    {LayerStatistics, [] { shell.statsOpen = true; }, [] { return shell.statsOpen; }, HelpStats},
-    {LayerSaveChoice, [] { shell.saveMenuOpen = true; }, [] { return shell.saveMenuOpen; }, HelpNone},
-    {LayerGameOver, [] { game.gameOver = true; }, [] { return game.gameOver; }, HelpGameOver},
-    {LayerQuit, [] { game.quitConfirmOpen = true; }, [] { return game.quitConfirmOpen; }, HelpQuit},
-    {LayerNotice,
-     [] {
-         writeNotice(0, 0, 10, "taxes");
-         game.noticeTimer = noticeTicks;
-     },
-     [] { return noticeUp(); }, HelpNotice},
-    {LayerUnmortgage,
-     [] {
-         giveProperty(0, 5, -1);
-         game.partnerMortgaged[0] = 5;
-         game.partnerMortgagedCount = 1;
-     },
-     [] { return unmortgageQuestionPending(); }, HelpUnmortgage},
-    {LayerUtilityRoll, [] { game.utilityRollPending = true; }, [] { return game.utilityRollPending; },
-     HelpUtilityRoll},
-    {LayerPurchase, [] { game.buyPromptOpen = true; }, [] { return game.buyPromptOpen; }, HelpPurchase},
-    {LayerAuction, [] { game.auctionOpen = true; }, [] { return game.auctionOpen; }, HelpAuction},
-    {LayerTax, [] { game.taxPromptOpen = true; }, [] { return game.taxPromptOpen; }, HelpTax},
-    {LayerTradePartner, [] { game.choosingTradePartner = true; }, [] { return game.choosingTradePartner; },
-     HelpTradePartner},
-    {LayerTradeOffer,
-     [] {
-         game.tradeOfferOpen = true;
-         game.tradeInitiator = 1;
-     },
-     [] { return game.tradeOfferOpen; }, HelpTradeOffer},
-};
+// clang-format off
+const LayerCase layers[] = {
+    {LayerStatistics, [] { shell.statsOpen = true; }, [] { return shell.statsOpen; }, HelpStats, true},
+    {LayerSaveChoice, [] { shell.saveMenuOpen = true; }, [] { return shell.saveMenuOpen; }, HelpNone, false},
+    {LayerGameOver, [] { game.gameOver = true; }, [] { return game.gameOver; }, HelpGameOver, true},
+    {LayerQuit, [] { game.quitConfirmOpen = true; }, [] { return game.quitConfirmOpen; }, HelpQuit, true},
+    {LayerNotice, openNotice, noticeUp, HelpNotice, true},
+    {LayerUnmortgage, openUnmortgageQuestion, unmortgageQuestionPending, HelpUnmortgage, true},
+    {LayerUtilityRoll, [] { game.utilityRollPending = true; }, [] { return game.utilityRollPending; }, HelpUtilityRoll, true},
+    {LayerPurchase, [] { game.buyPromptOpen = true; }, [] { return game.buyPromptOpen; }, HelpPurchase, true},
+    {LayerAuction, [] { game.auctionOpen = true; }, [] { return game.auctionOpen; }, HelpAuction, false},
+    {LayerTax, [] { game.taxPromptOpen = true; }, [] { return game.taxPromptOpen; }, HelpTax, true},
+    {LayerTradePartner, [] { game.choosingTradePartner = true; }, [] { return game.choosingTradePartner; }, HelpTradePartner, true},
+    {LayerTradeOffer, [] { game.tradeOfferOpen = true; }, [] { return game.tradeOfferOpen; }, HelpTradeOffer, true}};
+// clang-format on
+constexpr int layerCount = sizeof layers / sizeof layers[0];
 
 class Layers : public ::testing::Test {
 protected:
-    void SetUp() override {
-        resetProgram();
-        startTestGame(2);
-        shell.uiScale = 1.0f;
-    }
+    void SetUp() override { fresh(); }
     void TearDown() override { resetProgram(); }
 };
 
-TEST_F(Layers, EachLayerAloneIsOnTopWithItsHelp) {
-    EXPECT_EQ(topLayer(), LayerScreen);
-    EXPECT_EQ(chooseHelpSet(), HelpBoard);
-    for (const LayerCase& c : cases) {
-        SCOPED_TRACE(c.layer);
-        startTestGame(2);
-        shell = ShellState{};
-        c.open();
-        EXPECT_EQ(topLayer(), c.layer);
-        EXPECT_EQ(chooseHelpSet(), c.help);
-        EXPECT_EQ(gamePaused(), c.layer <= LayerSaveChoice);
-        shell.helpOpen = true;  // help lies over everything and describes what is under it
-        EXPECT_EQ(topLayer(), LayerHelp);
-        EXPECT_EQ(chooseHelpSet(), c.help);
+}  // namespace
+
+// Each layer alone and over each lower one: on top, with its help (also under F1), pausing the
+// game only above the game's own layers; ENTER and a click leave the lower layer open, and ENTER
+// answers a layer alone ("WINS" and the quit question's reset clear the whole game).
+TEST_F(Layers, KeysClicksHelpAndDrawingGoToTheUpperOfEveryPair) {
+    EXPECT_EQ(std::make_pair(topLayer(), chooseHelpSet()), std::make_pair(LayerScreen, HelpBoard));
+    game.cameraGlide = 1;  // the board's keys are hidden while the camera glides onto it
+    EXPECT_EQ(chooseHelpSet(), HelpNone);
+    // The table of help texts ends in the empty set.
+    EXPECT_EQ(helpText(HelpSetCount).keyboardLines + helpText(static_cast<HelpSet>(-1)).mouseLines, 0);
+    for (int upper = 0; upper < layerCount; ++upper)
+        for (int lower = upper + 1; lower <= layerCount; ++lower)  // layerCount: nothing under it
+            for (bool byClick : {false, true}) {
+                const LayerCase &up = layers[upper], *low = lower < layerCount ? &layers[lower] : nullptr;
+                SCOPED_TRACE(testing::Message() << up.layer << " over " << (low ? low->layer : -1));
+                fresh();
+                if (low) low->open();
+                up.open();
+                ASSERT_EQ(std::make_pair(topLayer(), chooseHelpSet()), std::make_pair(up.layer, up.help));
+                EXPECT_EQ(gamePaused(), up.layer <= LayerSaveChoice);
+                shell.helpOpen = true;  // help lies over everything and describes what is under it
+                EXPECT_EQ(std::make_pair(topLayer(), chooseHelpSet()), std::make_pair(LayerHelp, up.help));
+                shell.helpOpen = false;
+                byClick ? click(boardArea) : keyOnce(KeyEnter);  // on no button: only a whole-board layer
+                EXPECT_TRUE(!low || up.layer == LayerGameOver || low->isOpen());
+                EXPECT_TRUE(low || byClick || up.isOpen() != up.enterCloses);
+            }
+}
+
+// A computer is about to roll (seat 1, 30 ticks to go). Only a person's digit or panel gets in,
+// and only while nothing else is pending; a notice or an unmortgage question is the person's to
+// answer; a menu the person opened stays theirs unless it holds an offer to the computer or the
+// computer's debt (even on the person's turn).
+TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
+    // The help shown tells the gate: none while it is closed, the computer's turn while only digits
+    // get in, the layer's own while it is open.
+    const std::pair<void (*)(), HelpSet> cases[] = {
+        // clang-format off
+        {[] {}, HelpComputerTurn},                        {[] { game.menuIndex = 2; }, HelpNone},  // Houses
+        {[] { game.diceTimer = 5; }, HelpNone},           {[] { game.arrivalTimer = 5; }, HelpNone},
+        {[] { game.settleTimer = 5; }, HelpNone},         {[] { game.cardTimer = 5; }, HelpNone},
+        {[] { game.moving = true; }, HelpNone},           {[] { game.bankruptTimer = 5; }, HelpNone},
+        {[] { game.buyPromptOpen = true; }, HelpNone},    {[] { game.taxPromptOpen = true; }, HelpNone},
+        {[] { game.utilityRollPending = true; }, HelpNone}, {openNotice, HelpNotice},
+        {[] { openNotice(), game.cardTimer = 5; }, HelpNotice}, {openUnmortgageQuestion, HelpUnmortgage},
+        {[] { game.computerDelay = 0; }, HelpBoard},      {[] { game.screen = PropertyCard; }, HelpPropertyCard},
+        {[] { game.screen = AssetMenu, game.menuPlayer = 0, game.cameraGlide = 5; }, HelpAssetMenu},  // no glide
+        {[] { game.screen = AssetMenu, game.tradeOfferOpen = true, game.menuPlayer = 1; }, HelpNone},
+        {[] { game.screen = AssetMenu, game.tradeOfferOpen = true, game.menuPlayer = 0; }, HelpTradeOffer},
+        {[] { game.screen = AssetMenu, game.inDebt = true, game.menuPlayer = 1, game.currentPlayer = 0; }, HelpNone},
+        {[] { game.screen = AssetMenu, game.inDebt = true, game.menuPlayer = 0; }, HelpAssetMenu}};
+    // clang-format on
+    int row = 0;
+    for (auto [set, help] : cases) {
+        SCOPED_TRACE(row++);
+        for (bool byClick : {false, true}) {
+            fresh(1, 1), game.currentPlayer = 1, game.computerDelay = 30, set();
+            const InputGate gate = help == HelpNone           ? InputClosed
+                                   : help == HelpComputerTurn ? InputDigitsOnly
+                                                              : InputOpen;
+            EXPECT_EQ(std::make_pair(inputGate(), chooseHelpSet()), std::make_pair(gate, help));
+            if (gate == InputOpen) break;
+            const std::string before = snapshot();
+            keyOnce(KeyEnter), keyOnce(KeyRight), keyOnce('q'), click(actionBarFree[0].hit), click(backHit);
+            keyOnce('2'), keyOnce('3'), click(panelHit(game.tokenSlot[1])), rightClick(600, 420);
+            EXPECT_EQ(snapshot(), before);
+            byClick ? click(panelHit(game.tokenSlot[0])) : keyOnce('1');  // the person's seat
+            EXPECT_EQ(game.screen == AssetMenu && game.menuPlayer == 0, gate == InputDigitsOnly);
+        }
+    }
+    // Nor does a computer act under a bankruptcy notice.
+    fresh(1, 1), game.computerDelay = 30, game.bankruptTimer = 5;
+    EXPECT_FALSE(computerGateHolds());
+}
+
+// A notice that runs out by itself into an unmortgage question: an ENTER or a click on YES
+// meant for the notice must not answer the question unseen; a moment later they do.
+TEST_F(Layers, AQuestionThatFollowsANoticeIgnoresThePressMeantForTheNotice) {
+    for (bool byClick : {false, true}) {
+        fresh(), openUnmortgageQuestion(), game.promptYes = true;
+        openNotice(), game.noticeTimer = 2, tick();
+        byClick ? click(yesHit) : keyOnce(KeyEnter);
+        EXPECT_EQ(std::make_pair(topLayer(), noticeUp()), std::make_pair(LayerUnmortgage, false));
+        tick(freshQuestionGuardTicks);
+        byClick ? click(yesHit) : keyOnce(KeyEnter);
+        EXPECT_EQ(std::make_pair(unmortgageQuestionPending(), game.money[0]),
+                  std::make_pair(false, startingMoney - mortgageValue(5)));
     }
 }
-
-// ENTER, then a click, with two layers open: the lower one is untouched by both.
-TEST_F(Layers, KeysClicksAndHelpGoToTheUpperOfEveryPair) {
-    const int count = sizeof cases / sizeof cases[0];
-    for (int upper = 0; upper < count; ++upper)
-        for (int lower = upper + 1; lower < count; ++lower) {
-            const LayerCase &up = cases[upper], &low = cases[lower];
-            SCOPED_TRACE(testing::Message() << "layer " << up.layer << " over " << low.layer);
-            for (bool byClick : {false, true}) {
-                resetProgram();
-                startTestGame(2);
-                shell.uiScale = 1.0f;
-                low.open();
-                up.open();
-                ASSERT_EQ(topLayer(), up.layer);
-                EXPECT_EQ(chooseHelpSet(), up.help);
-                if (byClick) {
-                    onMouse(mouseLeftButton, mouseButtonDown, midX, midY);
-                } else {
-                    keyDown(KeyEnter);
-                    stepScreenFlow();
-                    keyUp(KeyEnter);
-                }
-                // "WINS" and the quit question's reset clear the whole game; otherwise the
-                // lower layer must still be there.
-                if (up.layer != LayerGameOver) {
-                    EXPECT_TRUE(low.isOpen()) << (byClick ? "click" : "ENTER");
-                }
-            }
-        }
-}
-
-// While a computer is about to act, a person's keys and clicks reach nothing but a seat's
-// digit or panel; its own pending question waits.
-TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
-    startTestGame(1, 1);
-    game.currentPlayer = 1;
-    game.computerDelay = 30;
-    ASSERT_EQ(inputGate(), InputDigitsOnly);
-    press(KeyEnter);
-    onMouse(mouseLeftButton, mouseButtonDown, static_cast<int>(actionBarFree[0].hit.x0) + 2,
-            static_cast<int>(actionBarFree[0].hit.y0) + 2);
-    onMouse(mouseRightButton, mouseButtonDown, midX, midY);
-    EXPECT_FALSE(game.moving);
-    EXPECT_EQ(game.screen, Board);
-    EXPECT_EQ(chooseHelpSet(), HelpComputerTurn);
-
-    game.menuIndex = 2;  // the computer has highlighted Houses: even digits wait
-    ASSERT_EQ(inputGate(), InputClosed);
-    press('1');
-    EXPECT_EQ(game.screen, Board);
-    EXPECT_EQ(chooseHelpSet(), HelpNone);
-
-    game.menuIndex = 0;
-    press('1');  // the person's digit gets in before the computer rolls
-    EXPECT_EQ(game.screen, AssetMenu);
-    EXPECT_EQ(game.menuPlayer, 0);
-}
-
-}  // namespace
