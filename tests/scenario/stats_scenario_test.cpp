@@ -25,14 +25,12 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
     startTestGame(3);
     resetStats(false);
     giveProperty(1, 0);
-    landOn(1, 0);  // rent 2 from seat 0 to seat 1
-    game.noticeTimer = 0;
+    landOn(1, 0);   // rent 2 from seat 0 to seat 1
     landOn(38, 0);  // luxury tax 75
     game.currentPlayer = 2;
     game.position[2] = 36;
     rollWith(2, 3);  // 36 + 7 passes GO
     runBoardSteps();
-    game.noticeTimer = 0;
     game.currentPlayer = 0;  // seat 0 declines square 6, seat 1 wins it at auction
     game.position[0] = 6;
     game.buyPromptOpen = true;
@@ -41,7 +39,6 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
     humanBid(1);
     endAuction();
     advanceAuction();
-    game.noticeTimer = 0;
     game.tradeInitiator = 1;  // seat 1 sells the street, mortgaged, to seat 2 for 90
     game.houses[2] = -1;
     game.menuPlayer = 2;
@@ -79,7 +76,6 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
 // turn it went out, and seats not in play have no line.
 TEST_F(StatsSession, SamplesAreTheNetWorthOfTheirTurnThroughEveryHalving) {
     startTestGame(3);
-    giveProperty(0, 5, 2);
     game.money[3] = 77;
     resetStats(false);
     constexpr int turns = 5 * statsSampleCapacity + 3;

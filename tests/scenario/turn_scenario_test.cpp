@@ -16,8 +16,6 @@ using TurnSession = Session;
 
 int money0() { return game.money[0]; }
 int menu() { return game.menuIndex; }
-int bid() { return game.auctionBid; }
-int bidder() { return game.auctionBidder; }
 
 // An auction on property 6 under seat `seat`, nobody bidding yet.
 void openAuction(int seat) {
@@ -52,49 +50,18 @@ TEST_F(TurnSession, KeysWhileTheTokenWalks) {
     EXPECT_FALSE(game.quitConfirmOpen) << "the kept Q asked twice";
 }
 
-// Declined with bidding on, the transport under seat 0 goes to auction: digits bid (the
-// decliner too, a seat not in play not at all), UP/DOWN change the increment, and only ENTER
-// ends it.
-TEST_F(TurnSession, TheAuctionsKeys) {
-    startBoardGame(2);
-    game.biddingOption = true;
-    rollAndRest(1, 2);
-    keys("RIGHT ENTER");
-    ASSERT_EQ(std::make_tuple(game.auctionOpen, game.auctionBidder), std::make_tuple(true, bankOwner));
-    playSteps(
-        {{"2", bid, 50}, {"", bidder, 1}, {"UP 1", bid, 110}, {"DOWN*2 5", bidder, 0}, {"2", bid, 150}});
-    tick(500);
-    EXPECT_EQ(std::make_tuple(game.auctionOpen, game.auctionTimer), std::make_tuple(true, 2));
-    keys("ENTER");
-    EXPECT_EQ(std::make_tuple(game.auctionOpen, game.owner[22], game.money[1]),
-              std::make_tuple(false, 1, 1350));
-}
-
-// Leave Jail is the fifth action, there only while the current seat is jailed.
-TEST_F(TurnSession, TheActionBarWrapsOverLeaveJailOnlyInJail) {
-    startBoardGame(2);
-    playSteps({{"LEFT", menu, 3}, {"RIGHT", menu, 0}, {"RIGHT*4", menu, 0}});
+// The action bar wraps both ways; Leave Jail, the fifth action, is there only while the current
+// seat is jailed. A digit opens a person's menu, not a computer's, in the highlighted kind.
+TEST_F(TurnSession, TheActionBarAndTheSeatDigits) {
+    startBoardGame(1, 1);
+    playSteps({{"LEFT", menu, 3}, {"RIGHT", menu, 0}, {"RIGHT*4", menu, 0}, {"LEFT*4", menu, 0}});
     putInJail(0);
-    playSteps({{"LEFT", menu, 4}, {"RIGHT", menu, 0}, {"LEFT ENTER", money0, 1450}});
-}
-
-// A card drives a jailed computer into debt, and the forced release bankrupts it: its debt
-// state closes back to the board and the next computer rolls without any key.
-TEST_F(TurnSession, BankruptcyInTheDebtStateHandsTheTurnOnWithoutAKey) {
-    startBoardGame(1, 3);
-    game.bankrupt[0] = true;
-    game.money[0] = 0;
-    putInJail(2, 2);
-    game.money[2] = 20;
-    giveProperty(2, 0);
-    game.currentPlayer = 1;
-    game.activeDeck = 0;
-    setTopCard(0, 9);  // "Collect $50 from every player"
-    game.cardTimer = 1;
-    tick();
-    ASSERT_TRUE(game.bankrupt[2]);
-    EXPECT_EQ(std::make_tuple(game.screen, game.inDebt), std::make_tuple(Board, false));
-    EXPECT_GT(tickUntil([] { return game.currentPlayer == 3 && game.diceTimer > 0; }, 5000), 0);
+    playSteps(
+        {{"LEFT", menu, 4}, {"RIGHT", menu, 0}, {"LEFT ENTER", money0, 1450}, {"ENTER RIGHT*2 2", menu, 2}});
+    EXPECT_EQ(game.screen, Board);
+    keys("1");
+    EXPECT_EQ(std::make_tuple(game.screen, game.menuPlayer, game.menuIndex, game.houseCount),
+              std::make_tuple(AssetMenu, 0, KindHouses, 1));
 }
 
 // A person wins an auction beyond their worth while the computer on turn has doubles pending:
