@@ -1,14 +1,7 @@
-// The statistics history (each money rule records exactly what moved; the net worth sampled at
-// every turn's end, also once the samples are thinned) and the short "Saved" note.
-#include <unistd.h>
-
-#include <cstring>
-#include <filesystem>
+// The statistics history: each money rule records exactly what moved, and the net worth is
+// sampled at every turn's end, also once the samples are thinned.
 #include <vector>
 
-#include "app/aids.h"
-#include "app/screen_flow.h"
-#include "app/shell.h"
 #include "game/rules.h"
 #include "game/stats.h"
 #include "game/tables.h"
@@ -33,9 +26,7 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
     runBoardSteps();
     game.currentPlayer = 0;  // seat 0 declines square 6, seat 1 wins it at auction
     game.position[0] = 6;
-    game.buyPromptOpen = true;
-    game.promptYes = false;
-    decidePurchase();
+    game.auctionOpen = true;
     humanBid(1);
     endAuction();
     advanceAuction();
@@ -76,58 +67,25 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
 // turn it went out, and seats not in play have no line.
 TEST_F(StatsSession, SamplesAreTheNetWorthOfTheirTurnThroughEveryHalving) {
     startTestGame(3);
-    game.money[3] = 77;
+    game.money[3] = 77;  // a seat not in play
     resetStats(false);
+    auto cash = [](int t) { return 1500 + 7 * (t % 5) - 11 * (t % 3); };  // seat 0 at the end of turn t
     constexpr int turns = 5 * statsSampleCapacity + 3;
-    static int32_t worthAt[turns + 1][3];
-    for (int t = 0; t <= turns; ++t) {
-        if (t > 0) {
-            game.money[0] += 7 * (t % 5) - 12;
-            game.money[1] += (t % 3) * 11;
-            if (t == 300) declareBankrupt(2, bankOwner);
-            nextTurn();
-        }
-        for (int s = 0; s < 3; ++s) worthAt[t][s] = netWorth(s);
+    for (int t = 1; t <= turns; ++t) {
+        game.money[0] = cash(t);
+        if (t == 300) declareBankrupt(2, bankOwner);
+        nextTurn();
     }
     EXPECT_EQ(stats.sampleEvery, 8);  // 128, 256, 512 turns filled the array three times
     ASSERT_EQ(stats.sampleCount, turns / 8 + 1);
     for (int i = 0; i < stats.sampleCount; ++i) {
-        const StatsSample& sample = stats.samples[i];
-        ASSERT_EQ(sample.turn, i * 8);
-        for (int s = 0; s < 3; ++s) EXPECT_EQ(sample.worth[s], worthAt[sample.turn][s]) << sample.turn;
-        EXPECT_EQ(sample.worth[3], 0);
+        const int t = stats.samples[i].turn;
+        ASSERT_EQ(t, i * 8);
+        EXPECT_EQ(std::vector<int32_t>(stats.samples[i].worth, stats.samples[i].worth + 4),
+                  (std::vector<int32_t>{cash(t), 1500, t < 300 ? 1500 : 0, 0}))
+            << t;
     }
     EXPECT_EQ(std::make_tuple(stats.seat[2].outAtTurn, stats.seat[0].outAtTurn), std::make_tuple(300, -1));
-}
-
-// "Saved" shows after a save that landed, for its time, and the loaded game starts its history
-// afresh; there is no "Saved" when the file cannot be written (a directory stands in its place).
-TEST_F(StatsSession, SavedShowsOnlyWhenTheSaveLandedAndLoadingRestartsTheHistory) {
-    namespace fs = std::filesystem;
-    const fs::path previous = fs::current_path();
-    char dir[] = "/tmp/tenantry-stats-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    fs::current_path(dir);
-    for (const bool lands : {false, true}) {
-        startBoardGame(2);
-        lands ? fs::remove("Tenantry.sav") : fs::create_directory("Tenantry.sav");  // a directory: unwritable
-        chooseSave();
-        std::strcpy(shell.saveName, "evening");
-        confirmSaveName();
-        saveIntoSlot(3);
-        EXPECT_EQ(aids.savedTicks, lands ? savedShownTicks : 0);
-        tick(savedShownTicks - 1);
-        EXPECT_EQ(aids.savedTicks, lands ? 1 : 0);
-        tick();
-        EXPECT_EQ(aids.savedTicks, 0);
-        if (!lands) break;
-        nextTurn();
-        keys("F4 RIGHT ENTER DOWN*3 ENTER");  // LOAD, slot 3
-        EXPECT_EQ(std::make_tuple(stats.sinceLoad, stats.turns, stats.sampleCount),
-                  std::make_tuple(true, 0, 1));
-    }
-    fs::current_path(previous);
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
-// Turns played with the keys: what the board takes while a token walks, the auction's keys,
-// the action bar, and the frame step that paces the computers and puts the questions.
+// Turns played with the keys: what the board takes while a token walks, the action bar, the
+// frame step that paces the computers and puts the questions, and the aids for a new player.
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
 #include <tuple>
 
 #include "app/aids.h"
 #include "app/screen_flow.h"
+#include "app/shell.h"
 #include "game/rules.h"
 #include "game/tables.h"
 #include "sim/play.h"
@@ -106,6 +111,31 @@ TEST_F(TurnSession, APersonsBidStaysInViewAMoment) {
         if (!hold) aids.bidShownTicks = 0;
         EXPECT_EQ(tickUntil([] { return game.auctionBidder == 1; }, 100), hold ? bidShownHoldTicks : 1);
     }
+}
+
+// "Saved" shows after a save that landed, for its time; none when the file cannot be written
+// (a directory stands in its place).
+TEST_F(TurnSession, SavedShowsOnlyWhenTheSaveLanded) {
+    namespace fs = std::filesystem;
+    const fs::path previous = fs::current_path();
+    char dir[] = "/tmp/tenantry-saved-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    fs::current_path(dir);
+    for (const bool lands : {false, true}) {
+        startBoardGame(2);
+        lands ? fs::remove("Tenantry.sav") : fs::create_directory("Tenantry.sav");  // a directory: unwritable
+        chooseSave();
+        std::strcpy(shell.saveName, "evening");
+        confirmSaveName();
+        saveIntoSlot(3);
+        EXPECT_EQ(aids.savedTicks, lands ? savedShownTicks : 0);
+        tick(savedShownTicks - 1);
+        EXPECT_EQ(aids.savedTicks, lands ? 1 : 0);
+        tick();
+        EXPECT_EQ(aids.savedTicks, 0);
+    }
+    fs::current_path(previous);
+    fs::remove_all(dir);
 }
 
 }  // namespace
