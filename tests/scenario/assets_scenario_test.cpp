@@ -54,16 +54,16 @@ TEST_F(AssetSession, CursorWalksTheSeatsOwnCells) {
     }
 }
 
-// A whole trade: seat 0 gives property 0, its jail card and $120, seat 1 gives property 5 and $8.
+// A whole trade: seat 0 gives property 0, both jail cards and $120, seat 1 property 5 and $8.
 TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
     startBoardGame(2);
     giveGroup(0, 0);  // properties 0 and 1, column 0 rows 0 and 1
     giveProperty(1, 5);
     giveProperty(1, 22);
-    game.jailCardHolder[0] = 0;
+    game.jailCardHolder[0] = game.jailCardHolder[1] = 0;
     keys("RIGHT ENTER DOWN*2");  // Trade, from property 0 down to Confirm
     // $120 digit by digit ($2,120 would pass the seat's cash); Confirm; no partner in oneself.
-    playSteps({{"UP UP ENTER UP RIGHT", cursor, CursorJailCard0},
+    playSteps({{"UP UP ENTER UP RIGHT ENTER DOWN", cursor, CursorJailCard1},
                {"ENTER LEFT LEFT UP*2 LEFT UP", tradeMoney, 120},
                {"LEFT UP*2", tradeMoney, 1120},
                {"DOWN", tradeMoney, 120},
@@ -81,8 +81,9 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
                {"DOWN*2", tradeMoney, 8},
                {"LEFT*4", cursor, CursorConfirm}});
     keys("ENTER ENTER");  // the offer, and YES
-    EXPECT_EQ(std::make_tuple(game.screen, game.owner[0], game.owner[5], game.jailCardHolder[0]),
-              std::make_tuple(Board, 1, 0, 1));
+    EXPECT_EQ(std::make_tuple(game.screen, game.owner[0], game.owner[5], game.jailCardHolder[0],
+                              game.jailCardHolder[1]),
+              std::make_tuple(Board, 1, 0, 1, 1));
 }
 
 // Seat 0's menu, with a street, a jail card and money picked, switched to seat 1 by its digit
