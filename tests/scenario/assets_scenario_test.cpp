@@ -39,10 +39,9 @@ TEST_F(AssetSession, CursorWalksTheSeatsOwnCells) {
         {{2}, 2, "RIGHT", 2},             // no other column: it stays
         {{0, 2}, 0, "UP", CursorAmount},  // above the first row: the amount
         {{11}, 11, "DOWN", CursorConfirm},
-        {{17}, 17, "DOWN", CursorBack},             // columns 3 and 4 fall onto Back
-        {{0, 16, 27}, CursorConfirm, "UP", 16},     // last row first, column 2 before 4
-        {{4, 27}, CursorBack, "UP", 4},             // column 0 before column 4
-        {{4}, CursorKindRow, "UP", CursorConfirm},  // the kind row wraps to the buttons
+        {{17}, 17, "DOWN", CursorBack},          // columns 3 and 4 fall onto Back
+        {{0, 16, 27}, CursorConfirm, "UP", 16},  // last row first, column 2 before 4
+        {{4, 27}, CursorBack, "UP", 4},          // column 0 before column 4
     };
     for (const auto& [owned, from, key, expected] : cases) {
         startBoardGame(2);

@@ -64,10 +64,11 @@ TEST_F(StatsSession, EachMoneyRuleRecordsExactlyWhatMoved) {
 
 // Many turns of changing fortunes: every kept sample is the net worth at the end of its turn,
 // the samples stay evenly spaced within the fixed array, a bankrupt seat's line stops at the
-// turn it went out, and seats not in play have no line.
+// turn it went out (at 0 for one out before the history began), and seats not in play have no line.
 TEST_F(StatsSession, SamplesAreTheNetWorthOfTheirTurnThroughEveryHalving) {
-    startTestGame(3);
-    game.money[3] = 77;  // a seat not in play
+    startTestGame(4);
+    declareBankrupt(3, bankOwner);  // out before the history began
+    game.money[4] = 77;             // a seat not in play
     resetStats(false);
     auto cash = [](int t) { return 1500 + 7 * (t % 5) - 11 * (t % 3); };  // seat 0 at the end of turn t
     constexpr int turns = 5 * statsSampleCapacity + 3;
@@ -81,11 +82,11 @@ TEST_F(StatsSession, SamplesAreTheNetWorthOfTheirTurnThroughEveryHalving) {
     for (int i = 0; i < stats.sampleCount; ++i) {
         const int t = stats.samples[i].turn;
         ASSERT_EQ(t, i * 8);
-        EXPECT_EQ(std::vector<int32_t>(stats.samples[i].worth, stats.samples[i].worth + 4),
-                  (std::vector<int32_t>{cash(t), 1500, t < 300 ? 1500 : 0, 0}))
+        EXPECT_EQ(std::vector<int32_t>(stats.samples[i].worth, stats.samples[i].worth + 5),
+                  (std::vector<int32_t>{cash(t), 1500, t < 300 ? 1500 : 0, 0, 0}))
             << t;
     }
-    EXPECT_EQ(std::make_tuple(stats.seat[2].outAtTurn, stats.seat[0].outAtTurn), std::make_tuple(300, -1));
+    EXPECT_EQ(std::make_tuple(stats.seat[2].outAtTurn, stats.seat[3].outAtTurn), std::make_tuple(300, 0));
 }
 
 }  // namespace
