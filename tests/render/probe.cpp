@@ -1,16 +1,18 @@
 #include "render/probe.h"
 
+#include <GL/glut.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "app/shell.h"
 #include "assets/textures.h"
-#include "game/rules.h"
 #include "render/frame.h"
-#include "support/fixtures.h"
+#include "render/gl_setup.h"
+#include "tools/gallery/scenes.h"
 
 namespace {
 
@@ -29,6 +31,30 @@ unsigned int solid(Pixel p) {
 }
 
 }  // namespace
+
+DrawnTextLog drawnTexts;
+
+void ensureTestWindow() {
+    static bool created = false;
+    if (created) return;
+    created = true;
+    int argc = 1;
+    char name[] = "render_tests";
+    char* argv[] = {name, nullptr};
+    openGameWindow(&argc, argv, "Tenantry render test");
+    initGraphics();
+}
+
+void beginTestFrame() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+
+std::vector<Pixel> readFrame() {
+    std::vector<Pixel> frame(static_cast<size_t>(designWidth) * designHeight);
+    glFinish();
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, designWidth, designHeight, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+    return frame;
+}
 
 unsigned int makeTexture(int w, int h, const std::vector<unsigned char>& rgba) {
     unsigned int texture = 0;
@@ -57,24 +83,54 @@ PlainTextures::~PlainTextures() {
     for (size_t i = 0; i < all.size(); ++i) *all[i] = saved[i];
 }
 
+const DrawnText* findText(const char* text, bool prefix) {
+    for (int i = drawnTexts.count - 1; i >= 0; --i) {  // the last: screens draw over the frame's texts
+        const char* drawn = drawnTexts.items[i].text;
+        if (prefix ? std::strncmp(drawn, text, std::strlen(text)) == 0 : std::strcmp(drawn, text) == 0)
+            return &drawnTexts.items[i];
+    }
+    return nullptr;
+}
+
+std::vector<Pixel> drawAndRead() {
+    ensureTestWindow();
+    beginTestFrame();
+    drawnTexts.count = 0;
+    setDrawnTextLog(&drawnTexts);
+    drawFrame();
+    setDrawnTextLog(nullptr);
+    return readFrame();
+}
+
+std::vector<Pixel> drawScene(const char* name, void (*adjust)()) {
+    const Scene* scene = findScene(name);
+    EXPECT_NE(scene, nullptr) << name;
+    if (scene) scene->setUp();
+    if (adjust) adjust();
+    return drawAndRead();
+}
+
+Pixel pixelAt(const std::vector<Pixel>& frame, int x, int y) {
+    return frame[static_cast<size_t>(designHeight - 1 - y) * designWidth + x];
+}
+
 bool same(Pixel a, Pixel b, int tolerance) {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
            std::abs(a.b - b.b) <= tolerance;
 }
 
-int pixelColumn(float x, float z) { return static_cast<int>(designX(x, z)); }
-int pixelRow(float y, float z) { return static_cast<int>(designY(y, z)); }
-
-int countColour(const std::vector<Pixel>& frame, Pixel colour, int x0, int x1, int y0, int y1) {
+int countColour(const std::vector<Pixel>& frame, Pixel colour, int x0, int x1, int y0, int y1,
+                int tolerance) {
     int n = 0;
-    for (int x = std::max(x0, 0); x <= std::min(x1, 1199); ++x)
-        for (int y = std::max(y0, 0); y <= std::min(y1, 699); ++y) n += same(pixelAt(frame, x, y), colour);
+    for (int x = std::max(x0, 0); x <= std::min(x1, designWidth - 1); ++x)
+        for (int y = std::max(y0, 0); y <= std::min(y1, designHeight - 1); ++y)
+            n += same(pixelAt(frame, x, y), colour, tolerance);
     return n;
 }
 
 Span colourSpan(const std::vector<Pixel>& frame, Pixel colour, int x0, int x1, int y0, int y1) {
     Span span;
-    for (int x = std::max(x0, 0); x <= std::min(x1, 1199); ++x)
+    for (int x = std::max(x0, 0); x <= std::min(x1, designWidth - 1); ++x)
         if (countColour(frame, colour, x, x, y0, y1) > 0) {
             if (span.first < 0) span.first = x;
             span.last = x;
@@ -82,37 +138,9 @@ Span colourSpan(const std::vector<Pixel>& frame, Pixel colour, int x0, int x1, i
     return span;
 }
 
-void expectTextAt(const std::vector<Pixel>& frame, int align, const char* text, float x, float y, float z,
-                  Pixel colour) {
-    SCOPED_TRACE(text);
-    // Layout: glyph advances plus a gap of 0.008, a space 0.06; ink ends at the last glyph.
-    const float measured = measureText(text) / 500.0f;
-    const float left = x - (align == Centre ? measured / 2 : align == Left ? 0 : measured);
-    float pen = 0, lastInk = 0;
-    for (const char* p = text; *p; ++p) {
-        const float advance = glyphAdvance[static_cast<unsigned char>(*p)] / 500.0f;
-        if (*p != ' ') lastInk = pen + advance;
-        pen += *p == ' ' ? 0.06f : advance + 0.008f;
-    }
-    const int first = pixelColumn(left, z), last = pixelColumn(left + lastInk, z);
-    const int row = pixelRow(y, z), band = static_cast<int>(0.08 * pixelsPerUnit(z));
-    const Span got = colourSpan(frame, colour, first - 10, last + 10, row - band, row + band);
-    EXPECT_NEAR(got.first, first, 2);
-    EXPECT_NEAR(got.last, last, 2);
-}
-
-std::vector<Pixel> drawAndRead() {
-    ensureTestWindow();
-    beginTestFrame();
-    drawFrame();
-    return readFrame();
-}
-
-void twoSeatsOnBoard() {
-    game = GameState{};
-    shell = ShellState{};
-    startTestGame(2);
-    computeBoardGeometry();
-    game.tokenSlot[0] = 1;
-    game.tokenSlot[1] = 5;
+int pixelColumn(float x, float z) { return static_cast<int>(designX(x, z)); }
+int pixelRow(float y, float z) { return static_cast<int>(designY(y, z)); }
+Rect onScreen(const Rect& eye, float z) {
+    return {static_cast<float>(designX(eye.x0, z)), static_cast<float>(designY(eye.y1, z)),
+            static_cast<float>(designX(eye.x1, z)), static_cast<float>(designY(eye.y0, z))};
 }

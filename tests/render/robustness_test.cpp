@@ -1,6 +1,6 @@
-// Drawing reads the state and changes only the pulse and the jail-cell cursor, and it never
-// reads outside the state's arrays whatever the fields hold: a frame is drawn for every
-// screen and layer with seat, property, square and counter fields in and out of range.
+// Drawing reads the state and changes only the pulse and the jail-cell cursor, and never
+// reads outside the state's arrays whatever the fields hold: frames of every screen and layer
+// with seat, property, square and counter fields in and out of range.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,36 +22,18 @@ void scramble() {
         int32_t* field;
         int lo, hi;
     } ranges[] = {
-        {&game.humanCount, -2, 12},
-        {&game.computerCount, -2, 9},
-        {&game.screen, -1, 8},
-        {&game.menuIndex, -2, 6},
-        {&game.assetCursor, -6, 31},
-        {&game.amountDigit, -2, 12},
-        {&game.houseCount, -3, 9},
-        {&game.returnScreen, 0, 4},
-        {&game.boardCursor, -5, 45},
-        {&game.pulseStep, -5, 25},
-        {&game.activeDeck, -1, 3},
-        {&game.cardTimer, 0, 200},
-        {&game.middleOption, 0, 3},
-        {&game.dice[0], -3, 9},
-        {&game.dice[1], -3, 9},
-        {&game.noticeAmount[0], -500, 500},
-        {&game.partnerMortgaged[0], -3, 40},
-        {&game.initiatorMortgaged[0], -3, 40},
-        {&shell.saveSlot, -3, 40},
-        {&game.currentPlayer, -3, 20},
-        {&game.menuPlayer, -3, 20},
-        {&game.tradeInitiator, -3, 20},
-        {&game.jailCardHolder[0], -2, 20},
-        {&game.jailCardHolder[1], -2, 20},
-        {&game.deckOrder[0][0], -3, 20},
-        {&game.deckOrder[1][0], -3, 20},
-        {&game.noticePlayer[0], -3, 20},
-        {&game.lastBankrupt, -3, 20},
-        {&game.lastCreditor, -3, 20},
+        // clang-format off
+        {&game.humanCount, -2, 12}, {&game.computerCount, -2, 9}, {&game.screen, -1, 8}, {&game.menuIndex, -2, 6},
+        {&game.assetCursor, -6, 31}, {&game.amountDigit, -2, 12}, {&game.houseCount, -3, 9},
+        {&game.returnScreen, 0, 4}, {&game.boardCursor, -5, 45}, {&game.pulseStep, -5, 25},
+        {&game.activeDeck, -1, 3}, {&game.cardTimer, 0, 200}, {&game.middleOption, 0, 3}, {&game.dice[0], -3, 9},
+        {&game.dice[1], -3, 9}, {&game.noticeAmount[0], -500, 500}, {&game.partnerMortgaged[0], -3, 40},
+        {&game.initiatorMortgaged[0], -3, 40}, {&shell.saveSlot, -3, 40}, {&game.currentPlayer, -3, 20},
+        {&game.menuPlayer, -3, 20}, {&game.tradeInitiator, -3, 20}, {&game.jailCardHolder[0], -2, 20},
+        {&game.jailCardHolder[1], -2, 20}, {&game.deckOrder[0][0], -3, 20}, {&game.deckOrder[1][0], -3, 20},
+        {&game.noticePlayer[0], -3, 20}, {&game.lastBankrupt, -3, 20}, {&game.lastCreditor, -3, 20},
         {&game.auctionBidder, -3, 20},
+        // clang-format on
     };
     for (const auto& r : ranges) *r.field = wild(r.lo, r.hi);
     game.moving = wild(0, 1);
