@@ -17,42 +17,42 @@ namespace {
 // The box of a drawn text (design pixels); a failure when it was not drawn.
 Rect textBox(const std::string& text, bool prefix = false) {
     const DrawnText* drawn = findText(text.c_str(), prefix);
-    if (drawn) return drawn->box;
-    ADD_FAILURE() << "no text \"" << text << "\" was drawn";
-    return {0, 0, 0, 0};
+    EXPECT_NE(drawn, nullptr) << "no text \"" << text << "\" was drawn";
+    return drawn ? drawn->box : Rect{0, 0, 0, 0};
 }
 
 // The bounding box of eye-space corners, on screen.
-Rect boundsOf(std::initializer_list<Point> corners, float z = gamePlane) {
+Rect boundsOf(std::initializer_list<Point> corners) {
     Rect r{1e9f, 1e9f, -1e9f, -1e9f};
     for (const Point& p : corners)
         r = {std::min(r.x0, p.x), std::min(r.y0, p.y), std::max(r.x1, p.x), std::max(r.y1, p.y)};
-    return onScreen(r, z);
+    return onScreen(r);
 }
 
 // Two boxes at least `gap` apart along one axis (a text's halo takes two pixels).
 testing::AssertionResult apart(const Rect& a, const Rect& b, float gap = 4) {
-    const float dx = std::max(b.x0 - a.x1, a.x0 - b.x1), dy = std::max(b.y0 - a.y1, a.y0 - b.y1);
-    if (dx >= gap || dy >= gap) return testing::AssertionSuccess();
+    const float d = std::max(std::max(b.x0 - a.x1, a.x0 - b.x1), std::max(b.y0 - a.y1, a.y0 - b.y1));
+    if (d >= gap) return testing::AssertionSuccess();
     return testing::AssertionFailure()
-           << "boxes (" << a.x0 << "," << a.y0 << ")-(" << a.x1 << "," << a.y1 << ") and (" << b.x0 << ","
-           << b.y0 << ")-(" << b.x1 << "," << b.y1 << ") are " << std::max(dx, dy) << " px apart";
+           << "(" << a.x0 << "," << a.y0 << ")-(" << a.x1 << "," << a.y1 << ") and (" << b.x0 << "," << b.y0
+           << ")-(" << b.x1 << "," << b.y1 << ") are " << d;
 }
 
 }  // namespace
 
-TEST(Overlap, AuctionArrowsClearAFourDigitIncrementAndTheCard) {
-    drawScene("dialog_auction", [] { game.bidIncrement = 1000; });
+TEST(Overlap, ArrowsClearTheirFiguresAndTheCard) {
+    drawScene("dialog_auction", [] { game.bidIncrement = 1000; });  // four digits
     for (const Triangle& t : {bidUpArrow, bidDownArrow}) {
         EXPECT_TRUE(apart(textBox("Bid Increment: $1000"), boundsOf({t.a, t.b, t.c})));
         EXPECT_TRUE(apart(boundsOf({t.a, t.b, t.c}), onScreen(miniCard)));
     }
-}
-
-TEST(Overlap, TradeAmountArrowsClearItsDigitsTheCashAndTheJailCards) {
+    drawScene("options_menu");  // the middle pot at its widest value
+    for (float x : {decreaseArrowX, increaseArrowX})
+        EXPECT_TRUE(
+            apart(textBox("$500"), onScreen(rectAt(x, optionArrowY(2), optionArrowSide, optionArrowSide))));
     drawScene("asset_trade");
     const Rect amount = textBox("Trade $", true);
-    // Only the rows of the arrows matter: they span the digits' columns.
+    // Only the rows of the amount's arrows matter: they span the digits' columns.
     EXPECT_TRUE(apart(amount, boundsOf({{amount.x0, upArrowBase}, {amount.x1, upArrowTip}}), 2));
     EXPECT_TRUE(apart(amount, boundsOf({{amount.x0, downArrowTip}, {amount.x1, downArrowBase}}), 2));
     const Rect cash = textBox("$" + std::to_string(game.money[game.menuPlayer]));
@@ -66,32 +66,21 @@ TEST(Overlap, TradeAmountArrowsClearItsDigitsTheCashAndTheJailCards) {
     EXPECT_TRUE(apart(cash, name, 2));
 }
 
-TEST(Overlap, OptionArrowsClearTheWidestValue) {
-    drawScene("options_menu");  // the middle pot at "$500"
-    for (float x : {decreaseArrowX, increaseArrowX})
-        EXPECT_TRUE(
-            apart(textBox("$500"), onScreen(rectAt(x, optionArrowY(2), optionArrowSide, optionArrowSide))));
-}
-
-// Each die, turned 20 degrees about its corner, leaves the pot's banknote and its amount in sight.
-TEST(Overlap, DiceLeaveThePotBannerAndItsAmountInSight) {
+// Each die, turned 20 degrees about its corner, leaves the pot's banknote and its amount in
+// sight; building marks stand beside owner stars, on the board and on the card.
+TEST(Overlap, BoardPiecesLeaveEachOtherInSight) {
     for (const DiePlace& die : diePlaces) {
         const float r = die.degrees * 3.14159265f / 180, ax = dieSide * std::cos(r),
                     ay = dieSide * std::sin(r);
-        const Rect bounds = boundsOf({{die.x, die.y},
-                                      {die.x + ax, die.y + ay},
-                                      {die.x + ax - ay, die.y + ay + ax},
-                                      {die.x - ay, die.y + ax}});
+        const Point c{die.x, die.y};
+        const Rect bounds =
+            boundsOf({c, {c.x + ax, c.y + ay}, {c.x + ax - ay, c.y + ay + ax}, {c.x - ay, c.y + ax}});
         EXPECT_TRUE(apart(bounds, onScreen(middleBanner), 1)) << "die at " << die.x << ", " << die.y;
     }
-    drawScene("board");
+    drawScene("board");  // a dealt game with the dice shown, the pot on and the stars' places set
     ASSERT_TRUE(game.moving && game.middleOption > 0);
     const Rect amount = textBox(std::to_string(game.middlePot)), note = onScreen(middleBanner);
     EXPECT_TRUE(amount.x0 > note.x0 && amount.x1 < note.x1 && amount.y0 > note.y0 && amount.y1 < note.y1);
-}
-
-TEST(Overlap, BuildingMarksStandBesideOwnerStars) {
-    drawScene("board");  // a dealt game: the stars' places are set
     for (int p = 0; p < propertyCount; ++p) {
         const float u = game.propertySpotX[p], v = game.propertySpotY[p];
         const Point offset = boardMarkOffset(propertySquare[p]);
@@ -102,7 +91,7 @@ TEST(Overlap, BuildingMarksStandBesideOwnerStars) {
     EXPECT_TRUE(apart(onScreen(cardOwnerStar), onScreen(cardBuildingMark), 2));
     drawScene("property_card_street");
     for (const char* text : {"Rent", "Price"})
-        EXPECT_TRUE(apart(onScreen(cardBuildingMark), textBox(text), 2)) << text;
+        EXPECT_TRUE(apart(onScreen(cardBuildingMark), textBox(text), 2));
 }
 
 // The five labels in jail keep clear gaps and each lies on its own click area.

