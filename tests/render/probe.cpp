@@ -1,6 +1,5 @@
 #include "render/probe.h"
 
-#include <GL/glut.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,14 +27,12 @@ void beginTestFrame() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 
 std::vector<Pixel> readFrame() {
     std::vector<Pixel> frame(static_cast<size_t>(designWidth) * designHeight);
-    glFinish();
-    glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, designWidth, designHeight, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
     return frame;
 }
 
-unsigned int makeTexture(int w, int h, const std::vector<unsigned char>& rgba) {
+static unsigned int makeTexture(int w, int h, const std::vector<unsigned char>& rgba) {
     unsigned int texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);

@@ -12,12 +12,11 @@
 struct Pixel {
     unsigned char r, g, b;
 };
-constexpr Pixel whitePixel{255, 255, 255};
-constexpr Pixel bluePixel{0, 0, 255}, redPixel{255, 0, 0}, greenPixel{0, 255, 0}, yellowPixel{255, 255, 0};
+constexpr Pixel whitePixel{255, 255, 255}, bluePixel{0, 0, 255}, redPixel{255, 0, 0}, greenPixel{0, 255, 0},
+    yellowPixel{255, 255, 0};
 
-// A w x h RGBA texture (rows bottom-up), sampled without filtering.
-unsigned int makeTexture(int w, int h, const std::vector<unsigned char>& rgba);
-// While alive, a plain texture stands in for one of the game's images.
+// While alive, a plain w x h RGBA texture (rows bottom-up, unfiltered) stands in for one of
+// the game's images.
 struct StandIn {
     StandIn(unsigned int& image, int w, int h, const std::vector<unsigned char>& rgba);
     ~StandIn();

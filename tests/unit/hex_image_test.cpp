@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,9 +29,8 @@ TEST(HexImage, EncoderRoundTripsThroughTheDecoders) {
         ASSERT_EQ(text.size(), pixels * 6 + chunks);
         for (size_t i = 0; i < text.size(); ++i) {
             const bool end = i % 32769 == 32768 || i + 1 == text.size();
-            const char ch = text[i];
-            ASSERT_EQ(ch == '\0', end) << i;
-            ASSERT_TRUE(end || (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F')) << i;
+            ASSERT_EQ(text[i] == '\0', end) << i;
+            ASSERT_TRUE(end || (std::isxdigit(text[i]) && !std::islower(text[i]))) << i;
         }
         std::vector<uint8_t> bgr(pixels * 3), keyed(pixels * 4);
         decodeHexBytes(text.c_str(), bgr.size(), bgr.data());

@@ -45,9 +45,7 @@ TEST(Layout, EveryDrawnShapeSharesItsClickArea) {
     expectSameBox({amountLineAt.x - 2 * w, upArrowBase, amountLineAt.x, upArrowTip}, houseCountUpHit, "up");
     expectSameBox({amountLineAt.x - 2 * w, downArrowTip, amountLineAt.x, downArrowBase}, houseCountDownHit,
                   "down");
-    for (int row = 0; row < 4; ++row) {
+    for (int row = 0; row < 4; ++row)
         EXPECT_NEAR(designY(optionArrowY(row) + optionArrowSide / 2, gamePlane),
-                    designY(optionRowY(row), menuPlane), 1)
-            << "row " << row;
-    }
+                    designY(optionRowY(row), menuPlane), 1);
 }
