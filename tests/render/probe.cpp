@@ -27,7 +27,6 @@ void beginTestFrame() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 
 std::vector<Pixel> readFrame() {
     std::vector<Pixel> frame(static_cast<size_t>(designWidth) * designHeight);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, designWidth, designHeight, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
     return frame;
 }

@@ -113,8 +113,9 @@ TEST(Screens, DialogsShowTheBoardOnlyAsItsOutline) {
 // The board quad fills the board area whatever the zoom: zoom 1 shows the image's four
 // quarters, zoom 0.5 panned to (0.25, -0.25) the lower-right quarter alone, which is what a
 // click there reads back. Every Board frame moves the pulse on, 19 wrapping to 0. The card
-// turns over: at 150 its back spans the board, at 120 it has no width.
-TEST(BoardScene, ZoomPanAndTheTurningCard) {
+// turns over: at 150 its back spans the board, at 120 it has no width. A token half outside
+// the window is cut at the board's edge: it never spills onto the panels.
+TEST(BoardScene, ZoomPanTheTurningCardAndClipping) {
     game = GameState{};
     shell = ShellState{};
     startTestGame(2);
@@ -139,26 +140,35 @@ TEST(BoardScene, ZoomPanAndTheTurningCard) {
     const Point clicked = designToBoard(boardWindow(game.zoom, game.panX, game.panY), 600, 395);
     EXPECT_FLOAT_EQ(clicked.x, 0.75f);
     EXPECT_FLOAT_EQ(clicked.y, 0.25f);
-    const StandIn back(cardBackTex[0], 1, 1, {255, 0, 255, 255});
-    constexpr Pixel magenta{255, 0, 255};
+    const StandIn back(cardBackTex[0], 1, 1, {255, 255, 0, 255});
     game.cardTimer = 150;
-    const Span card = colourSpan(drawAndRead(), magenta, 0, 1199, 400, 400);
+    const Span card = colourSpan(drawAndRead(), yellowPixel, 0, 1199, 400, 400);
     EXPECT_NEAR(card.first, designX(-1.7f, gamePlane), 1);
     EXPECT_NEAR(card.last, designX(1.7f, gamePlane), 1.5);
     game.cardTimer = 120;
-    EXPECT_EQ(countColour(drawAndRead(), magenta, 0, 1199, 0, 699), 0);
+    EXPECT_EQ(countColour(drawAndRead(), yellowPixel, 0, 1199, 0, 699), 0);
+    game.currentPlayer = 1;  // seat 0's token still, not pulsing
+    game.position[0] = jailSquare;
+    game.tokenSlot[0] = 2;  // places 0..3 of the jail corner run up its outer left edge
+    const float u = game.tokenSpotX[jailSquare][2], v = game.tokenSpotY[jailSquare][2];
+    game.panX = u + 0.015f - 0.25f;  // the window starts at the token's middle
+    const StandIn token(tokenTex, 1, 1, {255, 255, 255, 255});
+    const Point middle = boardToEyeIn(boardWindow(game.zoom, game.panX, game.panY), u + 0.015f, v + 0.015f);
+    const int row = pixelRow(middle.y);
+    const Span blue = colourSpan(drawAndRead(), bluePixel, 200, 600, row - 5, row + 5);
+    EXPECT_NEAR(blue.first, designX(boardRect.x0, gamePlane), 1);
+    // The inner half: 0.015 board units, 0.105 eye units at zoom 0.5.
+    EXPECT_NEAR(blue.last, designX(middle.x + 0.105f, gamePlane), 2);
 }
 
 // The blinking bar lies on the clicked cell; red arrows stand over and under every digit of
 // the amount but not the dollar; each option's yellow arrows fill the middle of their click
 // areas.
 TEST(Menus, BarsAndArrowsLieWhereTheirClicksLand) {
-    auto blueIn = [](const std::vector<Pixel>& frame, const Rect& r) {
-        return countColour(frame, bluePixel, int(r.x0) + 1, int(r.x1) - 1, int(r.y0) + 1, int(r.y1) - 1);
-    };
     std::vector<Pixel> frame = drawScene("asset_houses");  // the cursor on property 7 at pulse 9
-    EXPECT_GT(blueIn(frame, assetCellHit(propertySlot[7])), 100);
-    EXPECT_EQ(blueIn(frame, assetCellHit(propertySlot[6])), 0);
+    const Rect on = assetCellHit(propertySlot[7]), off = assetCellHit(propertySlot[6]);  // the cell above
+    EXPECT_GT(countColour(frame, bluePixel, int(on.x0), int(on.x1), int(on.y0), int(on.y1)), 100);
+    EXPECT_EQ(countColour(frame, bluePixel, int(off.x0), int(off.x1), int(off.y0), int(off.y1)), 0);
     frame = drawScene("asset_trade");
     for (int k = 0; k < 5; ++k) {
         const DigitSpan digit = amountDigitSpan("Trade $0250", k, amountLineAt.x);
