@@ -33,19 +33,17 @@ Ink inkOf(const std::vector<Pixel>& frame, int clear = -1) {
     return ink;
 }
 
-int column(float x) { return pixelColumn(x, menuPlane); }
-
 }  // namespace
 
 // "AB" measures 66 + 4 + 54 + 4 = 128 font pixels. Centred, A's ink spans -0.128..0.004 and
 // B's 0.012..0.120 with the 4-pixel gap clear between them; right-aligned, the ink ends that
 // gap before the anchor. 'g' drops 20 font pixels and 'a' 10, so g's foot lies lower.
 TEST(TextRender, GlyphsLandWhereTheLayoutPutsThem) {
-    const Ink centred = inkOf(drawAlone(Centre, "AB"), column(0.008f));
-    EXPECT_NEAR(centred.first, column(-0.128f), 2);
-    EXPECT_NEAR(centred.last, column(0.120f), 2);
+    const Ink centred = inkOf(drawAlone(Centre, "AB"), pixelColumn(0.008f, menuPlane));
+    EXPECT_NEAR(centred.first, pixelColumn(-0.128f, menuPlane), 2);
+    EXPECT_NEAR(centred.last, pixelColumn(0.120f, menuPlane), 2);
     EXPECT_TRUE(centred.clear);
-    EXPECT_NEAR(inkOf(drawAlone(Right, "AB")).last, column(-0.008f), 2);
+    EXPECT_NEAR(inkOf(drawAlone(Right, "AB")).last, pixelColumn(-0.008f, menuPlane), 2);
     EXPECT_GT(inkOf(drawAlone(Centre, "g")).lowest, inkOf(drawAlone(Centre, "a")).lowest + 10);
 }
 
