@@ -45,6 +45,7 @@ const Row rows[] = {
     {"board_jailed", nullptr, "Leave Jail", white, actionBarJailed[4].hit},
     {"board", nullptr, "$-120", playerColours[5], panelHit(5)},
     {"board_card", nullptr, "10x amount shown", black, {}},
+    {"property_card_street", nullptr, "$625", black, {}},  // Plainsreach's rent with four houses
     // Dialogs: a negative amount is got, not paid; the bankrupt's creditor; the asked seat's cash.
     {"dialog_notice", nullptr, "Brick pays $350 for", white, {}},
     {"dialog_notice_gets", nullptr, "Brick gets $200 for", white, {}},
@@ -72,6 +73,7 @@ const Row rows[] = {
     {"asset_trade", nullptr, "Confirm", white, confirmHit},
     {"asset_trade", nullptr, "Back to Game", white, backHit},
     {"asset_houses", nullptr, "Buy Houses 2", white, {}},
+    {"save_slots", nullptr, "SELECT SAVE SLOT", white, {}},
     {"save_slots", nullptr, "1 Sunday game", black, slotHit(0)},
     {"load_slots", [] { std::strcpy(shell.saveMessage, "Slot 4 is damaged"); }, "Slot 4 is damaged", yellow, {}},
     // Layers: help over the save menu over the quit question over any dialog.

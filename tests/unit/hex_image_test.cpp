@@ -15,7 +15,6 @@
 // first. Only exact black is the key: a nearly black pixel in a shape must not vanish.
 TEST(HexImage, EncoderRoundTripsThroughTheDecoders) {
     for (int side : {64, 256}) {
-        SCOPED_TRACE(side);
         const size_t pixels = static_cast<size_t>(side) * side, chunks = (pixels * 6 + 32767) / 32768;
         std::vector<uint8_t> rgb(pixels * 3);  // rows top first
         uint32_t seed = side;
