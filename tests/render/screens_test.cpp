@@ -80,6 +80,7 @@ const Row rows[] = {
     {"dialog_income_tax", [] { game.quitConfirmOpen = true; }, "Are you sure", white, {}},
     {"quit_question", [] { shell.saveMenuOpen = shell.saveMenuOnSave = true; }, "SAVE", white, saveChoiceHit},
     {"save_choice", [] { shell.helpOpen = true; }, "HELP MENU", {0, 0, 1}, {}},
+    {"help", nullptr, "KEYBOARD", {1, 0, 0}, {}},
     // The open menu's kind swings from white to blue with the pulse while the cursor is on
     // the action bar; "Saved" stays up to its last tick.
     {"asset_trade", [] { game.assetCursor = CursorKindRow; }, "Trade", {0.9f, 0.9f, 1}, actionBarFree[1].hit},

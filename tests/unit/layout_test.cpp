@@ -41,9 +41,9 @@ TEST(Layout, EveryDrawnShapeSharesItsClickArea) {
     for (const auto& [arrow, hit] : {std::pair{bidUpArrow, bidUpHit}, std::pair{bidDownArrow, bidDownHit}})
         expectSameBox({arrow.a.x, std::min(arrow.a.y, arrow.b.y), arrow.c.x, std::max(arrow.a.y, arrow.b.y)},
                       hit, "bid arrow");
-    const float w = 0.05f;  // the count's digit, right-aligned at the amount line
-    expectSameBox({amountLineAt.x - 2 * w, upArrowBase, amountLineAt.x, upArrowTip}, houseCountUpHit, "up");
-    expectSameBox({amountLineAt.x - 2 * w, downArrowTip, amountLineAt.x, downArrowBase}, houseCountDownHit,
+    // The count's one digit, about 0.1 wide, right-aligned at the amount line.
+    expectSameBox({amountLineAt.x - 0.1f, upArrowBase, amountLineAt.x, upArrowTip}, houseCountUpHit, "up");
+    expectSameBox({amountLineAt.x - 0.1f, downArrowTip, amountLineAt.x, downArrowBase}, houseCountDownHit,
                   "down");
     for (int row = 0; row < 4; ++row)
         EXPECT_NEAR(designY(optionArrowY(row) + optionArrowSide / 2, gamePlane),
