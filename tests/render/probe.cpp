@@ -4,57 +4,82 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "app/shell.h"
-#include "assets/textures.h"
-#include "game/rules.h"
 #include "render/frame.h"
-#include "support/fixtures.h"
+#include "render/gl_setup.h"
+#include "tools/gallery/scenes.h"
 
-namespace {
+DrawnTextLog drawnTexts;
 
-std::vector<unsigned int*> textureGlobals() {
-    std::vector<unsigned int*> all = {&bannerTex,       &boardTex,        &cardBackTex[0], &cardBackTex[1],
-                                      &cardFrontTex[0], &cardFrontTex[1], &diceTex,        &arrowTex,
-                                      &backgroundTex,   &ownerMarkerTex,  &tokenTex};
-    for (unsigned int& t : propertyPictureTex) all.push_back(&t);
-    return all;
+void ensureTestWindow() {
+    static bool created = false;
+    if (std::exchange(created, true)) return;
+    int argc = 1;
+    char name[] = "render_tests", *argv[] = {name, nullptr};
+    openGameWindow(&argc, argv, "Tenantry render test");
+    initGraphics();
 }
 
-unsigned int solid(Pixel p) {
-    std::vector<unsigned char> rgba;
-    for (int i = 0; i < 4; ++i) rgba.insert(rgba.end(), {p.r, p.g, p.b, 255});
-    return makeTexture(2, 2, rgba);
+void beginTestFrame() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+
+std::vector<Pixel> readFrame() {
+    std::vector<Pixel> frame(static_cast<size_t>(designWidth) * designHeight);
+    glReadPixels(0, 0, designWidth, designHeight, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+    return frame;
 }
 
-}  // namespace
-
-unsigned int makeTexture(int w, int h, const std::vector<unsigned char>& rgba) {
+static unsigned int makeTexture(int w, int h, const std::vector<unsigned char>& rgba) {
     unsigned int texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
-    for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
-        glTexParameteri(GL_TEXTURE_2D, filter, GL_NEAREST);
-    for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T})
-        glTexParameteri(GL_TEXTURE_2D, wrap, GL_CLAMP_TO_EDGE);
+    const GLint settings[4][2] = {{GL_TEXTURE_MIN_FILTER, GL_NEAREST},
+                                  {GL_TEXTURE_MAG_FILTER, GL_NEAREST},
+                                  {GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE},
+                                  {GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE}};
+    for (const auto& setting : settings) glTexParameteri(GL_TEXTURE_2D, setting[0], setting[1]);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return texture;
 }
 
-PlainTextures::PlainTextures() {
-    ensureTestWindow();
-    static const unsigned int backdrop = solid(backdropPixel), board = solid(boardPixel);
-    static const unsigned int white = solid(whitePixel);
-    const std::vector<unsigned int*> all = textureGlobals();
-    for (size_t i = 0; i < all.size(); ++i) saved[i] = std::exchange(*all[i], white);
-    backgroundTex = backdrop;
-    boardTex = board;
+StandIn::StandIn(unsigned int& image, int w, int h, const std::vector<unsigned char>& rgba)
+    : image(image), saved(std::exchange(image, makeTexture(w, h, rgba))) {}
+StandIn::~StandIn() {
+    glDeleteTextures(1, &image);
+    image = saved;
 }
 
-PlainTextures::~PlainTextures() {
-    const std::vector<unsigned int*> all = textureGlobals();
-    for (size_t i = 0; i < all.size(); ++i) *all[i] = saved[i];
+const DrawnText* findText(const char* text, bool prefix) {
+    for (int i = drawnTexts.count - 1; i >= 0; --i) {  // the last: screens draw over the frame's texts
+        const char* drawn = drawnTexts.items[i].text;
+        if (prefix ? std::strncmp(drawn, text, std::strlen(text)) == 0 : std::strcmp(drawn, text) == 0)
+            return &drawnTexts.items[i];
+    }
+    return nullptr;
+}
+
+std::vector<Pixel> drawAndRead() {
+    ensureTestWindow();
+    beginTestFrame();
+    drawnTexts.count = 0;
+    setDrawnTextLog(&drawnTexts);
+    drawFrame();
+    setDrawnTextLog(nullptr);
+    return readFrame();
+}
+
+std::vector<Pixel> drawScene(const char* name, void (*adjust)()) {
+    const Scene* scene = findScene(name);
+    EXPECT_NE(scene, nullptr) << name;
+    if (scene) scene->setUp();
+    if (adjust) adjust();
+    return drawAndRead();
+}
+
+Pixel pixelAt(const std::vector<Pixel>& frame, int x, int y) {
+    return frame[static_cast<size_t>(designHeight - 1 - y) * designWidth + x];
 }
 
 bool same(Pixel a, Pixel b, int tolerance) {
@@ -62,19 +87,18 @@ bool same(Pixel a, Pixel b, int tolerance) {
            std::abs(a.b - b.b) <= tolerance;
 }
 
-int pixelColumn(float x, float z) { return static_cast<int>(designX(x, z)); }
-int pixelRow(float y, float z) { return static_cast<int>(designY(y, z)); }
-
-int countColour(const std::vector<Pixel>& frame, Pixel colour, int x0, int x1, int y0, int y1) {
+int countColour(const std::vector<Pixel>& frame, Pixel colour, int x0, int x1, int y0, int y1,
+                int tolerance) {
     int n = 0;
-    for (int x = std::max(x0, 0); x <= std::min(x1, 1199); ++x)
-        for (int y = std::max(y0, 0); y <= std::min(y1, 699); ++y) n += same(pixelAt(frame, x, y), colour);
+    for (int x = std::max(x0, 0); x <= std::min(x1, designWidth - 1); ++x)
+        for (int y = std::max(y0, 0); y <= std::min(y1, designHeight - 1); ++y)
+            n += same(pixelAt(frame, x, y), colour, tolerance);
     return n;
 }
 
 Span colourSpan(const std::vector<Pixel>& frame, Pixel colour, int x0, int x1, int y0, int y1) {
     Span span;
-    for (int x = std::max(x0, 0); x <= std::min(x1, 1199); ++x)
+    for (int x = std::max(x0, 0); x <= std::min(x1, designWidth - 1); ++x)
         if (countColour(frame, colour, x, x, y0, y1) > 0) {
             if (span.first < 0) span.first = x;
             span.last = x;
@@ -82,37 +106,9 @@ Span colourSpan(const std::vector<Pixel>& frame, Pixel colour, int x0, int x1, i
     return span;
 }
 
-void expectTextAt(const std::vector<Pixel>& frame, int align, const char* text, float x, float y, float z,
-                  Pixel colour) {
-    SCOPED_TRACE(text);
-    // Layout: glyph advances plus a gap of 0.008, a space 0.06; ink ends at the last glyph.
-    const float measured = measureText(text) / 500.0f;
-    const float left = x - (align == Centre ? measured / 2 : align == Left ? 0 : measured);
-    float pen = 0, lastInk = 0;
-    for (const char* p = text; *p; ++p) {
-        const float advance = glyphAdvance[static_cast<unsigned char>(*p)] / 500.0f;
-        if (*p != ' ') lastInk = pen + advance;
-        pen += *p == ' ' ? 0.06f : advance + 0.008f;
-    }
-    const int first = pixelColumn(left, z), last = pixelColumn(left + lastInk, z);
-    const int row = pixelRow(y, z), band = static_cast<int>(0.08 * pixelsPerUnit(z));
-    const Span got = colourSpan(frame, colour, first - 10, last + 10, row - band, row + band);
-    EXPECT_NEAR(got.first, first, 2);
-    EXPECT_NEAR(got.last, last, 2);
-}
-
-std::vector<Pixel> drawAndRead() {
-    ensureTestWindow();
-    beginTestFrame();
-    drawFrame();
-    return readFrame();
-}
-
-void twoSeatsOnBoard() {
-    game = GameState{};
-    shell = ShellState{};
-    startTestGame(2);
-    computeBoardGeometry();
-    game.tokenSlot[0] = 1;
-    game.tokenSlot[1] = 5;
+int pixelColumn(float x, float z) { return static_cast<int>(designX(x, z)); }
+int pixelRow(float y, float z) { return static_cast<int>(designY(y, z)); }
+Rect onScreen(const Rect& eye, float z) {
+    return {static_cast<float>(designX(eye.x0, z)), static_cast<float>(designY(eye.y1, z)),
+            static_cast<float>(designX(eye.x1, z)), static_cast<float>(designY(eye.y0, z))};
 }

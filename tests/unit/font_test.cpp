@@ -1,9 +1,8 @@
-// The built-in font and the text metrics: bitmap encoding, ink fitted to the advance table,
-// centring, row order, and the widths text entry relies on.
+// The built-in font and the text metrics: every glyph's encoding, its ink fitted to the
+// advance table and centred, the row order, and the widths text entry relies on.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -14,37 +13,20 @@
 
 namespace {
 
-constexpr int kCell = 128;
-using Glyph = std::array<std::array<bool, kCell>, kCell>;  // [stored row][x]
-
-bool isHexDigit(char ch) { return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F'); }
-
-Glyph decode(int c) {
-    const char* hex = glyphBitmaps[c - firstGlyph];
-    Glyph g{};
-    for (int row = 0; row < kCell; ++row)
-        for (int x = 0; x < kCell; ++x) {
-            const char ch = hex[row * 32 + x / 4];
-            const int v = ch <= '9' ? ch - '0' : ch - 'A' + 10;
-            g[row][x] = isHexDigit(ch) && ((v >> (3 - x % 4)) & 1);
-        }
-    return g;
-}
-
-struct Ink {  // leftmost and rightmost inked column of a row, or of a glyph, and its rows
-    int lo = kCell, hi = -1, loRow = kCell, hiRow = -1;
+// The inked box of stored rows [from, to] of glyph c: columns lo..hi, rows loRow..hiRow.
+struct Ink {
+    int lo = glyphCell, hi = -1, loRow = glyphCell, hiRow = -1;
+    int width() const { return hi - lo + 1; }
 };
-
-Ink inkOf(const Glyph& g, int fromRow = 0, int toRow = kCell - 1) {
+Ink inkOf(int c, int from = 0, int to = glyphCell - 1) {
+    const char* hex = glyphBitmaps[c - firstGlyph];
     Ink ink;
-    for (int row = fromRow; row <= toRow; ++row)
-        for (int x = 0; x < kCell; ++x)
-            if (g[row][x]) {
-                ink.lo = std::min(ink.lo, x);
-                ink.hi = std::max(ink.hi, x);
-                ink.loRow = std::min(ink.loRow, row);
-                ink.hiRow = row;
-            }
+    for (int row = from; row <= to; ++row)
+        for (int x = 0; x < glyphCell; ++x) {
+            const char ch = hex[row * 32 + x / 4];  // the high bit of a digit is its leftmost pixel
+            if ((((ch <= '9' ? ch - '0' : ch - 'A' + 10) >> (3 - x % 4)) & 1) == 0) continue;
+            ink = {std::min(ink.lo, x), std::max(ink.hi, x), std::min(ink.loRow, row), row};
+        }
     return ink;
 }
 
@@ -52,35 +34,28 @@ Ink inkOf(const Glyph& g, int fromRow = 0, int toRow = kCell - 1) {
 
 // All 94 glyphs: 4096 upper-case hex digits, all different, with ink exactly glyphAdvance
 // wide, any odd blank column on the right, and as many blank rows above as below (within one).
-TEST(Font, InkIsExactlyTheAdvanceWideAndCentred) {
+TEST(Font, EveryGlyphsInkIsTheAdvanceWideAndCentred) {
     std::set<std::string> seen;
     for (int c = firstGlyph; c <= lastGlyph; ++c) {
         SCOPED_TRACE(std::string("glyph '") + static_cast<char>(c) + "'");
         const char* hex = glyphBitmaps[c - firstGlyph];
         ASSERT_EQ(std::strlen(hex), 4096u);
-        EXPECT_TRUE(std::all_of(hex, hex + 4096, isHexDigit));
+        EXPECT_EQ(std::strspn(hex, "0123456789ABCDEF"), 4096u);
         EXPECT_TRUE(seen.insert(hex).second) << "repeats an earlier glyph";
-        const Ink ink = inkOf(decode(c));
-        ASSERT_GE(ink.hi, 0) << "no ink";
-        EXPECT_EQ(ink.hi - ink.lo + 1, glyphAdvance[c]);
-        EXPECT_EQ(ink.lo, (kCell - glyphAdvance[c]) / 2);
-        EXPECT_LE(std::abs(ink.loRow - (kCell - 1 - ink.hiRow)), 1);
+        const Ink ink = inkOf(c);
+        EXPECT_EQ(ink.width(), glyphAdvance[c]);
+        EXPECT_EQ(ink.lo, (glyphCell - glyphAdvance[c]) / 2);
+        EXPECT_LE(std::abs(ink.loRow - (glyphCell - 1 - ink.hiRow)), 1);
     }
 }
 
-// Rows are stored bottom-up and pixels left to right: the bar of 'T' is its last stored ink row
-// and the foot of its stem its first; '/' has its top row at the right, its bottom at the left.
+// Rows are stored bottom-up and pixels left to right: the bar of 'T' is its last stored ink
+// row and the foot of its stem its first; '/' has its top row at the right, its bottom at the left.
 TEST(Font, RowsRunBottomUpAndPixelsLeftToRight) {
-    const Glyph t = decode('T');
-    const Ink tBox = inkOf(t);
-    const Ink bar = inkOf(t, tBox.hiRow, tBox.hiRow), foot = inkOf(t, tBox.loRow, tBox.loRow);
-    EXPECT_EQ(bar.hi - bar.lo + 1, glyphAdvance[int{'T'}]);
-    EXPECT_LT(foot.hi - foot.lo + 1, glyphAdvance[int{'T'}] / 3);
-    const Glyph slash = decode('/');
-    const Ink box = inkOf(slash);
-    EXPECT_EQ(inkOf(slash, box.hiRow, box.hiRow).hi, box.hi);
-    EXPECT_EQ(inkOf(slash, box.loRow, box.loRow).lo, box.lo);
-    EXPECT_GT(inkOf(slash, box.hiRow, box.hiRow).lo, inkOf(slash, box.loRow, box.loRow).hi);
+    const Ink t = inkOf('T'), slash = inkOf('/');
+    EXPECT_EQ(inkOf('T', t.hiRow, t.hiRow).width(), glyphAdvance[int{'T'}]);
+    EXPECT_LT(inkOf('T', t.loRow, t.loRow).width(), glyphAdvance[int{'T'}] / 3);
+    EXPECT_GT(inkOf('/', slash.hiRow, slash.hiRow).lo, inkOf('/', slash.loRow, slash.loRow).hi);
 }
 
 // Text is measured as advances plus a 4-pixel gap, a space 34; characters without a glyph

@@ -1,6 +1,6 @@
 // The HexImage text form of the embedded pictures: row and channel order, the NUL that ends
 // every chunk, the black key of the cut-out pictures, and the build's encoder agreeing with
-// the start-up decoder.
+// the start-up decoders.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,52 +11,23 @@
 #include "tools/embed/hex_encode.h"
 #include "ui/hex_image.h"
 
-// Guards against a flipped row order or swapped red and blue in the encoder.
-TEST(HexImageTest, FirstPairIsTheBlueOfTheBottomLeftPixel) {
-    std::vector<uint8_t> rgb(64 * 64 * 3, 0x11);
-    uint8_t* bottomLeft = &rgb[63 * 64 * 3];  // rows run top first here
-    bottomLeft[0] = 0x12, bottomLeft[1] = 0x34, bottomLeft[2] = 0xAB;
-    const std::string text = encodeHexImage(rgb.data(), 64);
-    EXPECT_EQ(text.substr(0, 6), "AB3412");
-    uint8_t first[3];
-    decodeHexBytes(text.c_str(), 3, first);
-    EXPECT_EQ(first[0], 0xAB);
-    EXPECT_EQ(first[2], 0x12);
-}
-
-// Guards against reading the NUL that ends a chunk as if it were a digit.
-TEST(HexImageTest, CharacterAfterAChunkIsReadPastItsNul) {
-    EXPECT_EQ(hexCharOffset(32767), 32767u);
-    EXPECT_EQ(hexCharOffset(32768), 32769u);
-    EXPECT_EQ(hexCharOffset(65536), 65538u);
-    std::string text(32766, '0');
-    text += std::string("CD\0EF01\0", 8);
-    uint8_t out[16386];
-    decodeHexBytes(text.c_str(), 16386, out);
-    EXPECT_EQ(out[16383], 0xCD);  // the last pair of the first chunk
-    EXPECT_EQ(out[16384], 0xEF);  // character 32768 comes from byte 32769
-    EXPECT_EQ(out[16385], 0x01);
-}
-
-// The build's encoder and the start-up decoders agree pixel for pixel, in one chunk and in many.
-TEST(HexImageTest, EncoderRoundTripsThroughTheDecoder) {
+// Noise pictures of one chunk and of many come back pixel for pixel: rows bottom-up, blue
+// first. Only exact black is the key: a nearly black pixel in a shape must not vanish.
+TEST(HexImage, EncoderRoundTripsThroughTheDecoders) {
     for (int side : {64, 256}) {
-        SCOPED_TRACE(side);
-        std::vector<uint8_t> rgb(static_cast<size_t>(side) * side * 3);  // noise, rows top first
+        const size_t pixels = static_cast<size_t>(side) * side, chunks = (pixels * 6 + 32767) / 32768;
+        std::vector<uint8_t> rgb(pixels * 3);  // rows top first
         uint32_t seed = side;
         for (uint8_t& v : rgb) v = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
-        // Only exact black is the key: a nearly black pixel in a shape must not vanish.
-        const uint8_t nearBlack[4][3] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
-        std::copy(&nearBlack[0][0], &nearBlack[0][0] + 12, rgb.begin());
+        const uint8_t nearBlack[12] = {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1};
+        std::copy(nearBlack, nearBlack + 12, rgb.begin());
+        std::copy(nearBlack + 3, nearBlack + 6, rgb.end() - side * 3);  // the bottom-left pixel: 01 00 00
         const std::string text = encodeHexImage(rgb.data(), side);
-        const size_t pixels = static_cast<size_t>(side) * side, chunks = (pixels * 6 + 32767) / 32768;
+        EXPECT_EQ(text.substr(0, 6), "000001");
         ASSERT_EQ(text.size(), pixels * 6 + chunks);
-        for (size_t i = 0; i < text.size(); ++i) {
-            const bool end = i % 32769 == 32768 || i + 1 == text.size();
-            const char ch = text[i];
-            ASSERT_EQ(ch == '\0', end) << i;
-            ASSERT_TRUE(end || (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F')) << i;
-        }
+        // Upper-case hex digits up to the NUL that ends each chunk of 32768.
+        EXPECT_EQ(text.find_first_not_of("0123456789ABCDEF"), std::min<size_t>(32768, text.size() - 1));
+        for (size_t i = 32768; i < text.size(); i += 32769) EXPECT_EQ(text[i], '\0') << i;
         std::vector<uint8_t> bgr(pixels * 3), keyed(pixels * 4);
         decodeHexBytes(text.c_str(), bgr.size(), bgr.data());
         decodeHexKeyed(text.c_str(), side, keyed.data());
@@ -64,12 +35,13 @@ TEST(HexImageTest, EncoderRoundTripsThroughTheDecoder) {
         for (int y = 0; y < side; ++y)
             for (int x = 0; x < side; ++x) {
                 const uint8_t* src = &rgb[(static_cast<size_t>(y) * side + x) * 3];
-                const size_t p = static_cast<size_t>(side - 1 - y) * side + x;  // decoded rows run bottom up
+                const size_t p = static_cast<size_t>(side - 1 - y) * side + x;
                 for (int c = 0; c < 3; ++c)
                     mismatches += (bgr[p * 3 + c] != src[2 - c]) + (keyed[p * 4 + c] != src[2 - c]);
                 mismatches += keyed[p * 4 + 3] != ((src[0] | src[1] | src[2]) ? 255 : 0);
             }
         EXPECT_EQ(mismatches, 0);
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(keyed[(pixels - side + x) * 4 + 3], x ? 255 : 0) << x;
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(keyed[(pixels - side + x) * 4 + 3], x ? 255 : 0) << x;  // the key
     }
 }
