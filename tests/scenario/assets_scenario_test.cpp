@@ -174,9 +174,12 @@ TEST_F(AssetSession, OneEnterNeverBothDismissesTheNoticeAndAnswersTheQuestion) {
         game.menuPlayer = 1;
         game.selected[5] = game.promptYes = true;
         executeTrade();
-        if (held) press(KeyEnter, 40);  // well past the notice
-        if (!held) ASSERT_EQ(tickUntil([] { return game.noticeTimer == 0; }), noticeTicks - 1);
-        if (!held) leftClick(static_cast<int>(yesHit.x0) + 10, yesHit.y0 + 10);
+        if (held) {
+            press(KeyEnter, 40);  // well past the notice
+        } else {
+            ASSERT_EQ(tickUntil([] { return game.noticeTimer == 0; }), noticeTicks - 1);
+            leftClick(static_cast<int>(yesHit.x0) + 10, yesHit.y0 + 10);
+        }
         EXPECT_EQ(std::make_tuple(game.noticeTimer, game.initiatorMortgagedCount), std::make_tuple(0, 1))
             << held;
         tick(freshQuestionGuardTicks);
