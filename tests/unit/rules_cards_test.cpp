@@ -1,6 +1,8 @@
 // Every card of both decks, from each square that draws it, and the deck cycle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/tables.h"
@@ -10,61 +12,37 @@ namespace {
 
 class CardRules : public ::testing::Test {
 protected:
-    void SetUp() override {
-        game = GameState{};
-        startTestGame(3);
-    }
+    void SetUp() override { startTestGame(3); }
     void TearDown() override { setClock(nullptr); }
+    // Seat 0 on `square` draws `card` of `deck`, which then takes effect.
+    static void draw(int deck, int card, int square, int seat = 0) {
+        game.currentPlayer = seat;
+        game.position[seat] = square;
+        game.activeDeck = deck;
+        setTopCard(deck, card);
+        applyCard();
+    }
 };
 
-// Seat 0 on `square` draws `card` of `deck`, which then takes effect.
-void draw(int deck, int card, int square) {
-    game.currentPlayer = 0;
-    game.position[0] = square;
-    game.activeDeck = deck;
-    setTopCard(deck, card);
-    applyCard();
-}
-
-// Money, movement and jail cards from each of the deck's three squares (the pot on, so fees show in it).
+// Money, movement and jail cards from each of the deck's three squares (the pot on, so fees show
+// in it). Target per card square: -1 the token stays; a move wrapping past GO adds the salary.
 TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
-    struct Targets {
-        int at[3];
-    };  // target per card square; -1: the token stays
-    const Targets stay{{-1, -1, -1}}, go{{0, 0, 0}}, jail{{jailCell, jailCell, jailCell}};
+    constexpr int J = jailCell;
     const struct {
-        int deck, card, amount;
-        Targets target;
+        int deck, card, amount, target[3];
     } cases[] = {
-        {0, 0, 0, jail},
-        {1, 0, 0, jail},
-        {0, 1, 200, stay},
-        {0, 2, 100, stay},
-        {0, 3, 100, stay},
-        {0, 4, 100, stay},
-        {0, 5, 45, stay},
-        {0, 6, 25, stay},
-        {0, 7, 20, stay},
-        {0, 8, 10, stay},
-        {0, 10, -150, stay},
-        {0, 11, -100, stay},
-        {0, 12, -50, stay},
-        {0, 13, 200, go},
-        {1, 1, 150, stay},
-        {1, 2, 50, stay},
-        {1, 3, -15, stay},
-        {1, 5, 200, go},
-        {1, 8, 0, {{24, 24, 24}}},
-        {1, 9, 0, {{11, 11, 11}}},
-        {1, 10, 0, {{39, 39, 39}}},
-        {1, 11, 0, {{5, 5, 5}}},
-        {1, 13, 0, {{12, 28, 12}}},
-        {1, 14, 0, {{15, 25, 5}}},
-        {1, 15, 0, {{15, 25, 5}}},
+        {0, 0, 0, {J, J, J}},        {1, 0, 0, {J, J, J}},       {0, 1, 200, {-1, -1, -1}},
+        {0, 2, 100, {-1, -1, -1}},   {0, 5, 45, {-1, -1, -1}},   {0, 6, 25, {-1, -1, -1}},
+        {0, 7, 20, {-1, -1, -1}},    {0, 8, 10, {-1, -1, -1}},   {0, 10, -150, {-1, -1, -1}},
+        {0, 11, -100, {-1, -1, -1}}, {0, 12, -50, {-1, -1, -1}}, {0, 13, 200, {0, 0, 0}},
+        {1, 1, 150, {-1, -1, -1}},   {1, 2, 50, {-1, -1, -1}},   {1, 3, -15, {-1, -1, -1}},
+        {1, 5, 200, {0, 0, 0}},      {1, 8, 0, {24, 24, 24}},    {1, 9, 0, {11, 11, 11}},
+        {1, 10, 0, {39, 39, 39}},    {1, 11, 0, {5, 5, 5}},      {1, 13, 0, {12, 28, 12}},
+        {1, 14, 0, {15, 25, 5}},     {1, 15, 0, {15, 25, 5}},    {0, 15, 0, {-1, -1, -1}},
     };
     for (const auto& c : cases)
         for (int k = 0; k < 3; ++k) {
-            const int square = cardSquares[c.deck][k], target = c.target.at[k];
+            const int square = cardSquares[c.deck][k], target = c.target[k];
             SCOPED_TRACE(testing::Message() << "deck " << c.deck << " card " << c.card << " from " << square);
             startTestGame(3);
             game.middleOption = 1;
@@ -73,10 +51,12 @@ TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
             EXPECT_EQ(game.money[0], money);
             EXPECT_EQ(game.middlePot, c.amount < 0 ? -c.amount : 0);
             EXPECT_EQ(game.position[0], target < 0 ? square : target);
-            EXPECT_EQ(game.deckOrder[c.deck][15], c.card);  // back at the bottom
-            if (target == jailCell) {
-                EXPECT_EQ(game.boardCursor, jailSquare);
-            }
+            // Back at the bottom, or kept by the seat as the jail card.
+            EXPECT_EQ(game.deckOrder[c.deck][15], c.card);
+            EXPECT_EQ(game.jailCardHolder[c.deck], c.card == jailCardNumber[c.deck] ? 0 : bankOwner);
+            // The cursor follows the token (or the next seat, on GO); jail turns the camera to its corner.
+            EXPECT_EQ(game.boardCursor, target == J ? jailSquare : std::max(target, 0));
+            EXPECT_EQ(game.cameraTargetX == -0.25f && game.cameraTargetZ == -0.25f, target == J);
             runBoardSteps();
             // A move lands on the bank's property; otherwise the turn has passed.
             EXPECT_TRUE(target > 0 && target < squareCount ? game.buyPromptOpen : game.currentPlayer == 1);
@@ -111,19 +91,23 @@ TEST_F(CardRules, CollectFromAndPayEveryPlayerWithDebtsAndBankruptcies) {
     game.money[3] = 50;  // worth exactly the 50: pays
     draw(0, 9, 33);
     EXPECT_EQ(game.money[1], -30);
-    EXPECT_TRUE(game.inDebt);
-    EXPECT_TRUE(game.bankrupt[2]);
-    EXPECT_FALSE(game.bankrupt[3]);
+    EXPECT_EQ(game.menuPlayer, 1);
+    EXPECT_TRUE(game.inDebt && game.bankrupt[2] && !game.bankrupt[3]);
     EXPECT_EQ(game.money[3], 0);
     EXPECT_EQ(game.money[0], 1500 + 50 + 30 + 50 + 50);  // counts 50 for the bankrupt seat as well
+    EXPECT_EQ(game.currentPlayer, 0);                    // the bankruptcy notice hands the turn on
 
-    startTestGame(4);
+    startTestGame(4);  // a bankrupt seat is not paid; the drawer pays into debt
     game.bankrupt[2] = true;
     game.money[2] = 0;
+    game.money[0] = 40;
+    giveProperty(0, 5);
     draw(1, 4, 22);
-    EXPECT_EQ(game.money[0], 1400);
+    EXPECT_EQ(game.money[0], -60);
     EXPECT_EQ(game.money[1], 1550);
     EXPECT_EQ(game.money[2], 0);
+    EXPECT_TRUE(game.inDebt);
+    EXPECT_EQ(game.menuPlayer, 0);
 }
 
 TEST_F(CardRules, RepairsCountHousesAndHotels) {
@@ -137,6 +121,7 @@ TEST_F(CardRules, RepairsCountHousesAndHotels) {
         giveProperty(1, 8, 4);  // another seat's buildings
         draw(deck, deck == 0 ? 14 : 6, cardSquares[deck][1]);
         EXPECT_EQ(game.money[0], 1500 - expected[deck]) << deck;
+        EXPECT_EQ(game.currentPlayer, 1);
     }
 }
 
@@ -148,7 +133,7 @@ TEST_F(CardRules, GoBackThreeLandsOnWhateverIsThere) {
         draw(1, 12, square);
         runBoardSteps();
         EXPECT_EQ(game.position[0], square - 3);
-        EXPECT_EQ(game.deckOrder[1][deckSize - 1], 12);  // the card went to the bottom
+        EXPECT_EQ(game.deckOrder[1][deckSize - 1], 12);
         EXPECT_EQ(game.taxPromptOpen, square == 7);
         EXPECT_EQ(game.money[1], square == 22 ? 1516 : 1500);
         EXPECT_EQ(game.activeDeck == 0 && game.cardTimer == cardDisplayTicks, square == 36) << square;
@@ -159,21 +144,24 @@ TEST_F(CardRules, NearestUtilityAndTransportCharged) {
     giveProperty(2, 27);  // another seat's utility: a new roll, ten times the dice
     draw(1, 13, 22);
     EXPECT_TRUE(game.utilityRollPending);
+    EXPECT_EQ(game.settleTimer, 0);
     fixClock(secondForDice(1, 2));
     rollForUtilityRent();
+    EXPECT_FALSE(game.utilityRollPending);
     runBoardSteps();
     EXPECT_EQ(game.money[0], 1500 - 50);
     EXPECT_EQ(game.money[2], 1550);
     EXPECT_EQ(game.position[0], 28);  // the rent roll does not move the token
     EXPECT_FALSE(game.utilityTenTimes);
 
-    startTestGame(3);  // seat 0's transport: the drawer pays it double
+    startTestGame(3);  // the drawer's own transport, or a mortgaged one: no doubling
     giveProperty(0, 23);
-    game.currentPlayer = 1;
-    game.position[1] = 7;
-    game.activeDeck = 1;
-    setTopCard(1, 14);
-    applyCard();
+    giveProperty(2, 24, -1);
+    draw(1, 14, 7);
+    EXPECT_FALSE(game.transportDoubleRent);
+    draw(1, 14, 22);
+    EXPECT_FALSE(game.transportDoubleRent);
+    draw(1, 14, 7, 1);
     EXPECT_TRUE(game.transportDoubleRent);
 
     for (int card = 14; card <= 15; ++card)
@@ -189,7 +177,6 @@ TEST_F(CardRules, NearestUtilityAndTransportCharged) {
 
 TEST_F(CardRules, HeldJailCardLeavesTheCycleAndComesBack) {
     draw(0, 15, 2);
-    EXPECT_EQ(game.jailCardHolder[0], 0);
     int seenAtTop[deckSize] = {};
     for (int i = 0; i < 30; ++i) {
         ++seenAtTop[game.deckOrder[0][0]];
@@ -200,7 +187,6 @@ TEST_F(CardRules, HeldJailCardLeavesTheCycleAndComesBack) {
 
     putInJail(0);
     releaseFromJail(0);
-    EXPECT_EQ(game.jailCardHolder[0], bankOwner);
     int cycleOf15 = 0;
     for (int i = 0; i < deckSize; ++i) {
         recycleTopCard(0);
@@ -209,6 +195,7 @@ TEST_F(CardRules, HeldJailCardLeavesTheCycleAndComesBack) {
     EXPECT_EQ(cycleOf15, 15);  // the returned card comes up from the bottom
 }
 
+// A roll past GO onto a card that moves past GO again, then rent: three notices in order.
 TEST_F(CardRules, MoveSalaryAndRentNoticesQueueInOrder) {
     giveProperty(1, 22);
     game.position[0] = 37;
@@ -226,34 +213,15 @@ TEST_F(CardRules, MoveSalaryAndRentNoticesQueueInOrder) {
     EXPECT_EQ(game.money[0], 1500 + 400 - 25);
 }
 
-// Guards the notice queue overflowing when salary notices chain past its slots.
+// A chain of salary notices longer than the queue stays inside it.
 TEST_F(CardRules, SalaryChainNeverWritesPastTheNoticeQueue) {
-    game.currentPlayer = 1;
     for (int i = 0; i < 12; ++i) {
-        game.position[1] = 36;
-        game.activeDeck = 1;
-        setTopCard(1, 11);
-        applyCard();
+        draw(1, 11, 36, 1);
         EXPECT_LE(game.noticeIndex, noticeSlots - 1);
     }
     EXPECT_EQ(game.money[1], 1500 + 12 * 200);
     EXPECT_EQ(game.noticeAmount[noticeSlots - 1], -200);
     EXPECT_TRUE(stateIsValid());
-}
-
-}  // namespace
-
-namespace {
-
-// "Go to Jail" turns the camera to the jail's corner as the token goes there.
-TEST_F(CardRules, GoToJailAimsTheCameraAtTheJail) {
-    for (int deck = 0; deck < 2; ++deck) {
-        startTestGame(3);
-        draw(deck, 0, cardSquares[deck][2]);
-        EXPECT_GT(game.cameraGlide, 0) << deck;
-        EXPECT_FLOAT_EQ(game.cameraTargetX, -0.25f);
-        EXPECT_FLOAT_EQ(game.cameraTargetZ, -0.25f);
-    }
 }
 
 }  // namespace
