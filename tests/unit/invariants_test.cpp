@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "game/invariants.h"
 #include "game/tables.h"
@@ -16,24 +17,17 @@ std::string violation() {
     return checkInvariants(game, why, sizeof why) ? std::string() : std::string(why);
 }
 
-TEST(Invariants, LegalStatesPass) {
+// Program start and a dealt game in play pass; each row then breaks one rule of a dealt three-seat
+// game, and the message must name it.
+TEST(Invariants, LegalStatesPassAndEachBrokenRuleIsNamed) {
     game = GameState{};
-    EXPECT_EQ(violation(), "");  // program start: nothing dealt yet
+    EXPECT_EQ(violation(), "");  // nothing dealt yet
     startTestGame(3, 2);
-    giveGroup(0, 1, 2, 2, 1);
-    giveProperty(1, 22, -1);
+    giveGroup(0, 1, 2, 2, 1), giveProperty(1, 22, -1);
     game.jailCardHolder[0] = 1;  // card 15 lies at the bottom in card order
-    game.houseCount = -1;
-    game.boardCursor = jailCell;
+    game.houseCount = -1, game.boardCursor = jailCell;
     EXPECT_EQ(violation(), "");
-}
-
-// Each row breaks one rule of a dealt three-seat game; the message must name it.
-TEST(Invariants, EachBrokenRuleIsNamed) {
-    const struct {
-        void (*breakIt)();
-        const char* expected;
-    } cases[] = {
+    const std::pair<void (*)(), const char*> cases[] = {
         {[] { game.houses[3] = 1; }, "bank property"},
         {[] { giveProperty(0, 23, 1); }, "transport or utility"},
         {[] { giveProperty(5, 3); }, "owner"},  // seat 5 is not in play
@@ -64,10 +58,10 @@ TEST(Invariants, EachBrokenRuleIsNamed) {
         {[] { game.screen = PropertyCard, game.returnScreen = PropertyCard; }, "nowhere to return"},
         {[] { game.screen = AssetMenu, game.menuIndex = 0; }, "without a kind"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [breakIt, expected] : cases) {
         startTestGame(3);
-        c.breakIt();
-        EXPECT_NE(violation().find(c.expected), std::string::npos) << c.expected << ": " << violation();
+        breakIt();
+        EXPECT_NE(violation().find(expected), std::string::npos) << expected << ": " << violation();
     }
     EXPECT_FALSE(checkInvariants(game));  // no message buffer: the verdict alone
 }

@@ -1,6 +1,7 @@
 // Money is conserved by everything that only moves it between seats and the middle: rent (into
-// debt or a bankruptcy to the owner), trades for cash and deeds, fees into the middle while it
-// is on, and free parking paying the pot out.
+// debt or a bankruptcy to the owner), trades for cash and deeds, the luxury tax into the middle
+// while it is on, and free parking paying the pot out. (A bankruptcy to the middle brings the
+// deeds' value in, so the tax is only charged to a seat that can cover it.)
 // Random play over seeded deals; after every step the invariants hold and the seats' cash plus
 // the pot is unchanged.
 #include <gtest/gtest.h>
@@ -31,22 +32,14 @@ TEST(AccountingRules, MoneyMovedBetweenSeatsAndTheMiddleIsConserved) {
             int seat = pick(4);
             while (game.bankrupt[seat]) seat = (seat + 1) % 4;
             const int other = (seat + 1 + pick(3)) % 4;
-            switch (pick(4)) {
-                case 0:  // a landing: rent, the luxury tax or free parking
+            switch (pick(3)) {
+                case 0: {  // a landing: rent, free parking, or the luxury tax when the seat can cover it
+                    const int square = pick(4) ? propertySquare[pick(propertyCount)] : pick(2) ? 20 : 38;
                     game.dice[0] = pick(6), game.dice[1] = pick(6);
-                    if (pick(4) == 0) {
-                        const int square = pick(2) ? 38 : 20;
-                        if (square == 20 || netWorth(seat) >= luxuryTax) landOn(square, seat);
-                    } else {
-                        landOn(propertySquare[pick(propertyCount)], seat);
-                    }
-                    break;
-                case 1: {  // a fee the seat can cover: bankruptcy to the middle would bring its deeds in
-                    const int amount = 1 + pick(300);
-                    if (netWorth(seat) >= amount) chargeFee(seat, amount, nullptr, middleCreditor);
+                    if (square != 38 || netWorth(seat) >= luxuryTax) landOn(square, seat);
                     break;
                 }
-                case 2:  // cash and unmortgaged deeds change hands
+                case 1:  // cash and unmortgaged deeds change hands
                     if (game.bankrupt[other] || game.money[seat] < 0 || game.money[other] < 0)
                         break;  // a wiped debt is not a move
                     for (int p = 0; p < propertyCount; ++p)

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "game/random.h"
 #include "game/rules.h"
@@ -10,11 +12,13 @@
 
 namespace {
 
+using V = std::vector<int>;
+
 class CardRules : public ::testing::Test {
 protected:
     void SetUp() override { startTestGame(3); }
     void TearDown() override { setClock(nullptr); }
-    // Seat 0 on `square` draws `card` of `deck`, which then takes effect.
+    // The seat on `square` draws `card` of `deck`, which then takes effect.
     static void draw(int deck, int card, int square, int seat = 0) {
         game.currentPlayer = seat;
         game.position[seat] = square;
@@ -25,37 +29,35 @@ protected:
 };
 
 // Money, movement and jail cards from each of the deck's three squares (the pot on, so fees show
-// in it). Target per card square: -1 the token stays; a move wrapping past GO adds the salary.
+// in it). Rows: deck, card, amount, target per card square (-1: the token stays); a move that
+// wraps past GO adds the salary.
 TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
     constexpr int J = jailCell;
-    const struct {
-        int deck, card, amount, target[3];
-    } cases[] = {
-        {0, 0, 0, {J, J, J}},        {1, 0, 0, {J, J, J}},       {0, 1, 200, {-1, -1, -1}},
-        {0, 2, 100, {-1, -1, -1}},   {0, 5, 45, {-1, -1, -1}},   {0, 6, 25, {-1, -1, -1}},
-        {0, 7, 20, {-1, -1, -1}},    {0, 8, 10, {-1, -1, -1}},   {0, 10, -150, {-1, -1, -1}},
-        {0, 11, -100, {-1, -1, -1}}, {0, 12, -50, {-1, -1, -1}}, {0, 13, 200, {0, 0, 0}},
-        {1, 1, 150, {-1, -1, -1}},   {1, 2, 50, {-1, -1, -1}},   {1, 3, -15, {-1, -1, -1}},
-        {1, 5, 200, {0, 0, 0}},      {1, 8, 0, {24, 24, 24}},    {1, 9, 0, {11, 11, 11}},
-        {1, 10, 0, {39, 39, 39}},    {1, 11, 0, {5, 5, 5}},      {1, 13, 0, {12, 28, 12}},
-        {1, 14, 0, {15, 25, 5}},     {1, 15, 0, {15, 25, 5}},    {0, 15, 0, {-1, -1, -1}},
+    const std::array<int, 6> cases[] = {
+        {0, 0, 0, J, J, J},        {1, 0, 0, J, J, J},       {0, 1, 200, -1, -1, -1},
+        {0, 2, 100, -1, -1, -1},   {0, 5, 45, -1, -1, -1},   {0, 6, 25, -1, -1, -1},
+        {0, 7, 20, -1, -1, -1},    {0, 8, 10, -1, -1, -1},   {0, 10, -150, -1, -1, -1},
+        {0, 11, -100, -1, -1, -1}, {0, 12, -50, -1, -1, -1}, {0, 13, 200, 0, 0, 0},
+        {1, 1, 150, -1, -1, -1},   {1, 2, 50, -1, -1, -1},   {1, 3, -15, -1, -1, -1},
+        {1, 5, 200, 0, 0, 0},      {1, 8, 0, 24, 24, 24},    {1, 9, 0, 11, 11, 11},
+        {1, 10, 0, 39, 39, 39},    {1, 11, 0, 5, 5, 5},      {1, 13, 0, 12, 28, 12},
+        {1, 14, 0, 15, 25, 5},     {1, 15, 0, 15, 25, 5},    {0, 15, 0, -1, -1, -1},
     };
-    for (const auto& c : cases)
+    for (const auto& [deck, card, amount, t0, t1, t2] : cases)
         for (int k = 0; k < 3; ++k) {
-            const int square = cardSquares[c.deck][k], target = c.target[k];
-            SCOPED_TRACE(testing::Message() << "deck " << c.deck << " card " << c.card << " from " << square);
+            const int square = cardSquares[deck][k], target = k == 0 ? t0 : k == 1 ? t1 : t2;
             startTestGame(3);
             game.middleOption = 1;
-            draw(c.deck, c.card, square);
-            const int money = 1500 + c.amount + (target > 0 && target < square ? goSalary : 0);
-            EXPECT_EQ(game.money[0], money);
-            EXPECT_EQ(game.middlePot, c.amount < 0 ? -c.amount : 0);
-            EXPECT_EQ(game.position[0], target < 0 ? square : target);
-            // Back at the bottom, or kept by the seat as the jail card.
-            EXPECT_EQ(game.deckOrder[c.deck][15], c.card);
-            EXPECT_EQ(game.jailCardHolder[c.deck], c.card == jailCardNumber[c.deck] ? 0 : bankOwner);
-            // The cursor follows the token (or the next seat, on GO); jail turns the camera to its corner.
-            EXPECT_EQ(game.boardCursor, target == J ? jailSquare : std::max(target, 0));
+            draw(deck, card, square);
+            const int money = 1500 + amount + (target > 0 && target < square ? goSalary : 0);
+            // Back at the bottom, or kept as the jail card; the cursor follows the token (or goes to
+            // the next seat, on GO); jail turns the camera to its corner.
+            EXPECT_EQ((V{game.money[0], game.middlePot, game.position[0], game.deckOrder[deck][15],
+                         game.jailCardHolder[deck], game.boardCursor}),
+                      (V{money, std::max(-amount, 0), target < 0 ? square : target, card,
+                         card == jailCardNumber[deck] ? 0 : bankOwner,
+                         target == J ? jailSquare : std::max(target, 0)}))
+                << "deck " << deck << " card " << card << " from " << square;
             EXPECT_EQ(game.cameraTargetX == -0.25f && game.cameraTargetZ == -0.25f, target == J);
             runBoardSteps();
             // A move lands on the bank's property; otherwise the turn has passed.
@@ -64,139 +66,110 @@ TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
         }
 }
 
-// A fee beyond net worth goes to the middle; paying every player pays them first, then the bank.
+// Payments beyond net worth: a fee bankrupts the drawer to the middle; paying every player pays
+// them first, then the drawer goes bankrupt to the bank; the bankruptcy notice hands the turn on.
 TEST_F(CardRules, CardsBeyondNetWorthBankruptTheDrawer) {
-    const struct {
-        int deck, card, square, cash, creditor, pot, others;
-    } cases[] = {{0, 10, 17, 120, middleCreditor, 120, 3000}, {1, 4, 7, 90, bankOwner, 0, 3100}};
-    for (const auto& c : cases) {
+    for (const auto& [deck, card, square, cash, creditor, pot, others] :
+         {std::array{0, 10, 17, 120, int(middleCreditor), 120, 3000}, {1, 4, 7, 90, bankOwner, 0, 3100}}) {
         startTestGame(3);
         game.middleOption = 1;
-        game.money[0] = c.cash;
-        draw(c.deck, c.card, c.square);
-        EXPECT_TRUE(game.bankrupt[0]);
-        EXPECT_EQ(game.lastCreditor, c.creditor);
-        EXPECT_EQ(game.middlePot, c.pot);
-        EXPECT_EQ(game.money[1] + game.money[2], c.others);
-        EXPECT_EQ(game.currentPlayer, 0);  // the bankruptcy notice hands the turn on
+        game.money[0] = cash;
+        draw(deck, card, square);
+        EXPECT_EQ((V{game.bankrupt[0], game.lastCreditor, game.middlePot, game.money[1] + game.money[2],
+                     game.currentPlayer}),
+                  (V{1, creditor, pot, others, 0}));
         EXPECT_TRUE(stateIsValid());
     }
 }
 
+// Collecting from every player: one pays into debt, one cannot pay and goes bankrupt to the
+// drawer (who still counts its 50), one is worth exactly 50 and pays. Paying every player skips
+// a bankrupt seat and may put the drawer into debt.
 TEST_F(CardRules, CollectFromAndPayEveryPlayerWithDebtsAndBankruptcies) {
     startTestGame(4);
-    game.money[1] = 20;
-    giveProperty(1, 5);  // pays into debt
-    game.money[2] = 30;  // cannot pay: bankrupt to the drawer
-    game.money[3] = 50;  // worth exactly the 50: pays
+    game.money[1] = 20, game.money[2] = 30, game.money[3] = 50;
+    giveProperty(1, 5);
     draw(0, 9, 33);
-    EXPECT_EQ(game.money[1], -30);
-    EXPECT_EQ(game.menuPlayer, 1);
-    EXPECT_TRUE(game.inDebt && game.bankrupt[2] && !game.bankrupt[3]);
-    EXPECT_EQ(game.money[3], 0);
-    EXPECT_EQ(game.money[0], 1500 + 50 + 30 + 50 + 50);  // counts 50 for the bankrupt seat as well
-    EXPECT_EQ(game.currentPlayer, 0);                    // the bankruptcy notice hands the turn on
-
-    startTestGame(4);  // a bankrupt seat is not paid; the drawer pays into debt
-    game.bankrupt[2] = true;
-    game.money[2] = 0;
-    game.money[0] = 40;
+    EXPECT_EQ((V{game.money[0], game.money[1], game.money[3], game.menuPlayer, game.inDebt, game.bankrupt[2],
+                 game.bankrupt[3], game.currentPlayer}),
+              (V{1500 + 50 + 30 + 50 + 50, -30, 0, 1, 1, 1, 0, 0}));
+    startTestGame(4);
+    game.bankrupt[2] = true, game.money[2] = 0, game.money[0] = 40;
     giveProperty(0, 5);
     draw(1, 4, 22);
-    EXPECT_EQ(game.money[0], -60);
-    EXPECT_EQ(game.money[1], 1550);
-    EXPECT_EQ(game.money[2], 0);
-    EXPECT_TRUE(game.inDebt);
-    EXPECT_EQ(game.menuPlayer, 0);
+    EXPECT_EQ((V{game.money[0], game.money[1], game.money[2], game.inDebt, game.menuPlayer}),
+              (V{-60, 1550, 0, 1, 0}));
 }
 
+// Repairs: 40 a house and 115 a hotel, or 25 and 100; mortgages and others' buildings are free.
 TEST_F(CardRules, RepairsCountHousesAndHotels) {
-    const int expected[2] = {3 * 40 + 115, 3 * 25 + 100};
     for (int deck = 0; deck < 2; ++deck) {
         startTestGame(3);
-        giveProperty(0, 0, 1);
-        giveProperty(0, 1, 2);
-        giveProperty(0, 21, 5);
-        giveProperty(0, 5, -1);
-        giveProperty(1, 8, 4);  // another seat's buildings
+        giveProperty(0, 0, 1), giveProperty(0, 1, 2), giveProperty(0, 21, 5), giveProperty(0, 5, -1);
+        giveProperty(1, 8, 4);
         draw(deck, deck == 0 ? 14 : 6, cardSquares[deck][1]);
-        EXPECT_EQ(game.money[0], 1500 - expected[deck]) << deck;
-        EXPECT_EQ(game.currentPlayer, 1);
+        EXPECT_EQ((V{game.money[0], game.currentPlayer}), (V{deck == 0 ? 1500 - 235 : 1500 - 175, 1}));
     }
 }
 
-// Go back three from each square: onto the tax, a property with rent, and the other deck's square.
+// Go back three from each square: onto the income tax, a property with rent, and the other deck's square.
 TEST_F(CardRules, GoBackThreeLandsOnWhateverIsThere) {
     for (int square : cardSquares[1]) {
         startTestGame(3);
         giveProperty(1, 10);
         draw(1, 12, square);
         runBoardSteps();
-        EXPECT_EQ(game.position[0], square - 3);
-        EXPECT_EQ(game.deckOrder[1][deckSize - 1], 12);
-        EXPECT_EQ(game.taxPromptOpen, square == 7);
-        EXPECT_EQ(game.money[1], square == 22 ? 1516 : 1500);
-        EXPECT_EQ(game.activeDeck == 0 && game.cardTimer == cardDisplayTicks, square == 36) << square;
+        EXPECT_EQ((V{game.position[0], game.deckOrder[1][15], game.taxPromptOpen, game.money[1],
+                     game.activeDeck == 0 && game.cardTimer == cardDisplayTicks}),
+                  (V{square - 3, 12, square == 7, square == 22 ? 1516 : 1500, square == 36}));
     }
 }
 
 TEST_F(CardRules, NearestUtilityAndTransportCharged) {
     giveProperty(2, 27);  // another seat's utility: a new roll, ten times the dice
     draw(1, 13, 22);
-    EXPECT_TRUE(game.utilityRollPending);
-    EXPECT_EQ(game.settleTimer, 0);
+    EXPECT_EQ((V{game.utilityRollPending, game.settleTimer}), (V{1, 0}));
     fixClock(secondForDice(1, 2));
     rollForUtilityRent();
-    EXPECT_FALSE(game.utilityRollPending);
     runBoardSteps();
-    EXPECT_EQ(game.money[0], 1500 - 50);
-    EXPECT_EQ(game.money[2], 1550);
-    EXPECT_EQ(game.position[0], 28);  // the rent roll does not move the token
-    EXPECT_FALSE(game.utilityTenTimes);
-
+    // The rent roll does not move the token.
+    EXPECT_EQ(
+        (V{game.money[0], game.money[2], game.position[0], game.utilityRollPending, game.utilityTenTimes}),
+        (V{1450, 1550, 28, 0, 0}));
     startTestGame(3);  // the drawer's own transport, or a mortgaged one: no doubling
-    giveProperty(0, 23);
-    giveProperty(2, 24, -1);
-    draw(1, 14, 7);
-    EXPECT_FALSE(game.transportDoubleRent);
-    draw(1, 14, 22);
-    EXPECT_FALSE(game.transportDoubleRent);
-    draw(1, 14, 7, 1);
-    EXPECT_TRUE(game.transportDoubleRent);
-
+    giveProperty(0, 23), giveProperty(2, 24, -1);
+    for (const auto& [square, seat, doubled] : {std::array{7, 0, 0}, {22, 0, 0}, {7, 1, 1}}) {
+        draw(1, 14, square, seat);
+        EXPECT_EQ(game.transportDoubleRent, doubled != 0) << square << " " << seat;
+    }
     for (int card = 14; card <= 15; ++card)
         for (int square : cardSquares[1]) {
             startTestGame(3);
             for (int t = 22; t <= 25; ++t) giveProperty(1, t);
             draw(1, card, square);
             runBoardSteps();
-            EXPECT_EQ(game.money[0], (square == 36 ? 1700 : 1500) - 400) << card << " from " << square;
-            EXPECT_FALSE(game.transportDoubleRent);
+            EXPECT_EQ((V{game.money[0], game.transportDoubleRent}),
+                      (V{(square == 36 ? 1700 : 1500) - 400, 0}));
         }
 }
 
+// A held jail card stays out of the cycle until it is used; then it comes up from the bottom.
 TEST_F(CardRules, HeldJailCardLeavesTheCycleAndComesBack) {
     draw(0, 15, 2);
-    int seenAtTop[deckSize] = {};
-    for (int i = 0; i < 30; ++i) {
-        ++seenAtTop[game.deckOrder[0][0]];
-        recycleTopCard(0);
-    }
-    EXPECT_EQ(seenAtTop[15], 0);
-    for (int card = 0; card < 15; ++card) EXPECT_EQ(seenAtTop[card], 2) << card;
-
+    V seenAtTop(deckSize);
+    for (int i = 0; i < 30; ++i) ++seenAtTop[game.deckOrder[0][0]], recycleTopCard(0);
+    EXPECT_EQ(seenAtTop, (V{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0}));
     putInJail(0);
     releaseFromJail(0);
     int cycleOf15 = 0;
-    for (int i = 0; i < deckSize; ++i) {
-        recycleTopCard(0);
-        if (game.deckOrder[0][0] == 15) cycleOf15 = i + 1;
-    }
-    EXPECT_EQ(cycleOf15, 15);  // the returned card comes up from the bottom
+    for (int i = 1; i <= deckSize; ++i)
+        recycleTopCard(0), cycleOf15 = game.deckOrder[0][0] == 15 ? i : cycleOf15;
+    EXPECT_EQ(cycleOf15, 15);
 }
 
-// A roll past GO onto a card that moves past GO again, then rent: three notices in order.
-TEST_F(CardRules, MoveSalaryAndRentNoticesQueueInOrder) {
+// A roll past GO onto a card that moves past GO again, then rent: three notices in order, and a
+// chain of salary notices longer than the queue stays inside it.
+TEST_F(CardRules, SalaryAndRentNoticesQueueInOrder) {
     giveProperty(1, 22);
     game.position[0] = 37;
     rollWith(3, 5);  // past GO to square 7
@@ -205,22 +178,15 @@ TEST_F(CardRules, MoveSalaryAndRentNoticesQueueInOrder) {
     applyCard();
     runBoardSteps();
     for (int amount : {-200, -200, 25}) {
-        EXPECT_EQ(game.noticeAmount[0], amount);
-        EXPECT_EQ(game.currentPlayer, 0);
+        EXPECT_EQ((V{game.noticeAmount[0], game.currentPlayer}), (V{amount, 0}));
         dismissNotice();
     }
-    EXPECT_EQ(game.currentPlayer, 1);
-    EXPECT_EQ(game.money[0], 1500 + 400 - 25);
-}
-
-// A chain of salary notices longer than the queue stays inside it.
-TEST_F(CardRules, SalaryChainNeverWritesPastTheNoticeQueue) {
+    EXPECT_EQ((V{game.currentPlayer, game.money[0]}), (V{1, 1500 + 400 - 25}));
     for (int i = 0; i < 12; ++i) {
         draw(1, 11, 36, 1);
         EXPECT_LE(game.noticeIndex, noticeSlots - 1);
     }
-    EXPECT_EQ(game.money[1], 1500 + 12 * 200);
-    EXPECT_EQ(game.noticeAmount[noticeSlots - 1], -200);
+    EXPECT_EQ((V{game.money[1], game.noticeAmount[noticeSlots - 1]}), (V{1525 + 12 * 200, -200}));
     EXPECT_TRUE(stateIsValid());
 }
 

@@ -1,6 +1,9 @@
 // Leaving jail: by card, by fee, forced after two failed rolls, and the Leave Jail action.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "game/random.h"
 #include "game/rules.h"
 #include "game/tables.h"
@@ -8,122 +11,113 @@
 
 namespace {
 
+using V = std::vector<int>;
+
 class JailRules : public ::testing::Test {
 protected:
     void SetUp() override { startTestGame(3); }
     void TearDown() override { setClock(nullptr); }
 };
 
+// Held cards go first, deck 0's before deck 1's, with no fee and no notice.
 TEST_F(JailRules, HeldCardsAreUsedFirstDeckZeroFirst) {
     game.jailCardHolder[0] = game.jailCardHolder[1] = 1;
     for (int deck = 0; deck < 2; ++deck) {
         putInJail(1, 1);
         releaseFromJail(1);
-        EXPECT_EQ(game.position[1], jailSquare);
-        EXPECT_EQ(game.jailTurns[1], 0);
-        EXPECT_EQ(game.jailCardHolder[deck], bankOwner);
-        EXPECT_EQ(game.jailCardHolder[1], deck == 0 ? 1 : bankOwner);
+        EXPECT_EQ((V{game.position[1], game.jailTurns[1], game.jailCardHolder[0], game.jailCardHolder[1]}),
+                  (V{jailSquare, 0, bankOwner, deck == 0 ? 1 : bankOwner}));
     }
-    EXPECT_EQ(game.money[1], 1500);
-    EXPECT_EQ(game.noticeTimer, 0);  // a card shows no notice
+    EXPECT_EQ((V{game.money[1], game.noticeTimer}), (V{1500, 0}));
 }
 
-// The fee goes to the pot (or leaves play); beyond net worth the seat goes bankrupt to the middle.
+// Release by the fee, into the pot while the middle is on; beyond net worth the seat goes bankrupt
+// to the middle (the bank while it is off).
 TEST_F(JailRules, FeeIntoThePotOrBankruptcy) {
     for (int option = 0; option <= 1; ++option)
         for (int cash : {1500, 30}) {
-            SCOPED_TRACE(testing::Message() << option << " " << cash);
             startTestGame(3);
             game.middleOption = option;
             game.money[2] = cash;
             putInJail(2);
             releaseFromJail(2);
-            EXPECT_EQ(game.bankrupt[2], cash < 50);
-            EXPECT_EQ(game.money[2], cash < 50 ? 0 : 1450);
-            EXPECT_EQ(game.middlePot, option == 1 ? (cash < 50 ? cash : 50) : 0);
-            EXPECT_STREQ(game.noticeReason[0], cash < 50 ? "" : "getting out of Jail");
-            EXPECT_EQ(game.lastCreditor, cash > 50 ? 0 : option == 1 ? middleCreditor : bankOwner);
+            const bool out = cash < jailFee;
+            EXPECT_EQ((V{game.bankrupt[2], game.money[2], game.middlePot, game.lastCreditor}),
+                      (V{out, out ? 0 : 1450, option * (out ? cash : 50),
+                         out ? (option ? middleCreditor : bankOwner) : 0}))
+                << option << " " << cash;
+            EXPECT_STREQ(game.noticeReason[0], out ? "" : "getting out of Jail");
         }
 }
 
-// Leave Jail pays the fee and puts the bar back on Roll, or into debt with the debt menu
-// showing; a seat not in jail is neither moved nor charged.
+// Leave Jail pays the fee and puts the bar back on Roll, or into debt with the debt menu showing;
+// a seat not in jail is neither moved nor charged. Rows: square, cash, a deed, then square, cash,
+// the menu kind, debt.
 TEST_F(JailRules, LeaveJailAction) {
-    const struct {
-        int position, cash, property, money, menuIndex;
-        bool debt;
-    } cases[] = {{jailCell, 1500, -1, 1450, 0, false},
-                 {23, 1500, -1, 1500, 0, false},
-                 {jailCell, 20, 0, -30, KindMortgage, true}};
-    for (const auto& c : cases) {
+    for (const auto& [at, cash, deed, to, after, menu, debt] :
+         {std::array{jailCell, 1500, 0, jailSquare, 1450, 0, 0},
+          {23, 1500, 0, 23, 1500, 0, 0},
+          {jailCell, 20, 1, jailSquare, -30, int(KindMortgage), 1}}) {
         startTestGame(3);
-        game.position[0] = c.position;
-        game.money[0] = c.cash;
-        if (c.property >= 0) giveProperty(0, c.property);
+        game.position[0] = at;
+        game.money[0] = cash;
+        if (deed) giveProperty(0, 0);
         game.menuIndex = 4;
         leaveJail();
-        EXPECT_EQ(game.position[0], c.position == jailCell ? jailSquare : c.position);
-        EXPECT_EQ(game.money[0], c.money);
-        EXPECT_EQ(game.menuIndex, c.menuIndex);
-        EXPECT_EQ(game.inDebt, c.debt);
+        EXPECT_EQ((V{game.position[0], game.money[0], game.menuIndex, game.inDebt}),
+                  (V{to, after, menu, debt}));
     }
 }
 
+// Two failed rolls: the next turn releases the seat for the fee, its notice shown before it rolls;
+// one failed roll is not enough; a fee it cannot pay bankrupts it and the notice passes the turn.
 TEST_F(JailRules, TwoFailedRollsForceTheReleaseAtTheNextTurn) {
     putInJail(1, 1);
     game.currentPlayer = 1;
     rollWith(0, 3);
-    EXPECT_EQ(game.jailTurns[1], 2);
     runBoardSteps();
-    EXPECT_EQ(game.currentPlayer, 2);
-    EXPECT_EQ(game.position[1], jailCell);
+    EXPECT_EQ((V{game.jailTurns[1], game.currentPlayer, game.position[1]}), (V{2, 2, jailCell}));
     game.currentPlayer = 0;
     nextTurn();
-    EXPECT_EQ(game.position[1], jailSquare);
-    EXPECT_EQ(game.money[1], 1450);
-    EXPECT_EQ(game.noticeTimer, noticeTicks);  // shown before the seat rolls
-    EXPECT_EQ(game.boardCursor, jailSquare);
-
+    EXPECT_EQ((V{game.position[1], game.money[1], game.noticeTimer, game.boardCursor}),
+              (V{jailSquare, 1450, noticeTicks, jailSquare}));
     startTestGame(3);
-    putInJail(1, 1);  // one failed roll: not released
+    putInJail(1, 1);
     nextTurn();
     EXPECT_EQ(game.position[1], jailCell);
-
     startTestGame(3);
     game.money[1] = 10;
     putInJail(1, 2);
-    nextTurn();  // the forced fee bankrupts: the notice hands the turn on
+    nextTurn();
     EXPECT_TRUE(game.bankrupt[1]);
     afterBankruptcyNotice();
     EXPECT_EQ(game.currentPlayer, 2);
 }
 
-// A move that passes GO and lands without a notice of its own hands the turn at once to a seat
-// whose forced release charges the fee: both notices are shown, the salary's first.
+// A move that passes GO and lands without a notice of its own (onto GO, or seat 0's own deed)
+// hands the turn at once to a seat whose forced release charges the fee: both notices are shown,
+// the salary's first. A full queue keeps its end.
 TEST_F(JailRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
-    for (int from : {37, 38}) {  // a roll of 3 onto GO, or onto seat 0's own property
+    for (int from : {37, 38}) {
         startTestGame(3);
         giveProperty(0, 0);
         putInJail(1, 2);
         game.position[0] = from;
         rollWith(0, 1);
         runBoardSteps();
-        ASSERT_EQ(game.currentPlayer, 1) << from;
-        ASSERT_EQ(game.position[1], jailSquare);
-        EXPECT_STREQ(game.noticeReason[0], "passing GO");
-        EXPECT_EQ(game.noticeAmount[0], -goSalary);
-        EXPECT_EQ(game.noticePlayer[1], 1);
-        EXPECT_EQ(game.noticeAmount[1], jailFee);
+        EXPECT_EQ((V{game.currentPlayer, game.position[1], game.noticeAmount[0], game.noticePlayer[1],
+                     game.noticeAmount[1]}),
+                  (V{1, jailSquare, -goSalary, 1, jailFee}))
+            << from;
         dismissNotice();
         EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
     }
-    for (int queued : {7, 8}) {  // a full queue keeps its end
+    for (int queued : {7, 8}) {
         startTestGame(3);
         for (int k = 0; k < queued; ++k) writeNotice(k, 0, 10 + k, "queued");
         putInJail(1, 2);
         releaseFromJail(1);
-        EXPECT_EQ(game.noticeAmount[7], jailFee) << queued;
-        EXPECT_EQ(game.noticeAmount[6], 16) << queued;
+        EXPECT_EQ((V{game.noticeAmount[6], game.noticeAmount[7]}), (V{16, jailFee})) << queued;
     }
 }
 

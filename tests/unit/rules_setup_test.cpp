@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "game/random.h"
 #include "game/rules.h"
@@ -10,54 +13,50 @@
 
 namespace {
 
+using V = std::vector<int>;
+
 class SetupRules : public ::testing::Test {
 protected:
     void TearDown() override { setClock(nullptr); }
     // A fresh program-start record dealt with the given counts at the given second.
     static void dealAt(long long second, int humans, int computers, int middleOption = 0) {
         game = GameState{};
-        game.humanCount = humans;
-        game.computerCount = computers;
-        game.middleOption = middleOption;
+        game.humanCount = humans, game.computerCount = computers, game.middleOption = middleOption;
         fixClock(second);
         setUpGame();
     }
+    template <typename T>
+    static bool same(const T& a, const T& b) {
+        return std::memcmp(&a, &b, sizeof a) == 0;
+    }
 };
 
-TEST_F(SetupRules, DealGivesMoneyTokenPlacesAndSeedsThePotPerOption) {
-    const struct {
-        int humans, computers, slots[8];
-    } cases[] = {
-        {2, 0, {1, 5}}, {2, 1, {0, 2, 5}}, {3, 2, {0, 1, 2, 4, 6}}, {4, 4, {0, 1, 2, 3, 4, 5, 6, 7}}};
-    for (const auto& c : cases)
+// Token places by seat count, the starting money, the pot seeded per option; humans take the first
+// entries; the same second deals the same seating and decks.
+TEST_F(SetupRules, DealGivesMoneyTokenPlacesAndSeedsThePot) {
+    for (const auto& [humans, computers, slots] : {std::tuple{2, 0, V{1, 5, 0}},
+                                                   {2, 1, V{0, 2, 5, 0}},
+                                                   {3, 2, V{0, 1, 2, 4, 6, 0}},
+                                                   {4, 4, V{0, 1, 2, 3, 4, 5, 6, 7}}})
         for (int option = 0; option <= 2; ++option) {
-            dealAt(5000, c.humans, c.computers, option);
-            const int seats = c.humans + c.computers;
-            for (int s = 0; s < seats; ++s) EXPECT_EQ(game.tokenSlot[s], c.slots[s]) << seats << "/" << s;
-            for (int s = 0; s < maxSeats; ++s) EXPECT_EQ(game.money[s], s < seats ? 1500 : 0);
-            EXPECT_EQ(game.middlePot, option == 2 ? 500 : 0);
-            EXPECT_EQ(game.screen, NameEntry);
+            dealAt(5000 + option, humans, computers, option);
+            const int seats = humans + computers;
+            EXPECT_EQ(V(game.tokenSlot, game.tokenSlot + slots.size()), slots) << seats;
+            for (int s = 0; s < maxSeats; ++s) {
+                EXPECT_EQ(game.money[s], s < seats ? 1500 : 0);
+                if (s < seats) EXPECT_EQ(game.isHuman[s], game.entryIndex[s] < humans);
+            }
+            EXPECT_EQ((V{game.middlePot, game.screen}), (V{option == 2 ? 500 : 0, NameEntry}));
             EXPECT_TRUE(stateIsValid());  // seating and decks are permutations, all is the bank's
         }
-}
-
-// The same second deals the same seating and decks; humans take the first entries.
-TEST_F(SetupRules, SeatingAndDecksFollowTheSecond) {
-    dealAt(777777, 2, 3);
     const GameState first = game;
     resetToStartMenu();
     setUpGame();
-    EXPECT_EQ(std::memcmp(game.entryIndex, first.entryIndex, sizeof game.entryIndex), 0);
-    EXPECT_EQ(std::memcmp(game.deckOrder, first.deckOrder, sizeof game.deckOrder), 0);
-    int seatZeroComputer = 0;
-    for (long long second = 100; second < 120; ++second) {
-        dealAt(second, 3, 4);
-        for (int s = 0; s < 7; ++s) EXPECT_EQ(game.isHuman[s], game.entryIndex[s] < 3) << second;
-        seatZeroComputer += !game.isHuman[0];
-    }
-    EXPECT_GT(seatZeroComputer, 0);  // the seating really is drawn
+    EXPECT_TRUE(same(game.entryIndex, first.entryIndex) && same(game.deckOrder, first.deckOrder));
 }
 
+// Every field the play touched is cleared to the same bytes as a reset straight after the deal;
+// the options, dealt decks and seating, the computers' drawn values and the geometry are kept.
 TEST_F(SetupRules, ResetClearsTheGameButKeepsOptionsDecksAndGeometry) {
     dealAt(4242, 3, 2, 2);
     game.biddingOption = false;
@@ -65,9 +64,9 @@ TEST_F(SetupRules, ResetClearsTheGameButKeepsOptionsDecksAndGeometry) {
     game.bidLimit[4] = 77;
     const GameState dealt = game;
     resetToStartMenu();
-    const GameState clean = game;  // reset straight after the deal
+    const GameState clean = game;
     game = dealt;
-    game.screen = AssetMenu;  // a game in full flow
+    game.screen = AssetMenu;
     game.money[1] = -40;
     game.bankrupt[4] = true;
     giveProperty(1, 3, 2);
@@ -76,52 +75,31 @@ TEST_F(SetupRules, ResetClearsTheGameButKeepsOptionsDecksAndGeometry) {
     game.inDebt = game.moving = game.transportDoubleRent = game.gameOver = true;
     game.initiatorMortgagedCount = game.proposeCooldown[2][1] = 3;
     resetToStartMenu();
-    // Every field the play touched is cleared to the same bytes as the untouched reset.
-    EXPECT_EQ(std::memcmp(&game, &clean, sizeof game), 0);
-    EXPECT_EQ(game.screen, StartMenu);
-    EXPECT_EQ(game.owner[3], bankOwner);
-    EXPECT_EQ(game.jailCardHolder[1], bankOwner);
-    // Kept: options, the dealt decks and seating, the computers' drawn values, the geometry.
-    EXPECT_EQ(game.humanCount, 3);
-    EXPECT_EQ(game.computerCount, 2);
-    EXPECT_EQ(game.middleOption, 2);
-    EXPECT_FALSE(game.biddingOption);
-    EXPECT_EQ(game.buildReserve, 120);
-    const auto kept = [&](const auto& field, const auto& was) {
-        return std::memcmp(&field, &was, sizeof field) == 0;
-    };
-    EXPECT_TRUE(kept(game.entryIndex, dealt.entryIndex) && kept(game.deckOrder, dealt.deckOrder) &&
-                kept(game.tokenSlot, dealt.tokenSlot) && kept(game.bidLimit, dealt.bidLimit));
-    EXPECT_TRUE(kept(game.propertySpotX, dealt.propertySpotX) && kept(game.squareSpotY, dealt.squareSpotY) &&
-                kept(game.tokenSpotX, dealt.tokenSpotX) && kept(game.tokenSpotY, dealt.tokenSpotY));
+    EXPECT_TRUE(same(game, clean));
+    EXPECT_EQ((V{game.screen, game.owner[3], game.jailCardHolder[1], game.humanCount, game.computerCount,
+                 game.middleOption, game.biddingOption, game.buildReserve}),
+              (V{StartMenu, bankOwner, bankOwner, 3, 2, 2, 0, 120}));
+    EXPECT_TRUE(same(game.entryIndex, dealt.entryIndex) && same(game.deckOrder, dealt.deckOrder) &&
+                same(game.tokenSlot, dealt.tokenSlot) && same(game.bidLimit, dealt.bidLimit));
+    EXPECT_TRUE(same(game.propertySpotX, dealt.propertySpotX) && same(game.squareSpotY, dealt.squareSpotY) &&
+                same(game.tokenSpotX, dealt.tokenSpotX) && same(game.tokenSpotY, dealt.tokenSpotY));
     EXPECT_TRUE(stateIsValid());
 }
 
+// One spot per edge and the jail's visitors, in pixels of the 1024 board (109 - 3 x 68/3 = 41);
+// eight distinct places on every square, and prisoners never stand on a visitor's place.
 TEST_F(SetupRules, GeometryPlacesSpotsOnTheirEdges) {
     computeBoardGeometry();
-    const float px = 1.0f / 1024;
-    // One spot per edge, in pixels of the 1024 board: {value, expected}.
-    const float spots[][2] = {
-        {game.propertySpotX[0], 1 - 211 * px},   // square 1, bottom edge
-        {game.propertySpotY[21], 1 - 867 * px},  // square 39, right edge
-        {game.propertySpotY[11], 869 * px},      // square 21, top edge
-        {game.propertySpotX[11], 159 * px},
-        {game.squareSpotX[29], 815 * px},           // the last square of the top edge
-        {game.propertySpotY[5], 159 * px},          // square 11, left edge
-        {game.tokenSpotY[jailSquare][3], 41 * px},  // visitors: 109 - 3 x 68/3
-        {game.tokenSpotX[jailSquare][7], 41 * px},
-        {game.tokenSpotY[jailSquare][7], 5 * px},
-    };
-    for (const auto& s : spots) EXPECT_NEAR(s[0], s[1], 1e-6) << &s - spots;
-    // Eight distinct places on every square, and prisoners never stand on a visitor's place.
-    auto same = [](int q, int k, int r, int j) {
-        return game.tokenSpotX[q][k] == game.tokenSpotX[r][j] &&
-               game.tokenSpotY[q][k] == game.tokenSpotY[r][j];
-    };
+    const std::vector<float> spots{game.propertySpotX[0],  game.propertySpotY[21], game.propertySpotY[11],
+                                   game.propertySpotX[11], game.squareSpotX[29],   game.propertySpotY[5],
+                                   game.tokenSpotY[10][3], game.tokenSpotX[10][7], game.tokenSpotY[10][7]};
+    const std::vector<int> pixels{1024 - 211, 1024 - 867, 869, 159, 815, 159, 41, 41, 5};
+    for (size_t i = 0; i < spots.size(); ++i) EXPECT_NEAR(spots[i] * 1024, pixels[i], 1e-3) << i;
+    const auto at = [](int q, int k) { return std::pair{game.tokenSpotX[q][k], game.tokenSpotY[q][k]}; };
     for (int k = 0; k < maxSeats; ++k) {
-        for (int j = 0; j < maxSeats; ++j) EXPECT_FALSE(same(jailCell, k, jailSquare, j)) << k << " " << j;
+        for (int j = 0; j < maxSeats; ++j) EXPECT_NE(at(jailCell, k), at(jailSquare, j)) << k << " " << j;
         for (int q = 0; q <= squareCount; ++q)
-            for (int j = 0; j < k; ++j) EXPECT_FALSE(same(q, k, q, j)) << q << ": " << j << " " << k;
+            for (int j = 0; j < k; ++j) EXPECT_NE(at(q, k), at(q, j)) << q << ": " << j << " " << k;
     }
 }
 
