@@ -1,6 +1,7 @@
 // Houses, mortgages and trades as the asset menu's Confirm and the trade offer drive them.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <initializer_list>
 #include <tuple>
 #include <vector>
@@ -10,6 +11,11 @@
 #include "support/fixtures.h"
 
 namespace {
+
+// Hands out deeds: {seat, property, buildings (-1 mortgaged)} each.
+void deeds(std::initializer_list<std::array<int, 3>> list) {
+    for (const auto& [seat, property, houses] : list) giveProperty(seat, property, houses);
+}
 
 using V = std::vector<int>;
 
@@ -73,10 +79,7 @@ TEST_F(AssetRules, BuildingNeedsTheWholeGroupEvenlyAndTheCash) {
 
 // Mortgage for half the price, lift for 10% more; the checks refuse what the menu must not do.
 TEST_F(AssetRules, MortgageHalfPriceUnmortgageTenPercentMore) {
-    giveProperty(0, 20);
-    giveProperty(0, 26);
-    giveProperty(0, 27);
-    giveProperty(1, 23);
+    deeds({{0, 20, 0}, {0, 26, 0}, {0, 27, 0}, {1, 23, 0}});
     ASSERT_TRUE(canMortgage(0, {20, 26}));
     mortgageAction();
     EXPECT_EQ((V{game.houses[20], game.houses[26], game.money[0], game.selected[20]}), (V{-1, -1, 1750, 0}));
@@ -139,8 +142,7 @@ TEST_F(AssetRules, TradeSidesMustOfferSomethingTheyOwn) {
 }
 
 TEST_F(AssetRules, TradeMovesEverythingChargesInterestAndAsksTheReceiver) {
-    giveProperty(0, 0);
-    giveProperty(1, 20, -1);
+    deeds({{0, 0, 0}, {1, 20, -1}});
     game.jailCardHolder[0] = 0;
     game.jailCardHolder[1] = 1;
     game.jailCardSelected[0] = game.jailCardSelected[1] = true;
@@ -161,9 +163,7 @@ TEST_F(AssetRules, TradeMovesEverythingChargesInterestAndAsksTheReceiver) {
 
 // Both sides receive mortgages: the partner's questions first, each list from its last entry.
 TEST_F(AssetRules, BothSidesPayInterestAndAnswerInOrder) {
-    giveProperty(0, 21, -1);
-    giveProperty(1, 5, -1);
-    giveProperty(1, 20, -1);
+    deeds({{0, 21, -1}, {1, 5, -1}, {1, 20, -1}});
     trade({21}, 0, {5, 20}, 0);
     EXPECT_EQ((V{game.noticeAmount[0], game.noticePlayer[1], game.noticeAmount[1]}), (V{7 + 17, 1, 20}));
     answerUnmortgageQuestion(false);  // the partner's 21 stays mortgaged
@@ -180,8 +180,7 @@ TEST_F(AssetRules, BothSidesPayInterestAndAnswerInOrder) {
 TEST_F(AssetRules, InterestCanOpenDebtOrWipeCash) {
     for (int keeps = 1; keeps >= 0; --keeps) {
         startTestGame(2);
-        giveProperty(0, 20, -1);
-        giveProperty(0, 21, -1);
+        deeds({{0, 20, -1}, {0, 21, -1}});
         if (keeps) giveProperty(1, 5);  // net worth stays positive
         game.money[1] = 15;
         trade({20, 21}, 0, {}, 5);
@@ -193,9 +192,8 @@ TEST_F(AssetRules, InterestCanOpenDebtOrWipeCash) {
 // The initiator's debt, and the question's price, are the property owner's, not the menu seat's.
 TEST_F(AssetRules, InitiatorDebtAndQuestionChargeTheOwner) {
     game.money[0] = 10;
-    giveProperty(0, 1);  // kept, worth 30
-    giveProperty(0, 21, -1);
-    giveProperty(1, 20, -1);
+    // kept, worth 30
+    deeds({{0, 1, 0}, {0, 21, -1}, {1, 20, -1}});
     trade({21}, 0, {20}, 0);
     EXPECT_EQ((V{game.money[0], game.inDebt, game.menuPlayer}), (V{-7, 1, 0}));
     answerUnmortgageQuestion(true);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 #include "game/rules.h"
@@ -11,6 +12,11 @@
 #include "support/fixtures.h"
 
 namespace {
+
+// Hands out deeds: {seat, property, buildings (-1 mortgaged)} each.
+void deeds(std::initializer_list<std::array<int, 3>> list) {
+    for (const auto& [seat, property, houses] : list) giveProperty(seat, property, houses);
+}
 
 using V = std::vector<int>;
 
@@ -21,11 +27,11 @@ protected:
 
 TEST_F(MoneyRules, NetWorthFeesAndTheDebtState) {
     game.money[0] = 40;
-    giveProperty(0, 0);
-    giveProperty(0, 1, 2);    // 30 + 2 x 25
-    giveProperty(0, 5, 1);    // 70 + 50
-    giveProperty(0, 21, 5);   // hotel: 200 + 5 x 100
-    giveProperty(0, 26, -1);  // mortgaged: nothing
+    // 30 + 2 x 25
+    // 70 + 50
+    // hotel: 200 + 5 x 100
+    // mortgaged: nothing
+    deeds({{0, 0, 0}, {0, 1, 2}, {0, 5, 1}, {0, 21, 5}, {0, 26, -1}});
     EXPECT_EQ((V{netWorth(0), netWorth(bankOwner)}), (V{970, 0}));
     game.middleOption = 1;
     EXPECT_TRUE(chargeFee(1, 150, "taxes", middleCreditor));
@@ -122,9 +128,7 @@ TEST_F(MoneyRules, BankruptcyToASeatHandsOverEverythingToTheBankNothing) {
     for (int creditor : {2, int(bankOwner)}) {
         startTestGame(3);
         game.money[1] = 35;
-        giveProperty(1, 3, -1);
-        giveProperty(1, 20, 2);
-        giveProperty(1, 26, -1);
+        deeds({{1, 3, -1}, {1, 20, 2}, {1, 26, -1}});
         game.jailCardHolder[0] = 1;
         declareBankrupt(1, creditor);
         const bool seat = creditor == 2;

@@ -1,4 +1,4 @@
-// Dice, the token's walk, landings, rent and passing the turn.
+// Dice, the token's walk, landings, rent, passing the turn, and leaving jail.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -82,47 +82,38 @@ TEST_F(TurnRules, CameraGlideWaitsForTheDiceAndEndsOnTheEdgeOfEachSide) {
     }
 }
 
-// Seat 0 lands with doubles pending or not. Rows: a set-up, square, doubles; then seat 0's and
-// seat 1's cash, the pot, the seat on turn, the debt state, seat 0 bankrupt, the notice's amount.
+// Seat 0 (cash as given, and a deed worth 30) lands; seat 1 owns a street with a hotel (rent 2000).
+// Rows: a set-up, seat 0's cash, square, doubles pending; then seat 0's and seat 1's cash, the
+// pot, the seat on turn, the debt state, seat 0 bankrupt, the notice's amount.
 TEST_F(TurnRules, Landings) {
     const struct {
         void (*setUp)();
-        int square, doubles;
+        int cash, square, doubles;
         V expected;
     } cases[] = {
         // Free parking pays out the pot, reseeded at 500 under option 2; empty or off, the turn passes.
-        {[] { game.middleOption = 1, game.middlePot = 300; }, 20, 0, {1800, 1500, 0, 0, 0, 0, -300}},
-        {[] { game.middleOption = 2, game.middlePot = 650; }, 20, 0, {2150, 1500, 500, 0, 0, 0, -650}},
-        {[] { game.middleOption = 1; }, 20, 0, {1500, 1500, 0, 1, 0, 0, 0}},
-        {[] { game.middlePot = 300; }, 20, 1, {1500, 1500, 300, 0, 0, 0, 0}},
+        {[] { game.middleOption = 1, game.middlePot = 300; }, 1500, 20, 0, {1800, 1500, 0, 0, 0, 0, -300}},
+        {[] { game.middleOption = 2, game.middlePot = 650; }, 1500, 20, 0, {2150, 1500, 500, 0, 0, 0, -650}},
+        {[] { game.middleOption = 1; }, 1500, 20, 0, {1500, 1500, 0, 1, 0, 0, 0}},
+        {[] { game.middlePot = 300; }, 1500, 20, 1, {1500, 1500, 300, 0, 0, 0, 0}},
         // The luxury tax goes into the pot when the middle is on.
-        {[] { game.middleOption = 1; }, 38, 0, {1425, 1500, 75, 0, 0, 0, 75}},
-        {[] {}, 38, 0, {1425, 1500, 0, 0, 0, 0, 75}},
-        // Own and mortgaged deeds charge nothing.
-        {[] { giveProperty(0, 11); }, 21, 0, {1500, 1500, 0, 1, 0, 0, 0}},
-        {[] { giveProperty(1, 12, -1); }, 23, 1, {1500, 1500, 0, 0, 0, 0, 0}},
-        // Rent within net worth is paid, into debt when cash runs short, even when it equals the
-        // net worth exactly (1970 + a deed of 30 against a hotel's 2000); one more bankrupts to the owner.
-        {[] { giveProperty(1, 22); }, 5, 0, {1475, 1525, 0, 0, 0, 0, 25}},
-        {[] { giveProperty(1, 21, 5), giveProperty(0, 0), game.money[0] = 1990; },
-         39,
-         0,
-         {-10, 3500, 0, 0, 1, 0, 2000}},
-        {[] { giveProperty(1, 21, 5), giveProperty(0, 0), game.money[0] = 1970; },
-         39,
-         0,
-         {-30, 3500, 0, 0, 1, 0, 2000}},
-        {[] { giveProperty(1, 21, 5), giveProperty(0, 0), game.money[0] = 1969; },
-         39,
-         0,
-         {0, 3469, 0, 0, 0, 1, 0}},
-        {[] { giveProperty(1, 21, 5), giveProperty(0, 0, -1), game.money[0] = 1999; },
-         39,
-         0,
-         {0, 3499, 0, 0, 0, 1, 0}},
+        {[] { game.middleOption = 1; }, 1500, 38, 0, {1425, 1500, 75, 0, 0, 0, 75}},
+        {[] {}, 1500, 38, 0, {1425, 1500, 0, 0, 0, 0, 75}},
+        // Own and mortgaged deeds charge nothing; a transport alone charges 25.
+        {[] { giveProperty(0, 11); }, 1500, 21, 0, {1500, 1500, 0, 1, 0, 0, 0}},
+        {[] { giveProperty(1, 12, -1); }, 1500, 23, 1, {1500, 1500, 0, 0, 0, 0, 0}},
+        {[] { giveProperty(1, 22); }, 1500, 5, 0, {1475, 1525, 0, 0, 0, 0, 25}},
+        // Rent within net worth is paid, into debt when cash runs short, even when it equals the net
+        // worth exactly; one more, or the deed mortgaged, bankrupts seat 0 to the owner.
+        {[] {}, 1990, 39, 0, {-10, 3500, 0, 0, 1, 0, 2000}},
+        {[] {}, 1970, 39, 0, {-30, 3500, 0, 0, 1, 0, 2000}},
+        {[] {}, 1969, 39, 0, {0, 3469, 0, 0, 0, 1, 0}},
+        {[] { game.houses[0] = -1; }, 1999, 39, 0, {0, 3499, 0, 0, 0, 1, 0}},
     };
     for (const auto& c : cases) {
         startTestGame(3);
+        giveProperty(0, 0), giveProperty(1, 21, 5);
+        game.money[0] = c.cash;
         c.setUp();
         game.doublesCount = c.doubles;
         // A card's doubled rents never linger past the landing, paid or rent-free.
@@ -150,61 +141,156 @@ TEST_F(TurnRules, Landings) {
     EXPECT_EQ(game.position[0], jailSquare);
 }
 
+// Rent as the deeds build up, each row on top of the last: a street alone, its whole group
+// (doubled unless one is mortgaged), houses and a hotel, none to itself; transports doubling for
+// each other the owner holds unmortgaged, the card's doubling used once; a utility four times the
+// dice (8), ten times with both or by the card.
 TEST_F(TurnRules, RentOfStreetsTransportsAndUtilities) {
-    giveProperty(1, 8);
-    EXPECT_EQ(computeRent(8), 14);
-    giveGroup(1, 3);
-    EXPECT_EQ(computeRent(8), 28);  // a whole group doubles
-    game.houses[10] = -1;
-    EXPECT_EQ((V{computeRent(8), computeRent(10)}), (V{14, 0}));  // ... unless one is mortgaged
-    giveGroup(1, 3, 0, 2, 5);
-    EXPECT_EQ((V{computeRent(9), computeRent(10)}), (V{200, 1000}));
-    game.currentPlayer = 1;
-    EXPECT_EQ(computeRent(9), 0);  // nobody pays rent to itself
-    game.currentPlayer = 0;
-    for (int n = 1; n <= 4; ++n) {  // 25, doubled for each other transport of the owner
-        giveProperty(1, 21 + n);
-        EXPECT_EQ(computeRent(22), 25 << (n - 1)) << n;
+    const struct {
+        void (*then)();
+        int property, rent;
+    } steps[] = {
+        {[] { giveProperty(1, 8); }, 8, 14},
+        {[] { giveGroup(1, 3); }, 8, 28},
+        {[] { game.houses[10] = -1; }, 8, 14},
+        {[] {}, 10, 0},
+        {[] { giveGroup(1, 3, 0, 2, 5); }, 9, 200},
+        {[] {}, 10, 1000},
+        {[] { game.currentPlayer = 1; }, 9, 0},
+        {[] { game.currentPlayer = 0, giveProperty(1, 22); }, 22, 25},
+        {[] { giveProperty(1, 23); }, 22, 50},
+        {[] { giveProperty(1, 24); }, 22, 100},
+        {[] { giveProperty(1, 25); }, 22, 200},
+        {[] { game.houses[25] = -1; }, 22, 100},
+        {[] { game.transportDoubleRent = true; }, 23, 200},
+        {[] {}, 23, 100},
+        {[] { giveProperty(1, 26), game.dice[0] = 2, game.dice[1] = 4; }, 26, 32},
+        {[] { game.utilityTenTimes = true; }, 26, 80},
+        {[] { game.utilityTenTimes = false, giveProperty(1, 27); }, 27, 80},
+    };
+    for (const auto& step : steps) {
+        step.then();
+        EXPECT_EQ(computeRent(step.property), step.rent) << &step - steps;
     }
-    game.houses[25] = -1;  // a mortgaged one does not count
-    EXPECT_EQ(computeRent(22), 100);
-    game.transportDoubleRent = true;  // the card's doubling is used once
-    EXPECT_EQ((V{computeRent(23), computeRent(23)}), (V{200, 100}));
-    game.dice[0] = 2;
-    game.dice[1] = 4;  // total 8: four times alone, ten times with both or by the card
-    giveProperty(1, 26);
-    EXPECT_EQ(computeRent(26), 32);
-    game.utilityTenTimes = true;
-    EXPECT_EQ(computeRent(26), 80);
-    game.utilityTenTimes = false;
-    giveProperty(1, 27);
-    EXPECT_EQ(computeRent(27), 80);
     landOn(28);
     EXPECT_STREQ(game.noticeReason[0], "rent of Iron Moon II ");
 }
 
+// The hand-off skips bankrupt seats and wraps round; a computer's turn counts its own cooldowns
+// down (another seat's stay) and wakes it; a jailed seat's cursor is on square 10, never 40.
 TEST_F(TurnRules, HandOffSkipsBankruptSeatsAndPreparesTheNext) {
     startTestGame(4);
-    game.bankrupt[2] = true;
-    game.currentPlayer = 1;
-    game.doublesCount = 1;
+    game.bankrupt[2] = true, game.currentPlayer = 1, game.doublesCount = 1;
     nextTurn();
     EXPECT_EQ((V{game.currentPlayer, game.doublesCount, game.computerDelay}), (V{3, 0, 0}));
     nextTurn();
-    EXPECT_EQ(game.currentPlayer, 0);  // wraps round
-    startTestGame(1, 2);               // a computer's turn: its own cooldowns count down, another seat's stay
+    EXPECT_EQ(game.currentPlayer, 0);
+    startTestGame(1, 2);
     game.proposeCooldown[1][0] = game.answerCooldown[1][2] = game.proposeCooldown[2][0] = 3;
     game.position[1] = 15;
     nextTurn();
     EXPECT_EQ((V{game.computerDelay, game.proposeCooldown[1][0], game.answerCooldown[1][2],
                  game.proposeCooldown[2][0], game.boardCursor}),
               (V{computerThinkTicks, 2, 2, 3, 15}));
-    putInJail(2, 1);  // a jailed seat's cursor is on square 10, never the cell's 40
+    putInJail(2, 1);
     nextTurn();
-    EXPECT_EQ(game.boardCursor, jailSquare);
     game.doublesCount = 1;
     continueOrPass();
     EXPECT_EQ(game.boardCursor, jailSquare);
+}
+
+// Leaving jail: held cards first (deck 0's, then deck 1's: no fee, no notice), else the fee, into
+// the pot while the middle is on; beyond net worth the seat goes bankrupt to the middle (the bank
+// while it is off). Rows: middle option, cash, deck cards held; then square, cash, pot, bankrupt,
+// creditor, the cards' holders.
+TEST_F(TurnRules, JailReleaseByCardOrFee) {
+    for (const auto& [option, cash, cards, square, after, pot, out, creditor, holder0, holder1] :
+         {std::array{0, 1500, 2, jailSquare, 1500, 0, 0, 0, 16, 1},
+          {0, 1500, 1, jailSquare, 1500, 0, 0, 0, 16, 16},
+          {1, 1500, 0, jailSquare, 1450, 50, 0, 0, 16, 16},
+          {0, 1500, 0, jailSquare, 1450, 0, 0, 0, 16, 16},
+          {1, 30, 0, jailSquare, 0, 30, 1, middleCreditor, 16, 16},
+          {0, 30, 0, jailSquare, 0, 0, 1, bankOwner, 16, 16}}) {
+        startTestGame(3);
+        game.middleOption = option, game.money[1] = cash;
+        if (cards > 0) game.jailCardHolder[1] = 1;
+        if (cards > 1) game.jailCardHolder[0] = 1;
+        putInJail(1, 1);
+        releaseFromJail(1);
+        EXPECT_EQ((V{game.position[1], game.jailTurns[1], game.money[1], game.middlePot, game.bankrupt[1],
+                     game.lastCreditor, game.jailCardHolder[0], game.jailCardHolder[1]}),
+                  (V{square, 0, after, pot, out, creditor, holder0, holder1}))
+            << option << " " << cash << " " << cards;
+        EXPECT_STREQ(game.noticeReason[0], after == 1450 ? "getting out of Jail" : "");
+    }
+}
+
+// Leave Jail pays the fee and puts the bar back on Roll, or into debt with the debt menu showing;
+// a seat not in jail is neither moved nor charged. Rows: square, cash; then square, cash, the menu
+// kind, debt.
+TEST_F(TurnRules, LeaveJailAction) {
+    for (const auto& [at, cash, to, after, menu, debt] :
+         {std::array{jailCell, 1500, jailSquare, 1450, 0, 0},
+          {23, 1500, 23, 1500, 0, 0},
+          {jailCell, 20, jailSquare, -30, int(KindMortgage), 1}}) {
+        startTestGame(3);
+        giveProperty(0, 0);
+        game.position[0] = at, game.money[0] = cash, game.menuIndex = 4;
+        leaveJail();
+        EXPECT_EQ((V{game.position[0], game.money[0], game.menuIndex, game.inDebt}),
+                  (V{to, after, menu, debt}));
+    }
+}
+
+// Two failed rolls: the next turn releases the seat for the fee, its notice shown before it rolls;
+// one failed roll is not enough; a fee it cannot pay bankrupts it and the notice passes the turn.
+TEST_F(TurnRules, TwoFailedRollsForceTheReleaseAtTheNextTurn) {
+    putInJail(1, 1);
+    game.currentPlayer = 1;
+    rollWith(0, 3);
+    runBoardSteps();
+    EXPECT_EQ((V{game.jailTurns[1], game.currentPlayer, game.position[1]}), (V{2, 2, jailCell}));
+    game.currentPlayer = 0;
+    nextTurn();
+    EXPECT_EQ((V{game.position[1], game.money[1], game.noticeTimer, game.boardCursor}),
+              (V{jailSquare, 1450, noticeTicks, jailSquare}));
+    startTestGame(3);
+    putInJail(1, 1);
+    nextTurn();
+    EXPECT_EQ(game.position[1], jailCell);
+    startTestGame(3);
+    game.money[1] = 10;
+    putInJail(1, 2);
+    nextTurn();
+    afterBankruptcyNotice();
+    EXPECT_EQ((V{game.bankrupt[1], game.currentPlayer}), (V{1, 2}));
+}
+
+// A move that passes GO and lands without a notice of its own (onto GO, or seat 0's own deed)
+// hands the turn at once to a seat whose forced release charges the fee: both notices are shown,
+// the salary's first. A full queue keeps its end.
+TEST_F(TurnRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
+    for (int from : {37, 38}) {
+        startTestGame(3);
+        giveProperty(0, 0);
+        putInJail(1, 2);
+        game.position[0] = from;
+        rollWith(0, 1);
+        runBoardSteps();
+        EXPECT_EQ((V{game.currentPlayer, game.position[1], game.noticeAmount[0], game.noticePlayer[1],
+                     game.noticeAmount[1]}),
+                  (V{1, jailSquare, -goSalary, 1, jailFee}))
+            << from;
+        dismissNotice();
+        EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
+    }
+    for (int queued : {7, 8}) {
+        startTestGame(3);
+        for (int k = 0; k < queued; ++k) writeNotice(k, 0, 10 + k, "queued");
+        putInJail(1, 2);
+        releaseFromJail(1);
+        EXPECT_EQ((V{game.noticeAmount[6], game.noticeAmount[7]}), (V{16, jailFee})) << queued;
+    }
 }
 
 }  // namespace
