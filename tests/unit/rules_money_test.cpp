@@ -1,9 +1,10 @@
-// Net worth, fees, taxes, the notice queue, the debt state, bankruptcy and the game's end.
+// Net worth, fees, taxes, the notice queue, the debt state, bankruptcy and the game's end, and
+// money conserved by whatever only moves it between seats and the middle.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstring>
-#include <initializer_list>
+#include <random>
 #include <vector>
 
 #include "game/rules.h"
@@ -13,11 +14,6 @@
 
 namespace {
 
-// Hands out deeds: {seat, property, buildings (-1 mortgaged)} each.
-void deeds(std::initializer_list<std::array<int, 3>> list) {
-    for (const auto& [seat, property, houses] : list) giveProperty(seat, property, houses);
-}
-
 using V = std::vector<int>;
 
 class MoneyRules : public ::testing::Test {
@@ -25,94 +21,79 @@ protected:
     void SetUp() override { startTestGame(3); }
 };
 
+// Net worth counts cash, mortgage values and half the house cost per building (40 + 30, 30 + 2 x 25,
+// 70 + 50, 200 + 5 x 100; a mortgaged deed nothing). A fee goes into the pot while the middle is on;
+// paid to exactly nothing it opens no debt; within net worth it is paid into debt, the debt menu
+// opening on Confirm. The debt state passes to the next seat in debt, and is held until the cash is back.
 TEST_F(MoneyRules, NetWorthFeesAndTheDebtState) {
     game.money[0] = 40;
-    // 30 + 2 x 25
-    // 70 + 50
-    // hotel: 200 + 5 x 100
-    // mortgaged: nothing
-    deeds({{0, 0, 0}, {0, 1, 2}, {0, 5, 1}, {0, 21, 5}, {0, 26, -1}});
+    giveProperty(0, 0), giveProperty(0, 1, 2), giveProperty(0, 5, 1), giveProperty(0, 21, 5),
+        giveProperty(0, 26, -1);
     EXPECT_EQ((V{netWorth(0), netWorth(bankOwner)}), (V{970, 0}));
     game.middleOption = 1;
     EXPECT_TRUE(chargeFee(1, 150, "taxes", middleCreditor));
-    game.middleOption = 0;  // with the middle off a fee leaves play
+    game.middleOption = 0;
     EXPECT_TRUE(chargeFee(1, 50, nullptr, middleCreditor));
     EXPECT_EQ((V{game.money[1], game.middlePot, game.noticeAmount[0]}), (V{1300, 150, 150}));
-    game.money[1] = 50;  // paid to exactly nothing: no debt
+    game.money[1] = 50;
     EXPECT_TRUE(chargeFee(1, 50, nullptr, middleCreditor));
     EXPECT_FALSE(game.inDebt);
     game.money[2] = 20;
-    giveProperty(2, 5);  // worth 70: a fee of 70 is paid into debt, the debt menu opens on Confirm
+    giveProperty(2, 5);
     EXPECT_TRUE(chargeFee(2, 70, "taxes", middleCreditor));
     EXPECT_EQ((V{game.money[2], game.inDebt, game.screen, game.menuIndex, game.assetCursor, game.menuPlayer}),
               (V{-50, 1, AssetMenu, KindMortgage, CursorConfirm, 2}));
     game.money[0] = -30;
-    checkDebt(0);  // queued behind seat 2
-    game.money[2] = 0;
-    leaveDebtState();
-    EXPECT_EQ((V{game.menuPlayer, game.inDebt}), (V{0, 1}));
-    leaveDebtState();
-    EXPECT_TRUE(game.inDebt);  // held until the cash is back
-    game.money[0] = 10;
-    leaveDebtState();
-    EXPECT_EQ((V{game.menuPlayer, game.inDebt}), (V{0, 0}));
+    checkDebt(0);  // the menu goes to seat 0; seat 2 stays in debt
+    V steps;
+    for (int cash : {0, -1, 10}) {
+        game.money[game.menuPlayer] = cash;
+        leaveDebtState();
+        steps.insert(steps.end(), {game.menuPlayer, game.inDebt});
+    }
+    EXPECT_EQ(steps, (V{2, 1, 2, 1, 2, 0}));  // seat 0 clears, seat 2 is still short, then clears
 }
 
-// Luxury tax beyond net worth: cash and the deed's mortgage value go to the middle while it is on.
-TEST_F(MoneyRules, LuxuryTaxBankruptcyFeedsTheMiddleOrTheBank) {
+// Luxury tax beyond net worth: cash and the deed's mortgage value go to the middle while it is on,
+// else to the bank; the bankruptcy notice, not the tax's, ends the turn. Income tax: 200, or 10% of
+// net worth (10% of 1549 + 50 is 159); beyond it, bankruptcy.
+TEST_F(MoneyRules, TaxesAndTheirBankruptcies) {
     for (const auto& [option, potAfter, creditor] :
          {std::array{0, 0, int(bankOwner)}, {1, 70, middleCreditor}, {2, 570, middleCreditor}}) {
         startTestGame(3);
-        game.middleOption = option;
-        game.middlePot = option == 2 ? 500 : 0;
-        game.money[0] = 40;
+        game.middleOption = option, game.middlePot = option == 2 ? 500 : 0, game.money[0] = 40;
         giveProperty(0, 0);
         landOn(38);
         EXPECT_EQ(
             (V{game.bankrupt[0], game.owner[0], game.middlePot, game.lastCreditor, game.endTurnAfterNotice}),
             (V{1, bankOwner, potAfter, creditor, 0}));
-        EXPECT_TRUE(stateIsValid());
     }
-}
-
-// Income tax: 200, or 10% of net worth (50 of it a deed: 10% of 1599 is 159); beyond it, bankruptcy.
-TEST_F(MoneyRules, IncomeTaxFlatOrTenPercent) {
     for (const auto& [cash, flat, after] : {std::array{1549, 0, 1549 - 159}, {1500, 1, 1300}, {149, 1, 0}}) {
         startTestGame(3);
-        game.money[0] = cash;
+        game.money[0] = cash, game.taxPromptOpen = true, game.promptYes = flat;
         giveProperty(0, 2);
-        game.taxPromptOpen = true;
-        game.promptYes = flat;
         payIncomeTax();
         EXPECT_EQ((V{game.money[0], game.bankrupt[0], game.endTurnAfterNotice, game.taxPromptOpen}),
                   (V{after, after == 0, after != 0, 0}));
     }
 }
 
-// Long reasons, slots beyond the queue and a full queue all stay inside the eight slots.
-TEST_F(MoneyRules, QueueStaysInsideItsEightSlots) {
+// Long reasons, slots beyond the queue and a full queue all stay inside the eight slots, each notice
+// shown once. The last notice hands the turn on, or keeps it with doubles pending and wakes a
+// computer that bought at auction (its delay was zeroed) to roll again.
+TEST_F(MoneyRules, NoticeQueue) {
     writeNotice(0, 2, 10, "a reason that is far longer than the fifty bytes the slot holds");
     EXPECT_EQ(std::strlen(game.noticeReason[0]), 49u);
     writeNotice(noticeSlots + 3, 1, 99, "late");
     EXPECT_EQ(game.noticeAmount[noticeSlots - 1], 99);
     for (int i = 0; i < noticeSlots; ++i) writeNotice(i, i % 3, i + 1, "fee");
-    for (int i = 0; i < noticeSlots; ++i) {  // each once, the last slot included
+    for (int i = 0; i < noticeSlots; ++i, dismissNotice())
         EXPECT_EQ((V{game.noticeAmount[0], game.noticePlayer[0], game.noticeTimer}),
                   (V{i + 1, i % 3, noticeTicks}));
-        dismissNotice();
-    }
     EXPECT_EQ(game.noticeTimer, 0);
-}
-
-// The last notice hands the turn on, or keeps it with doubles pending and wakes a computer
-// that bought at auction (its delay was zeroed) to roll again.
-TEST_F(MoneyRules, LastNoticeEndsTheTurnOrKeepsDoubles) {
     for (int doubles = 0; doubles <= 1; ++doubles) {
         startTestGame(1, 2);
-        game.currentPlayer = 1;
-        game.position[1] = 5;
-        game.doublesCount = doubles;
-        game.noticeIndex = 1;
+        game.currentPlayer = 1, game.position[1] = 5, game.doublesCount = doubles, game.noticeIndex = 1;
         writeNotice(0, 1, 200, "Fenwick ");
         game.endTurnAfterNotice = true;
         dismissNotice();
@@ -127,24 +108,23 @@ TEST_F(MoneyRules, LastNoticeEndsTheTurnOrKeepsDoubles) {
 TEST_F(MoneyRules, BankruptcyToASeatHandsOverEverythingToTheBankNothing) {
     for (int creditor : {2, int(bankOwner)}) {
         startTestGame(3);
-        game.money[1] = 35;
-        deeds({{1, 3, -1}, {1, 20, 2}, {1, 26, -1}});
-        game.jailCardHolder[0] = 1;
+        game.money[1] = 35, game.jailCardHolder[0] = 1;
+        giveProperty(1, 3, -1), giveProperty(1, 20, 2), giveProperty(1, 26, -1);
         declareBankrupt(1, creditor);
         const bool seat = creditor == 2;
-        EXPECT_EQ((V{game.money[2], game.money[1], game.owner[20], game.houses[20], game.houses[3]}),
-                  (V{seat ? 1535 : 1500, 0, creditor, seat ? 2 : 0, seat ? -1 : 0}));
-        EXPECT_EQ((V{game.jailCardHolder[0], game.lastCreditor, game.tradeInitiator}),
-                  (V{creditor, creditor, seat ? 2 : 0}));
-        EXPECT_EQ((V{game.initiatorMortgagedCount, game.initiatorMortgaged[0]}), (seat ? V{2, 26} : V{0, 0}));
+        EXPECT_EQ((V{game.money[2], game.money[1], game.owner[20], game.houses[20], game.houses[3],
+                     game.jailCardHolder[0], game.lastCreditor, game.tradeInitiator,
+                     game.initiatorMortgagedCount, game.initiatorMortgaged[0]}),
+                  (seat ? V{1535, 0, 2, 2, -1, 2, 2, 2, 2, 26} : V{1500, 0, 16, 0, 0, 16, 16, 0, 0, 0}));
         EXPECT_TRUE(stateIsValid());
     }
 }
 
-// A bankrupt seat's cash is passed on as it stands, negative or not, with its assets: a debt
-// of 80 against a $30 deed leaves the middle 50 poorer, the creditor seat 80 poorer, never
-// money from nothing. The debtor's open debt state closes back to the board, or moves on to
-// the next seat in debt. Rows: creditor, cash, creditor's cash, pot, screen, a third seat in debt.
+// A bankrupt seat's cash is passed on as it stands, negative or not, with its assets: a debt of 80
+// against a $30 deed leaves the middle 50 poorer, the creditor seat 80 poorer, never money from
+// nothing. The debtor's open debt state closes back to the board, or moves on to the next seat in
+// debt; a debtor still short keeps it even with a lower seat in debt too. Rows: creditor, cash,
+// creditor's cash, pot, screen, a third seat in debt.
 TEST_F(MoneyRules, NegativeCashIsPassedOnAndTheDebtStateClosesToTheBoard) {
     for (const auto& [creditor, cash, creditorCash, pot, screen, third] :
          {std::array{2, -80, 1420, 100, int(Board), 0},
@@ -152,11 +132,8 @@ TEST_F(MoneyRules, NegativeCashIsPassedOnAndTheDebtStateClosesToTheBoard) {
           {middleCreditor, 40, 1500, 170, AssetMenu, 1},
           {bankOwner, -80, 1500, 100, Board, 0}}) {
         startTestGame(3);
-        game.middleOption = 1;
-        game.middlePot = 100;
-        game.money[1] = cash;
+        game.middleOption = 1, game.middlePot = 100, game.money[1] = cash, game.money[0] = third ? -5 : 0;
         giveProperty(1, 0);
-        if (third) game.money[0] = -5;
         openDebtState(1);
         declareBankrupt(1, creditor);
         EXPECT_EQ((V{game.middlePot, game.money[2], game.screen, game.inDebt, game.menuPlayer}),
@@ -164,37 +141,83 @@ TEST_F(MoneyRules, NegativeCashIsPassedOnAndTheDebtStateClosesToTheBoard) {
             << creditor << " " << cash;
         EXPECT_TRUE(stateIsValid());
     }
-    startTestGame(3);  // a debtor still short keeps the debt state even with a lower seat in debt too
     game.money[0] = -10, game.money[1] = -20;
     openDebtState(1);
     leaveDebtState();
     EXPECT_EQ((V{game.menuPlayer, game.inDebt}), (V{1, 1}));
 }
 
-// After the bankruptcy notice: the game ends at the last-but-one bankruptcy (the highest seat
-// left wins), else the turn goes on; a bankrupt mover passes the turn even with doubles pending.
-// Rows: seats, mover, doubles, debtor, seat 1 already out, the winner or the next seat, game over.
+// After the bankruptcy notice: the game ends at the last-but-one bankruptcy (the highest seat left
+// wins), else the turn goes on; a bankrupt mover passes the turn even with doubles pending. Rows:
+// seats, mover, doubles, debtor, seat 1 already out, the winner or the next seat, game over.
 TEST_F(MoneyRules, GameEndsAtTheLastButOneBankruptcyOtherwiseTheTurnGoesOn) {
     for (const auto& [seats, mover, doubles, debtor, out, next, over] : {std::array{2, 1, 1, 0, 0, 1, 1},
                                                                          {3, 0, 0, 2, 1, 0, 1},
                                                                          {3, 1, 1, 1, 0, 2, 0},
                                                                          {4, 1, 1, 3, 0, 1, 0}}) {
         startTestGame(seats);
-        if (out) game.bankrupt[1] = true, game.money[1] = 0;
-        game.currentPlayer = mover;
+        game.bankrupt[1] = out, game.money[1] = out ? 0 : 1500, game.currentPlayer = mover,
         game.doublesCount = doubles;
         declareBankrupt(debtor, debtor == 0 ? 1 : 0);
         EXPECT_EQ((V{game.bankruptTimer, game.lastBankrupt}), (V{bankruptNoticeTicks, debtor}));
         afterBankruptcyNotice();
         EXPECT_EQ((V{game.gameOver, over ? game.winner : game.currentPlayer}), (V{over, next})) << seats;
     }
-}
-
-TEST_F(MoneyRules, HoldingsCountPropertiesMortgagesHousesAndHotels) {
-    giveGroup(1, 1, 2, 5, 3);
-    giveProperty(1, 22, -1);
+    giveGroup(1, 1, 2, 5, 3), giveProperty(1, 22, -1);  // the statistics' count of a seat's holdings
     const Holdings h = holdingsOf(1);
     EXPECT_EQ((V{h.owned, h.mortgaged, h.houses, h.hotels}), (V{4, 1, 5, 1}));
+}
+
+// Money is conserved by everything that only moves it between seats and the middle: rent (into
+// debt, or a bankruptcy to the owner), trades for cash and deeds, the luxury tax into the middle
+// while it is on, and free parking paying the pot out. Random play over seeded deals; after every
+// step the invariants hold and the seats' cash plus the pot is unchanged. (A bankruptcy to the
+// middle brings the deeds' value in, so the tax is only charged to a seat that can cover it, and a
+// trade's wiped debt is kept out by trading only between seats with cash.)
+TEST(AccountingRules, MoneyMovedBetweenSeatsAndTheMiddleIsConserved) {
+    for (unsigned seed : {1u, 2u, 3u}) {
+        std::mt19937 rng(seed);
+        const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+        int games = 0, bankruptcies = 0;
+        for (int step = 0; step < 4000 && !testing::Test::HasFatalFailure(); ++step) {
+            if (step == 0 || game.gameOver) {
+                ++games;
+                startTestGame(4);
+                game.middleOption = 1;
+                for (int p = 0; p < propertyCount; ++p)
+                    if (pick(3) > 0) giveProperty(pick(4), p, isStreet(p) ? pick(7) - 1 : -pick(2));
+                for (int s = 0; s < 4; ++s) game.money[s] = 50 + pick(600);
+            }
+            const long long before = totalMoney();
+            int seat = pick(4);
+            while (game.bankrupt[seat]) seat = (seat + 1) % 4;
+            const int other = (seat + 1 + pick(3)) % 4, square = pick(4)   ? propertySquare[pick(28)]
+                                                                 : pick(2) ? 20
+                                                                           : 38;
+            const int action = game.bankrupt[other] ? 0 : pick(3);
+            if (action == 0 && (square != 38 || netWorth(seat) >= luxuryTax)) {
+                game.dice[0] = pick(6), game.dice[1] = pick(6);
+                landOn(square, seat);
+            } else if (action == 1 && game.money[seat] >= 0 && game.money[other] >= 0) {
+                for (int p = 0; p < propertyCount; ++p)
+                    if (game.houses[p] == 0 && pick(3) == 0) {
+                        game.initiatorSelected[p] = game.owner[p] == seat;
+                        game.selected[p] = game.owner[p] == other;
+                    }
+                game.tradeInitiator = seat, game.menuPlayer = other;
+                game.initiatorMoney = pick(game.money[seat] + 1),
+                game.tradeMoney = pick(game.money[other] + 1);
+                executeTrade();
+            } else if (action == 2 && pick(4) == 0) {
+                declareBankrupt(seat, other);
+            }
+            if (game.bankruptTimer > 0) ++bankruptcies, game.bankruptTimer = 0, afterBankruptcyNotice();
+            ASSERT_TRUE(stateIsValid()) << "seed " << seed << " step " << step;
+            ASSERT_EQ(totalMoney(), before) << "seed " << seed << " step " << step;
+        }
+        EXPECT_GT(games, 3) << seed;  // the play must really reach the endings it is meant to check
+        EXPECT_GT(bankruptcies, 10) << seed;
+    }
 }
 
 }  // namespace
