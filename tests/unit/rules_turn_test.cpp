@@ -31,27 +31,27 @@ TEST_F(TurnRules, PlainRollWalksThenTheLandingDraws) {
 }
 
 // Rolls of seat 0 from a square, or from the cell after `failed` rolls (-1: not jailed). Rows: start,
-// failed, doubles so far, dice; then jail turns, square, seat on turn, cash, buy question, a card drawn.
+// failed, doubles so far, dice; then jail turns, square, seat on turn, cash, buy question, a card
+// drawn. In order: third doubles go to jail, no salary past GO; over GO onto a card square; onto GO,
+// the salary once; doubles free a prisoner without an extra roll; a failed roll counts and the turn
+// passes; two is the most a stay counts; jailed in a run of doubles, more doubles keep it there.
 TEST_F(TurnRules, RollsThirdDoublesAndJail) {
-    for (const auto& [from, failed, doubles, a, b, turns, square, next, cash, asked, card] :
-         {std::array{36, -1, 2, 3, 3, 0, jailCell, 1, 1500, 0, 0},  // third doubles: jail, no salary past GO
-          {38, -1, 0, 0, 2, 0, 2, 0, 1700, 0, 1},                   // over GO onto a card square
-          {33, -1, 0, 2, 3, 0, 0, 1, 1700, 0, 0},                   // onto GO: the salary once
-          {0, 1, 0, 1, 1, 0, 14, 0, 1500, 1, 0},                    // doubles free it, no extra roll
-          {0, 0, 0, 1, 4, 1, jailCell, 1, 1500, 0, 0},              // a failed roll counts, the turn passes
-          {0, 2, 0, 1, 4, 2, jailCell, 1, 1500, 0, 0},              // two is the most a stay counts
-          {0, 0, 2, 5, 5, 0, jailCell, 1, 1500, 0, 0}}) {           // jailed in a run of doubles: stays
+    const std::array<int, 11> rolls[] = {
+        {36, -1, 2, 3, 3, 0, jailCell, 1, 1500, 0, 0}, {38, -1, 0, 0, 2, 0, 2, 0, 1700, 0, 1},
+        {33, -1, 0, 2, 3, 0, 0, 1, 1700, 0, 0},        {0, 1, 0, 1, 1, 0, 14, 0, 1500, 1, 0},
+        {0, 0, 0, 1, 4, 1, jailCell, 1, 1500, 0, 0},   {0, 2, 0, 1, 4, 2, jailCell, 1, 1500, 0, 0},
+        {0, 0, 2, 5, 5, 0, jailCell, 1, 1500, 0, 0}};
+    for (const auto& [from, failed, doubles, a, b, turns, square, next, cash, asked, card] : rolls) {
         startTestGame(3);
-        game.position[0] = from;
+        game.position[0] = from, game.doublesCount = doubles;
         if (failed >= 0) putInJail(0, failed);
-        game.doublesCount = doubles;
         rollWith(a, b);
         EXPECT_EQ((V{game.jailTurns[0], game.doublesCount}), (V{turns, 0}));
         runBoardSteps();
+        // A landing notice would queue behind the salary's.
         EXPECT_EQ((V{game.position[0], game.currentPlayer, game.money[0], game.buyPromptOpen,
                      game.cardTimer > 0, game.boardCursor, game.noticeIndex}),
-                  (V{square, next, cash, asked, card, 0,
-                     cash > 1500}))  // a landing notice queues behind the salary's
+                  (V{square, next, cash, asked, card, 0, cash > 1500}))
             << from << " " << failed << " " << doubles;
     }
 }
@@ -67,15 +67,10 @@ TEST_F(TurnRules, CameraGlideWaitsForTheDiceAndEndsOnTheEdgeOfEachSide) {
         EXPECT_NEAR(game.panX, x, 1e-6);
     }
     EXPECT_NEAR(game.panY, 0.0f, 1e-6);
-    for (const auto& [square, x, z] : {std::array{0.f, .25f, -.25f},
-                                       {9, -.2f, -.25f},
-                                       {10, -.25f, -.25f},
-                                       {15, -.25f, 0},
-                                       {20, -.25f, .25f},
-                                       {25, 0, .25f},
-                                       {30, .25f, .25f},
-                                       {35, .25f, 0},
-                                       {jailCell, -.25f, -.25f}}) {
+    const std::array<float, 3> views[] = {{0, .25f, -.25f}, {9, -.2f, -.25f},  {10, -.25f, -.25f},
+                                          {15, -.25f, 0},   {20, -.25f, .25f}, {25, 0, .25f},
+                                          {30, .25f, .25f}, {35, .25f, 0},     {jailCell, -.25f, -.25f}};
+    for (const auto& [square, x, z] : views) {
         aimCamera(static_cast<int>(square));
         EXPECT_NEAR(game.cameraTargetX, x, 1e-6) << square;
         EXPECT_NEAR(game.cameraTargetZ, z, 1e-6) << square;
