@@ -1,4 +1,4 @@
-// Dealing a new game, the reset to the start menu, and the board geometry.
+// The generator, dealing a new game, the reset to the start menu, and the board geometry.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -31,20 +31,31 @@ protected:
     }
 };
 
-// Token places by seat count, the starting money, the pot seeded per option; humans take the first
-// entries; the same second deals the same seating and decks.
+// The generator replays the classic sequence (state x 214013 + 2531011, draw = bits 16..30) and
+// reseeds from the replaceable clock.
+TEST_F(SetupRules, GeneratorSequenceAndClockReseed) {
+    seedRandom(1);
+    EXPECT_EQ((V{randomNext(), randomNext(), randomNext(), randomNext()}), (V{41, 18467, 6334, 26500}));
+    fixClock(1000);
+    reseedFromClock();
+    EXPECT_EQ(randomState(), 1000u);
+    setClock(nullptr);
+    EXPECT_GT(clockSeconds(), 1700000000);  // the system clock is back
+}
+
+// Token places by seat count (2, 3, 5 and 8 seats), the starting money, the pot seeded per option;
+// humans take the first entries; the same second deals the same seating and decks.
 TEST_F(SetupRules, DealGivesMoneyTokenPlacesAndSeedsThePot) {
-    for (const auto& [humans, computers, slots] : {std::tuple{2, 0, V{1, 5, 0}},
-                                                   {2, 1, V{0, 2, 5, 0}},
-                                                   {3, 2, V{0, 1, 2, 4, 6, 0}},
-                                                   {4, 4, V{0, 1, 2, 3, 4, 5, 6, 7}}})
+    const V slots[] = {{1, 5, 0}, {0, 2, 5, 0}, {0, 1, 2, 4, 6, 0}, {0, 1, 2, 3, 4, 5, 6, 7}};
+    for (const V& slot : slots)
         for (int option = 0; option <= 2; ++option) {
-            dealAt(5000 + option, humans, computers, option);
-            const int seats = humans + computers;
-            EXPECT_EQ(V(game.tokenSlot, game.tokenSlot + slots.size()), slots) << seats;
+            const int seats = slot.size() == 8 ? 8 : static_cast<int>(slot.size()) - 1,
+                      humans = (seats + 1) / 2;
+            dealAt(5000 + option, humans, seats - humans, option);
+            EXPECT_EQ(V(game.tokenSlot, game.tokenSlot + slot.size()), slot) << seats;
             for (int s = 0; s < maxSeats; ++s) {
                 EXPECT_EQ(game.money[s], s < seats ? 1500 : 0);
-                if (s < seats) EXPECT_EQ(game.isHuman[s], game.entryIndex[s] < humans);
+                EXPECT_EQ(game.isHuman[s], s < seats && game.entryIndex[s] < humans);
             }
             EXPECT_EQ((V{game.middlePot, game.screen}), (V{option == 2 ? 500 : 0, NameEntry}));
             EXPECT_TRUE(stateIsValid());  // seating and decks are permutations, all is the bank's
