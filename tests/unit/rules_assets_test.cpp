@@ -54,7 +54,8 @@ TEST_F(AuctionRules, BuyingAndWinningAreJudgedOnNetWorth) {
     EXPECT_EQ((V{game.owner[0], game.money[0], game.endTurnAfterNotice, game.buyPromptOpen}),
               (V{0, 1440, 1, 0}));
     EXPECT_STREQ(game.noticeReason[0], "Saltmarsh Old Wharf");
-    for (const auto& [auction, cash, covered] : {std::array{0, 70, 1}, {0, 69, 0}, {1, 20, 1}, {1, 19, 0}}) {
+    const std::array<int, 3> cases[] = {{0, 70, 1}, {0, 69, 0}, {1, 20, 1}, {1, 19, 0}};
+    for (const auto& [auction, cash, covered] : cases) {
         const int seat = auction, property = auction ? 27 : 2;
         startTestGame(2);
         game.money[seat] = cash;
@@ -72,12 +73,9 @@ TEST_F(AuctionRules, BuyingAndWinningAreJudgedOnNetWorth) {
 // the bank's: the turn passes unless doubles are pending, when a computer is woken to roll again.
 // Rows: bidding, computers, the seat answering, doubles, property, the seat on turn after.
 TEST_F(AuctionRules, UnsoldPropertyStaysAndTheTurnPassesUnlessDoubles) {
-    for (const auto& [bidding, computers, seat, doubles, property, next] : {std::array{0, 0, 0, 0, 27, 1},
-                                                                            {0, 0, 0, 1, 27, 0},
-                                                                            {1, 0, 0, 0, 27, 1},
-                                                                            {1, 1, 1, 1, 27, 1},
-                                                                            {1, 0, 0, 0, 0, 1},
-                                                                            {1, 0, 0, 1, 0, 0}}) {
+    const std::array<int, 6> cases[] = {{0, 0, 0, 0, 27, 1}, {0, 0, 0, 1, 27, 0}, {1, 0, 0, 0, 27, 1},
+                                        {1, 1, 1, 1, 27, 1}, {1, 0, 0, 0, 0, 1},  {1, 0, 0, 1, 0, 0}};
+    for (const auto& [bidding, computers, seat, doubles, property, next] : cases) {
         startTestGame(2 - computers, computers);
         game.biddingOption = bidding, game.doublesCount = doubles;
         if (property == 0) giveProperty(1, 0);

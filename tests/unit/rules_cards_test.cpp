@@ -69,8 +69,9 @@ TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
 // Payments beyond net worth: a fee bankrupts the drawer to the middle; paying every player pays
 // them first, then the drawer goes bankrupt to the bank; the bankruptcy notice hands the turn on.
 TEST_F(CardRules, CardsBeyondNetWorthBankruptTheDrawer) {
-    for (const auto& [deck, card, square, cash, creditor, pot, others] :
-         {std::array{0, 10, 17, 120, int(middleCreditor), 120, 3000}, {1, 4, 7, 90, bankOwner, 0, 3100}}) {
+    const std::array<int, 7> cases[] = {{0, 10, 17, 120, int(middleCreditor), 120, 3000},
+                                        {1, 4, 7, 90, bankOwner, 0, 3100}};
+    for (const auto& [deck, card, square, cash, creditor, pot, others] : cases) {
         startTestGame(3);
         game.middleOption = 1;
         game.money[0] = cash;
@@ -138,7 +139,8 @@ TEST_F(CardRules, NearestUtilityAndTransportCharged) {
         (V{1450, 1550, 28, 0, 0}));
     startTestGame(3);  // the drawer's own transport, or a mortgaged one: no doubling
     giveProperty(0, 23), giveProperty(2, 24, -1);
-    for (const auto& [square, seat, doubled] : {std::array{7, 0, 0}, {22, 0, 0}, {7, 1, 1}}) {
+    const std::array<int, 3> cases[] = {{7, 0, 0}, {22, 0, 0}, {7, 1, 1}};
+    for (const auto& [square, seat, doubled] : cases) {
         draw(1, 14, square, seat);
         EXPECT_EQ(game.transportDoubleRent, doubled != 0) << square << " " << seat;
     }

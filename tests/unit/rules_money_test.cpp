@@ -58,8 +58,9 @@ TEST_F(MoneyRules, NetWorthFeesAndTheDebtState) {
 // else to the bank; the bankruptcy notice, not the tax's, ends the turn. Income tax: 200, or 10% of
 // net worth (10% of 1549 + 50 is 159); beyond it, bankruptcy.
 TEST_F(MoneyRules, TaxesAndTheirBankruptcies) {
-    for (const auto& [option, potAfter, creditor] :
-         {std::array{0, 0, int(bankOwner)}, {1, 70, middleCreditor}, {2, 570, middleCreditor}}) {
+    const std::array<int, 3> cases[] = {
+        {0, 0, int(bankOwner)}, {1, 70, middleCreditor}, {2, 570, middleCreditor}};
+    for (const auto& [option, potAfter, creditor] : cases) {
         startTestGame(3);
         game.middleOption = option, game.middlePot = option == 2 ? 500 : 0, game.money[0] = 40;
         giveProperty(0, 0);
@@ -68,7 +69,8 @@ TEST_F(MoneyRules, TaxesAndTheirBankruptcies) {
             (V{game.bankrupt[0], game.owner[0], game.middlePot, game.lastCreditor, game.endTurnAfterNotice}),
             (V{1, bankOwner, potAfter, creditor, 0}));
     }
-    for (const auto& [cash, flat, after] : {std::array{1549, 0, 1549 - 159}, {1500, 1, 1300}, {149, 1, 0}}) {
+    const std::array<int, 3> incomeTax[] = {{1549, 0, 1549 - 159}, {1500, 1, 1300}, {149, 1, 0}};
+    for (const auto& [cash, flat, after] : incomeTax) {
         startTestGame(3);
         game.money[0] = cash, game.taxPromptOpen = true, game.promptYes = flat;
         giveProperty(0, 2);
@@ -126,11 +128,11 @@ TEST_F(MoneyRules, BankruptcyToASeatHandsOverEverythingToTheBankNothing) {
 // debt; a debtor still short keeps it even with a lower seat in debt too. Rows: creditor, cash,
 // creditor's cash, pot, screen, a third seat in debt.
 TEST_F(MoneyRules, NegativeCashIsPassedOnAndTheDebtStateClosesToTheBoard) {
-    for (const auto& [creditor, cash, creditorCash, pot, screen, third] :
-         {std::array{2, -80, 1420, 100, int(Board), 0},
-          {middleCreditor, -80, 1500, 50, Board, 0},
-          {middleCreditor, 40, 1500, 170, AssetMenu, 1},
-          {bankOwner, -80, 1500, 100, Board, 0}}) {
+    const std::array<int, 6> cases[] = {{2, -80, 1420, 100, int(Board), 0},
+                                        {middleCreditor, -80, 1500, 50, Board, 0},
+                                        {middleCreditor, 40, 1500, 170, AssetMenu, 1},
+                                        {bankOwner, -80, 1500, 100, Board, 0}};
+    for (const auto& [creditor, cash, creditorCash, pot, screen, third] : cases) {
         startTestGame(3);
         game.middleOption = 1, game.middlePot = 100, game.money[1] = cash, game.money[0] = third ? -5 : 0;
         giveProperty(1, 0);
@@ -151,10 +153,9 @@ TEST_F(MoneyRules, NegativeCashIsPassedOnAndTheDebtStateClosesToTheBoard) {
 // wins), else the turn goes on; a bankrupt mover passes the turn even with doubles pending. Rows:
 // seats, mover, doubles, debtor, seat 1 already out, the winner or the next seat, game over.
 TEST_F(MoneyRules, GameEndsAtTheLastButOneBankruptcyOtherwiseTheTurnGoesOn) {
-    for (const auto& [seats, mover, doubles, debtor, out, next, over] : {std::array{2, 1, 1, 0, 0, 1, 1},
-                                                                         {3, 0, 0, 2, 1, 0, 1},
-                                                                         {3, 1, 1, 1, 0, 2, 0},
-                                                                         {4, 1, 1, 3, 0, 1, 0}}) {
+    const std::array<int, 7> cases[] = {
+        {2, 1, 1, 0, 0, 1, 1}, {3, 0, 0, 2, 1, 0, 1}, {3, 1, 1, 1, 0, 2, 0}, {4, 1, 1, 3, 0, 1, 0}};
+    for (const auto& [seats, mover, doubles, debtor, out, next, over] : cases) {
         startTestGame(seats);
         game.bankrupt[1] = out, game.money[1] = out ? 0 : 1500, game.currentPlayer = mover,
         game.doublesCount = doubles;

@@ -199,13 +199,13 @@ TEST_F(TurnRules, HandOffSkipsBankruptSeatsAndPreparesTheNext) {
 // while it is off). Rows: middle option, cash, deck cards held; then square, cash, pot, bankrupt,
 // creditor, the cards' holders.
 TEST_F(TurnRules, JailReleaseByCardOrFee) {
-    for (const auto& [option, cash, cards, square, after, pot, out, creditor, holder0, holder1] :
-         {std::array{0, 1500, 2, jailSquare, 1500, 0, 0, 0, 16, 1},
-          {0, 1500, 1, jailSquare, 1500, 0, 0, 0, 16, 16},
-          {1, 1500, 0, jailSquare, 1450, 50, 0, 0, 16, 16},
-          {0, 1500, 0, jailSquare, 1450, 0, 0, 0, 16, 16},
-          {1, 30, 0, jailSquare, 0, 30, 1, middleCreditor, 16, 16},
-          {0, 30, 0, jailSquare, 0, 0, 1, bankOwner, 16, 16}}) {
+    const std::array<int, 10> cases[] = {{0, 1500, 2, jailSquare, 1500, 0, 0, 0, 16, 1},
+                                         {0, 1500, 1, jailSquare, 1500, 0, 0, 0, 16, 16},
+                                         {1, 1500, 0, jailSquare, 1450, 50, 0, 0, 16, 16},
+                                         {0, 1500, 0, jailSquare, 1450, 0, 0, 0, 16, 16},
+                                         {1, 30, 0, jailSquare, 0, 30, 1, middleCreditor, 16, 16},
+                                         {0, 30, 0, jailSquare, 0, 0, 1, bankOwner, 16, 16}};
+    for (const auto& [option, cash, cards, square, after, pot, out, creditor, holder0, holder1] : cases) {
         startTestGame(3);
         game.middleOption = option, game.money[1] = cash;
         if (cards > 0) game.jailCardHolder[1] = 1;
@@ -224,10 +224,10 @@ TEST_F(TurnRules, JailReleaseByCardOrFee) {
 // a seat not in jail is neither moved nor charged. Rows: square, cash; then square, cash, the menu
 // kind, debt.
 TEST_F(TurnRules, LeaveJailAction) {
-    for (const auto& [at, cash, to, after, menu, debt] :
-         {std::array{jailCell, 1500, jailSquare, 1450, 0, 0},
-          {23, 1500, 23, 1500, 0, 0},
-          {jailCell, 20, jailSquare, -30, int(KindMortgage), 1}}) {
+    const std::array<int, 6> cases[] = {{jailCell, 1500, jailSquare, 1450, 0, 0},
+                                        {23, 1500, 23, 1500, 0, 0},
+                                        {jailCell, 20, jailSquare, -30, int(KindMortgage), 1}};
+    for (const auto& [at, cash, to, after, menu, debt] : cases) {
         startTestGame(3);
         giveProperty(0, 0);
         game.position[0] = at, game.money[0] = cash, game.menuIndex = 4;
