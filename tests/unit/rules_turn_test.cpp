@@ -19,25 +19,15 @@ protected:
     void TearDown() override { setClock(nullptr); }
 };
 
-TEST_F(TurnRules, PlainRollWalksThenTheLandingDraws) {
-    game.doublesCount = 1;  // a plain roll ends a run of doubles
-    rollWith(2, 3);
-    EXPECT_EQ((V{game.doublesCount, game.moveTarget}), (V{0, 7}));
-    // 30 dice ticks, the glide, seven steps and 30 rest ticks come before the landing.
-    for (int tick = 0; tick < 129; ++tick) advanceMove();
-    EXPECT_EQ((V{game.position[0], game.cardTimer}), (V{7, 0}));
-    advanceMove();
-    EXPECT_EQ((V{game.moving, game.activeDeck, game.cardTimer}), (V{0, 1, cardDisplayTicks}));
-}
-
 // Rolls of seat 0 from a square, or from the cell after `failed` rolls (-1: not jailed). Rows: start,
 // failed, doubles so far, dice; then jail turns, square, seat on turn, cash, buy question, a card
-// drawn. In order: third doubles go to jail, no salary past GO; over GO onto a card square; onto GO,
+// drawn. In order: third doubles go to jail, no salary past GO; a plain roll (ending a run of
+// doubles) over GO onto a card square; onto GO,
 // the salary once; doubles free a prisoner without an extra roll; a failed roll counts and the turn
 // passes; two is the most a stay counts; jailed in a run of doubles, more doubles keep it there.
 TEST_F(TurnRules, RollsThirdDoublesAndJail) {
     const std::array<int, 11> rolls[] = {
-        {36, -1, 2, 3, 3, 0, jailCell, 1, 1500, 0, 0}, {38, -1, 0, 0, 2, 0, 2, 0, 1700, 0, 1},
+        {36, -1, 2, 3, 3, 0, jailCell, 1, 1500, 0, 0}, {38, -1, 1, 0, 2, 0, 2, 0, 1700, 0, 1},
         {33, -1, 0, 2, 3, 0, 0, 1, 1700, 0, 0},        {0, 1, 0, 1, 1, 0, 14, 0, 1500, 1, 0},
         {0, 0, 0, 1, 4, 1, jailCell, 1, 1500, 0, 0},   {0, 2, 0, 1, 4, 2, jailCell, 1, 1500, 0, 0},
         {0, 0, 2, 5, 5, 0, jailCell, 1, 1500, 0, 0}};
@@ -194,18 +184,16 @@ TEST_F(TurnRules, HandOffSkipsBankruptSeatsAndPreparesTheNext) {
     EXPECT_EQ(game.boardCursor, jailSquare);
 }
 
-// Leaving jail: held cards first (deck 0's, then deck 1's: no fee, no notice), else the fee, into
-// the pot while the middle is on; beyond net worth the seat goes bankrupt to the middle (the bank
-// while it is off). Rows: middle option, cash, deck cards held; then square, cash, pot, bankrupt,
-// creditor, the cards' holders.
+// Leaving jail (to square 10, the failed rolls forgotten): held cards first (deck 0's, then deck
+// 1's: no fee, no notice), else the fee, into the pot while the middle is on; beyond net worth the
+// seat goes bankrupt to the middle (the bank while it is off). Rows: middle option, cash, deck cards
+// held; then cash, pot, bankrupt, creditor, the cards' holders.
 TEST_F(TurnRules, JailReleaseByCardOrFee) {
-    const std::array<int, 10> cases[] = {{0, 1500, 2, jailSquare, 1500, 0, 0, 0, 16, 1},
-                                         {0, 1500, 1, jailSquare, 1500, 0, 0, 0, 16, 16},
-                                         {1, 1500, 0, jailSquare, 1450, 50, 0, 0, 16, 16},
-                                         {0, 1500, 0, jailSquare, 1450, 0, 0, 0, 16, 16},
-                                         {1, 30, 0, jailSquare, 0, 30, 1, middleCreditor, 16, 16},
-                                         {0, 30, 0, jailSquare, 0, 0, 1, bankOwner, 16, 16}};
-    for (const auto& [option, cash, cards, square, after, pot, out, creditor, holder0, holder1] : cases) {
+    const std::array<int, 9> cases[] = {
+        {0, 1500, 2, 1500, 0, 0, 0, 16, 1},   {0, 1500, 1, 1500, 0, 0, 0, 16, 16},
+        {1, 1500, 0, 1450, 50, 0, 0, 16, 16}, {0, 1500, 0, 1450, 0, 0, 0, 16, 16},
+        {1, 30, 0, 0, 30, 1, 15, 16, 16},     {0, 30, 0, 0, 0, 1, 16, 16, 16}};
+    for (const auto& [option, cash, cards, after, pot, out, creditor, holder0, holder1] : cases) {
         startTestGame(3);
         game.middleOption = option, game.money[1] = cash;
         if (cards > 0) game.jailCardHolder[1] = 1;
@@ -214,16 +202,16 @@ TEST_F(TurnRules, JailReleaseByCardOrFee) {
         releaseFromJail(1);
         EXPECT_EQ((V{game.position[1], game.jailTurns[1], game.money[1], game.middlePot, game.bankrupt[1],
                      game.lastCreditor, game.jailCardHolder[0], game.jailCardHolder[1]}),
-                  (V{square, 0, after, pot, out, creditor, holder0, holder1}))
+                  (V{jailSquare, 0, after, pot, out, creditor, holder0, holder1}))
             << option << " " << cash << " " << cards;
         EXPECT_STREQ(game.noticeReason[0], after == 1450 ? "getting out of Jail" : "");
     }
 }
 
-// Leave Jail pays the fee and puts the bar back on Roll, or into debt with the debt menu showing;
-// a seat not in jail is neither moved nor charged. Rows: square, cash; then square, cash, the menu
-// kind, debt.
-TEST_F(TurnRules, LeaveJailAction) {
+// Leave Jail pays the fee and puts the bar back on Roll, or into debt with the debt menu showing; a
+// seat not in jail is neither moved nor charged. At the turn's start a seat with two failed rolls is
+// released (one is not enough); a fee it cannot pay bankrupts it and the notice passes the turn.
+TEST_F(TurnRules, LeaveJailActionAndTheForcedRelease) {
     const std::array<int, 6> cases[] = {{jailCell, 1500, jailSquare, 1450, 0, 0},
                                         {23, 1500, 23, 1500, 0, 0},
                                         {jailCell, 20, jailSquare, -30, int(KindMortgage), 1}};
@@ -235,30 +223,15 @@ TEST_F(TurnRules, LeaveJailAction) {
         EXPECT_EQ((V{game.position[0], game.money[0], game.menuIndex, game.inDebt}),
                   (V{to, after, menu, debt}));
     }
-}
-
-// Two failed rolls: the next turn releases the seat for the fee, its notice shown before it rolls;
-// one failed roll is not enough; a fee it cannot pay bankrupts it and the notice passes the turn.
-TEST_F(TurnRules, TwoFailedRollsForceTheReleaseAtTheNextTurn) {
-    putInJail(1, 1);
-    game.currentPlayer = 1;
-    rollWith(0, 3);
-    runBoardSteps();
-    EXPECT_EQ((V{game.jailTurns[1], game.currentPlayer, game.position[1]}), (V{2, 2, jailCell}));
-    game.currentPlayer = 0;
-    nextTurn();
-    EXPECT_EQ((V{game.position[1], game.money[1], game.noticeTimer, game.boardCursor}),
-              (V{jailSquare, 1450, noticeTicks, jailSquare}));
-    startTestGame(3);
-    putInJail(1, 1);
-    nextTurn();
-    EXPECT_EQ(game.position[1], jailCell);
-    startTestGame(3);
-    game.money[1] = 10;
-    putInJail(1, 2);
-    nextTurn();
-    afterBankruptcyNotice();
-    EXPECT_EQ((V{game.bankrupt[1], game.currentPlayer}), (V{1, 2}));
+    for (int failed = 1; failed <= 2; ++failed) {
+        startTestGame(3);
+        game.money[1] = 10;
+        putInJail(1, failed);
+        nextTurn();
+        afterBankruptcyNotice();
+        EXPECT_EQ((V{game.position[1], game.bankrupt[1], game.currentPlayer}),
+                  (V{failed == 1 ? jailCell : jailSquare, failed == 2, 2}));
+    }
 }
 
 // A move that passes GO and lands without a notice of its own (onto GO, or seat 0's own deed)
