@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <initializer_list>
 #include <tuple>
 #include <vector>
 
@@ -14,21 +13,20 @@
 namespace {
 
 using V = std::vector<int>;
-using List = std::initializer_list<int>;
 
 class AssetRules : public ::testing::Test {
 protected:
     void SetUp() override { startTestGame(2); }
     // Sets the menu's seat and count and exactly these selected properties.
-    static void choose(int count, List properties, int seat = 0) {
+    static void choose(int count, const V& properties, int seat = 0) {
         game.menuPlayer = seat, game.houseCount = count;
         for (bool& s : game.selected) s = false;
         for (int p : properties) game.selected[p] = true;
     }
-    static bool canBuild(int count, List p) { return choose(count, p), canBuyHouses(); }
-    static bool canMortgage(int n, List p) { return choose(n, p), canMortgageAction(); }
+    static bool canBuild(int count, const V& p) { return choose(count, p), canBuyHouses(); }
+    static bool canMortgage(int n, const V& p) { return choose(n, p), canMortgageAction(); }
     // Seat 0 (the initiator) gives `given` and `cash0`; seat 1, the partner, `asked` and `cash1`.
-    static void trade(List given, int cash0, List asked, int cash1) {
+    static void trade(const V& given, int cash0, const V& asked, int cash1) {
         for (int p : given) game.initiatorSelected[p] = true;
         choose(0, asked, 1);
         game.tradeInitiator = 0, game.initiatorMoney = cash0, game.tradeMoney = cash1;
@@ -136,7 +134,7 @@ TEST_F(AuctionRules, OnlyHumansInPlayMayBid) {
 // blocks; the cash must cover; counts 1..5 only; not on a transport; street 5's group is not the
 // seat's; a lower street may catch up.
 TEST_F(AssetRules, BuildingNeedsTheWholeGroupEvenlyAndTheCash) {
-    const std::tuple<V, int, int, List, bool> cases[] = {
+    const std::tuple<V, int, int, V, bool> cases[] = {
         {{1, 1, 1}, 1500, 1, {2}, true},       {{1, 1, 1}, 1500, 2, {2}, false},
         {{1, 1, 1}, 1500, 4, {2, 3, 4}, true}, {{5, 5, 5}, 1500, 1, {3}, false},
         {{0, 0, -1}, 1500, 1, {2}, false},     {{0, 0, 0}, 99, 1, {2, 3}, false},
@@ -201,7 +199,7 @@ TEST_F(AssetRules, BuildingsBlockMortgageAndSellEvenly) {
 TEST_F(AssetRules, TradeSidesMustOfferSomethingTheyOwn) {
     giveGroup(0, 1, 0, 1, 0), giveProperty(1, 20);
     game.money[0] = 100;
-    const std::tuple<int, List, int, int, bool> cases[] = {
+    const std::tuple<int, V, int, int, bool> cases[] = {
         {0, {}, -1, 0, false},   {1, {}, -1, 0, true},   {100, {}, -1, 0, true}, {101, {}, -1, 0, false},
         {-1, {2}, -1, 0, false}, {0, {3}, -1, 0, false}, {0, {2}, -1, 0, true},  {0, {20}, -1, 0, false},
         {0, {}, 0, 1, false},    {0, {}, 1, 0, true}};
