@@ -56,8 +56,7 @@ TEST_F(AuctionRules, BuyingAndWinningAreJudgedOnNetWorth) {
     for (const auto& [auction, cash, covered] : cases) {
         const int seat = auction, property = auction ? 27 : 2;
         startTestGame(2);
-        game.money[seat] = cash;
-        giveProperty(seat, 0);
+        game.money[seat] = cash, giveProperty(seat, 0);
         answer(0, property, !auction);
         if (auction) humanBid(1), settle();
         EXPECT_EQ(
@@ -144,8 +143,7 @@ TEST_F(AssetRules, BuildingNeedsTheWholeGroupEvenlyAndTheCash) {
         {{2, 1, 2}, 1500, 1, {3}, true}};
     for (const auto& [h, cash, count, streets, ok] : cases) {
         startTestGame(2);
-        giveGroup(0, 1, h[0], h[1], h[2]), giveProperty(0, 22);
-        game.money[0] = cash;
+        giveGroup(0, 1, h[0], h[1], h[2]), giveProperty(0, 22), game.money[0] = cash;
         EXPECT_EQ(canBuild(count, streets), ok) << h[0] << h[1] << h[2] << " " << count << " " << cash;
     }
     choose(1, {2}, maxSeats);
@@ -197,8 +195,7 @@ TEST_F(AssetRules, BuildingsBlockMortgageAndSellEvenly) {
 // in debt may still give a deed for nothing; a bankrupt seat offers nothing. Rows: cash offered,
 // properties, the jail card selected (-1 none) and its holder, valid.
 TEST_F(AssetRules, TradeSidesMustOfferSomethingTheyOwn) {
-    giveGroup(0, 1, 0, 1, 0), giveProperty(1, 20);
-    game.money[0] = 100;
+    giveGroup(0, 1, 0, 1, 0), giveProperty(1, 20), game.money[0] = 100;
     const std::tuple<int, V, int, int, bool> cases[] = {
         {0, {}, -1, 0, false},   {1, {}, -1, 0, true},   {100, {}, -1, 0, true}, {101, {}, -1, 0, false},
         {-1, {2}, -1, 0, false}, {0, {3}, -1, 0, false}, {0, {2}, -1, 0, true},  {0, {20}, -1, 0, false},
@@ -219,8 +216,7 @@ TEST_F(AssetRules, TradeSidesMustOfferSomethingTheyOwn) {
 // Deeds, cash and jail cards change hands; a mortgaged deed received costs 10% interest at once
 // (17 on 175) and queues the question to lift it for the mortgage value.
 TEST_F(AssetRules, TradeMovesEverythingChargesInterestAndAsksTheReceiver) {
-    giveProperty(0, 0), giveProperty(1, 20, -1);
-    game.jailCardHolder[0] = 0, game.jailCardHolder[1] = 1;
+    giveProperty(0, 0), giveProperty(1, 20, -1), game.jailCardHolder[0] = 0, game.jailCardHolder[1] = 1;
     game.jailCardSelected[0] = game.jailCardSelected[1] = true;
     trade({0}, 100, {20}, 30);
     EXPECT_EQ(
@@ -265,8 +261,7 @@ TEST_F(AssetRules, InterestCanOpenDebtOrWipeCash) {
                   (keeps ? V{-27, 1, AssetMenu} : V{0, 0, Board}));
     }
     startTestGame(2);
-    game.money[0] = 10;
-    giveProperty(0, 1), giveProperty(0, 21, -1), giveProperty(1, 20, -1);
+    game.money[0] = 10, giveProperty(0, 1), giveProperty(0, 21, -1), giveProperty(1, 20, -1);
     trade({21}, 0, {20}, 0);
     EXPECT_EQ((V{game.money[0], game.inDebt, game.menuPlayer}), (V{-7, 1, 0}));
     answerUnmortgageQuestion(true);
@@ -288,8 +283,7 @@ TEST_F(AssetRules, CloseAssetMenuClearsEverythingAndWakesAComputer) {
     EXPECT_EQ((V{game.tradeMoney, game.initiatorMoney, game.houseCount, game.amountDigit, game.menuIndex,
                  game.screen, game.computerDelay}),
               (V{0, 0, 0, 0, 0, Board, computerThinkTicks}));
-    giveProperty(1, 3);
-    game.tradeInitiator = 9, game.selected[3] = game.tradeOfferOpen = true;
+    giveProperty(1, 3), game.tradeInitiator = 9, game.selected[3] = game.tradeOfferOpen = true;
     executeTrade();
     EXPECT_EQ((V{game.tradeOfferOpen, game.selected[3], game.screen, game.owner[3]}), (V{0, 0, Board, 1}));
 }

@@ -20,9 +20,7 @@ protected:
     void TearDown() override { setClock(nullptr); }
     // The seat on `square` draws `card` of `deck`, which then takes effect.
     static void draw(int deck, int card, int square, int seat = 0) {
-        game.currentPlayer = seat;
-        game.position[seat] = square;
-        game.activeDeck = deck;
+        game.currentPlayer = seat, game.position[seat] = square, game.activeDeck = deck;
         setTopCard(deck, card);
         applyCard();
     }
@@ -30,7 +28,8 @@ protected:
 
 // Money, movement and jail cards from each of the deck's three squares (the pot on, so fees show
 // in it). Rows: deck, card, amount, target per card square (-1: the token stays); a move that
-// wraps past GO adds the salary.
+// wraps past GO adds the salary. The drawer has three houses, a hotel and a mortgaged deed, and
+// another seat four houses: repairs cost 3 x 40 + 115, or 3 x 25 + 100.
 TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
     constexpr int J = jailCell;
     const std::array<int, 6> cases[] = {
@@ -42,12 +41,14 @@ TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
         {1, 5, 200, 0, 0, 0},      {1, 8, 0, 24, 24, 24},    {1, 9, 0, 11, 11, 11},
         {1, 10, 0, 39, 39, 39},    {1, 11, 0, 5, 5, 5},      {1, 13, 0, 12, 28, 12},
         {1, 14, 0, 15, 25, 5},     {1, 15, 0, 15, 25, 5},    {0, 15, 0, -1, -1, -1},
+        {0, 14, -235, -1, -1, -1}, {1, 6, -175, -1, -1, -1},
     };
     for (const auto& [deck, card, amount, t0, t1, t2] : cases)
         for (int k = 0; k < 3; ++k) {
             const int square = cardSquares[deck][k], target = k == 0 ? t0 : k == 1 ? t1 : t2;
             startTestGame(3);
-            game.middleOption = 1;
+            giveProperty(0, 0, 1), giveProperty(0, 1, 2), giveProperty(0, 20, 5), giveProperty(0, 6, -1);
+            giveProperty(1, 8, 4), game.middleOption = 1;
             draw(deck, card, square);
             const int money = 1500 + amount + (target > 0 && target < square ? goSalary : 0);
             // Back at the bottom, or kept as the jail card; the cursor follows the token (or goes to
@@ -73,8 +74,7 @@ TEST_F(CardRules, CardsBeyondNetWorthBankruptTheDrawer) {
                                         {1, 4, 7, 90, bankOwner, 0, 3100}};
     for (const auto& [deck, card, square, cash, creditor, pot, others] : cases) {
         startTestGame(3);
-        game.middleOption = 1;
-        game.money[0] = cash;
+        game.middleOption = 1, game.money[0] = cash;
         draw(deck, card, square);
         EXPECT_EQ((V{game.bankrupt[0], game.lastCreditor, game.middlePot, game.money[1] + game.money[2],
                      game.currentPlayer}),
@@ -88,29 +88,16 @@ TEST_F(CardRules, CardsBeyondNetWorthBankruptTheDrawer) {
 // a bankrupt seat and may put the drawer into debt.
 TEST_F(CardRules, CollectFromAndPayEveryPlayerWithDebtsAndBankruptcies) {
     startTestGame(4);
-    game.money[1] = 20, game.money[2] = 30, game.money[3] = 50;
-    giveProperty(1, 5);
+    game.money[1] = 20, game.money[2] = 30, game.money[3] = 50, giveProperty(1, 5);
     draw(0, 9, 33);
     EXPECT_EQ((V{game.money[0], game.money[1], game.money[3], game.menuPlayer, game.inDebt, game.bankrupt[2],
                  game.bankrupt[3], game.currentPlayer}),
               (V{1500 + 50 + 30 + 50 + 50, -30, 0, 1, 1, 1, 0, 0}));
     startTestGame(4);
-    game.bankrupt[2] = true, game.money[2] = 0, game.money[0] = 40;
-    giveProperty(0, 5);
+    game.bankrupt[2] = true, game.money[2] = 0, game.money[0] = 40, giveProperty(0, 5);
     draw(1, 4, 22);
     EXPECT_EQ((V{game.money[0], game.money[1], game.money[2], game.inDebt, game.menuPlayer}),
               (V{-60, 1550, 0, 1, 0}));
-}
-
-// Repairs: 40 a house and 115 a hotel, or 25 and 100; mortgages and others' buildings are free.
-TEST_F(CardRules, RepairsCountHousesAndHotels) {
-    for (int deck = 0; deck < 2; ++deck) {
-        startTestGame(3);
-        giveProperty(0, 0, 1), giveProperty(0, 1, 2), giveProperty(0, 21, 5), giveProperty(0, 5, -1);
-        giveProperty(1, 8, 4);
-        draw(deck, deck == 0 ? 14 : 6, cardSquares[deck][1]);
-        EXPECT_EQ((V{game.money[0], game.currentPlayer}), (V{deck == 0 ? 1500 - 235 : 1500 - 175, 1}));
-    }
 }
 
 // Go back three from each square: onto the income tax, a property with rent, and the other deck's square.
@@ -172,8 +159,7 @@ TEST_F(CardRules, HeldJailCardLeavesTheCycleAndComesBack) {
 // A roll past GO onto a card that moves past GO again, then rent: three notices in order, and a
 // chain of salary notices longer than the queue stays inside it.
 TEST_F(CardRules, SalaryAndRentNoticesQueueInOrder) {
-    giveProperty(1, 22);
-    game.position[0] = 37;
+    giveProperty(1, 22), game.position[0] = 37;
     rollWith(3, 5);  // past GO to square 7
     runBoardSteps();
     setTopCard(1, 11);  // to square 5: passing GO again

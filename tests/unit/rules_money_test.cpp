@@ -38,8 +38,7 @@ TEST_F(MoneyRules, NetWorthFeesAndTheDebtState) {
     game.money[1] = 50;
     EXPECT_TRUE(chargeFee(1, 50, nullptr, middleCreditor));
     EXPECT_FALSE(game.inDebt);
-    game.money[2] = 20;
-    giveProperty(2, 5);
+    game.money[2] = 20, giveProperty(2, 5);
     EXPECT_TRUE(chargeFee(2, 70, "taxes", middleCreditor));
     EXPECT_EQ((V{game.money[2], game.inDebt, game.screen, game.menuIndex, game.assetCursor, game.menuPlayer}),
               (V{-50, 1, AssetMenu, KindMortgage, CursorConfirm, 2}));
@@ -72,8 +71,7 @@ TEST_F(MoneyRules, TaxesAndTheirBankruptcies) {
     const std::array<int, 3> incomeTax[] = {{1549, 0, 1549 - 159}, {1500, 1, 1300}, {149, 1, 0}};
     for (const auto& [cash, flat, after] : incomeTax) {
         startTestGame(3);
-        game.money[0] = cash, game.taxPromptOpen = true, game.promptYes = flat;
-        giveProperty(0, 2);
+        game.money[0] = cash, game.taxPromptOpen = true, game.promptYes = flat, giveProperty(0, 2);
         payIncomeTax();
         EXPECT_EQ((V{game.money[0], game.bankrupt[0], game.endTurnAfterNotice, game.taxPromptOpen}),
                   (V{after, after == 0, after != 0, 0}));

@@ -70,19 +70,13 @@ TEST_F(SetupRules, DealGivesMoneyTokenPlacesAndSeedsThePot) {
 // the options, dealt decks and seating, the computers' drawn values and the geometry are kept.
 TEST_F(SetupRules, ResetClearsTheGameButKeepsOptionsDecksAndGeometry) {
     dealAt(4242, 3, 2, 2);
-    game.biddingOption = false;
-    game.buildReserve = 120;
-    game.bidLimit[4] = 77;
+    game.biddingOption = false, game.buildReserve = 120, game.bidLimit[4] = 77;
     const GameState dealt = game;
     resetToStartMenu();
     const GameState clean = game;
     game = dealt;
-    game.screen = AssetMenu;
-    game.money[1] = -40;
-    game.bankrupt[4] = true;
-    giveProperty(1, 3, 2);
-    game.jailCardHolder[1] = 0;
-    game.noticeAmount[game.noticeIndex = 1] = 75;
+    game.screen = AssetMenu, game.money[1] = -40, game.bankrupt[4] = true, giveProperty(1, 3, 2);
+    game.jailCardHolder[1] = 0, game.noticeAmount[game.noticeIndex = 1] = 75;
     game.inDebt = game.moving = game.transportDoubleRent = game.gameOver = true;
     game.initiatorMortgagedCount = game.proposeCooldown[2][1] = 3;
     resetToStartMenu();

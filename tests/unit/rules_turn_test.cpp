@@ -97,8 +97,7 @@ TEST_F(TurnRules, Landings) {
     };
     for (const auto& c : cases) {
         startTestGame(3);
-        giveProperty(0, 0), giveProperty(1, 21, 5);
-        game.money[0] = c.cash;
+        giveProperty(0, 0), giveProperty(1, 21, 5), game.money[0] = c.cash;
         c.setUp();
         game.doublesCount = c.doubles;
         // A card's doubled rents never linger past the landing, paid or rent-free.
@@ -217,16 +216,14 @@ TEST_F(TurnRules, LeaveJailActionAndTheForcedRelease) {
                                         {jailCell, 20, jailSquare, -30, int(KindMortgage), 1}};
     for (const auto& [at, cash, to, after, menu, debt] : cases) {
         startTestGame(3);
-        giveProperty(0, 0);
-        game.position[0] = at, game.money[0] = cash, game.menuIndex = 4;
+        giveProperty(0, 0), game.position[0] = at, game.money[0] = cash, game.menuIndex = 4;
         leaveJail();
         EXPECT_EQ((V{game.position[0], game.money[0], game.menuIndex, game.inDebt}),
                   (V{to, after, menu, debt}));
     }
     for (int failed = 1; failed <= 2; ++failed) {
         startTestGame(3);
-        game.money[1] = 10;
-        putInJail(1, failed);
+        game.money[1] = 10, putInJail(1, failed);
         nextTurn();
         afterBankruptcyNotice();
         EXPECT_EQ((V{game.position[1], game.bankrupt[1], game.currentPlayer}),
@@ -240,9 +237,7 @@ TEST_F(TurnRules, LeaveJailActionAndTheForcedRelease) {
 TEST_F(TurnRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
     for (int from : {37, 38}) {
         startTestGame(3);
-        giveProperty(0, 0);
-        putInJail(1, 2);
-        game.position[0] = from;
+        giveProperty(0, 0), putInJail(1, 2), game.position[0] = from;
         rollWith(0, 1);
         runBoardSteps();
         EXPECT_EQ((V{game.currentPlayer, game.position[1], game.noticeAmount[0], game.noticePlayer[1],
