@@ -191,11 +191,12 @@ TEST_F(AssetRules, BuildingsBlockMortgageAndSellEvenly) {
     EXPECT_EQ((V{game.money[0], game.inDebt}), (V{50, 0}));
 }
 
-// What a side may offer: something, only its own, nothing built, no more cash than it has; a seat
+// What a side (here the partner's) may offer: something, only its own, nothing built, no more cash
+// than it has; a seat
 // in debt may still give a deed for nothing; a bankrupt seat offers nothing. Rows: cash offered,
 // properties, the jail card selected (-1 none) and its holder, valid.
 TEST_F(AssetRules, TradeSidesMustOfferSomethingTheyOwn) {
-    giveGroup(0, 1, 0, 1, 0), giveProperty(1, 20), game.money[0] = 100;
+    giveGroup(0, 1, 0, 1, 0), giveProperty(1, 20), game.money[0] = 100, game.tradePartnerSide = true;
     const std::tuple<int, V, int, int, bool> cases[] = {
         {0, {}, -1, 0, false},   {1, {}, -1, 0, true},   {100, {}, -1, 0, true}, {101, {}, -1, 0, false},
         {-1, {2}, -1, 0, false}, {0, {3}, -1, 0, false}, {0, {2}, -1, 0, true},  {0, {20}, -1, 0, false},

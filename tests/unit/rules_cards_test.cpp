@@ -124,12 +124,16 @@ TEST_F(CardRules, NearestUtilityAndTransportCharged) {
     EXPECT_EQ(
         (V{game.money[0], game.money[2], game.position[0], game.utilityRollPending, game.utilityTenTimes}),
         (V{1450, 1550, 28, 0, 0}));
-    startTestGame(3);  // the drawer's own transport, or a mortgaged one: no doubling
-    giveProperty(0, 23), giveProperty(2, 24, -1);
-    const std::array<int, 3> cases[] = {{7, 0, 0}, {22, 0, 0}, {7, 1, 1}};
-    for (const auto& [square, seat, doubled] : cases) {
+    // The drawer's own transport or utility, or a mortgaged one: no doubling, no roll; seat 0's: both.
+    startTestGame(3);
+    giveProperty(0, 23), giveProperty(2, 24, -1), giveProperty(0, 26), giveProperty(2, 27, -1);
+    const std::array<int, 4> cases[] = {{7, 0, 0, 0}, {22, 0, 0, 0}, {7, 1, 1, 1}};
+    for (const auto& [square, seat, doubled, roll] : cases) {
         draw(1, 14, square, seat);
-        EXPECT_EQ(game.transportDoubleRent, doubled != 0) << square << " " << seat;
+        draw(1, 13, square, seat);
+        EXPECT_EQ((V{game.transportDoubleRent, game.utilityRollPending}), (V{doubled, roll}))
+            << square << seat;
+        game.transportDoubleRent = game.utilityRollPending = false;
     }
     for (int card = 14; card <= 15; ++card)
         for (int square : cardSquares[1]) {

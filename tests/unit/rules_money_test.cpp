@@ -165,6 +165,9 @@ TEST_F(MoneyRules, GameEndsAtTheLastButOneBankruptcyOtherwiseTheTurnGoesOn) {
     giveGroup(1, 1, 2, 5, 3), giveProperty(1, 22, -1);  // the statistics' count of a seat's holdings
     const Holdings h = holdingsOf(1);
     EXPECT_EQ((V{h.owned, h.mortgaged, h.houses, h.hotels}), (V{4, 1, 5, 1}));
+    game.bankrupt[0] = true;  // a seat out before the history began is out at turn 0
+    resetStats(false);
+    EXPECT_EQ((V{stats.seat[0].outAtTurn, stats.seat[1].outAtTurn}), (V{0, -1}));
 }
 
 // Money is conserved by everything that only moves it between seats and the middle: rent (into

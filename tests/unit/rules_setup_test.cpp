@@ -91,14 +91,15 @@ TEST_F(SetupRules, ResetClearsTheGameButKeepsOptionsDecksAndGeometry) {
     EXPECT_TRUE(stateIsValid());
 }
 
-// One spot per edge and the jail's visitors, in pixels of the 1024 board (109 - 3 x 68/3 = 41);
-// eight distinct places on every square, and prisoners never stand on a visitor's place.
+// One spot per edge, the jail's visitors and GO's first place, in pixels of the 1024 board (109 - 3 x 68/3 =
+// 41); eight distinct places on every square, and prisoners never stand on a visitor's place.
 TEST_F(SetupRules, GeometryPlacesSpotsOnTheirEdges) {
     computeBoardGeometry();
     const std::vector<float> spots{game.propertySpotX[0],  game.propertySpotY[21], game.propertySpotY[11],
                                    game.propertySpotX[11], game.squareSpotX[29],   game.propertySpotY[5],
-                                   game.tokenSpotY[10][3], game.tokenSpotX[10][7], game.tokenSpotY[10][7]};
-    const std::vector<int> pixels{1024 - 211, 1024 - 867, 869, 159, 815, 159, 41, 41, 5};
+                                   game.tokenSpotY[10][3], game.tokenSpotX[10][7], game.tokenSpotY[10][7],
+                                   game.tokenSpotX[0][0],  game.tokenSpotY[0][0]};
+    const std::vector<int> pixels{1024 - 211, 1024 - 867, 869, 159, 815, 159, 41, 41, 5, 920, 73};
     for (size_t i = 0; i < spots.size(); ++i) EXPECT_NEAR(spots[i] * 1024, pixels[i], 1e-3) << i;
     const auto at = [](int q, int k) { return std::pair{game.tokenSpotX[q][k], game.tokenSpotY[q][k]}; };
     for (int k = 0; k < maxSeats; ++k) {
