@@ -233,7 +233,7 @@ TEST_F(TurnRules, LeaveJailActionAndTheForcedRelease) {
 
 // A move that passes GO and lands without a notice of its own (onto GO, or seat 0's own deed)
 // hands the turn at once to a seat whose forced release charges the fee: both notices are shown,
-// the salary's first. A full queue keeps its end.
+// the salary's first.
 TEST_F(TurnRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
     for (int from : {37, 38}) {
         startTestGame(3);
@@ -246,13 +246,6 @@ TEST_F(TurnRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
             << from;
         dismissNotice();
         EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
-    }
-    for (int queued : {7, 8}) {
-        startTestGame(3);
-        for (int k = 0; k < queued; ++k) writeNotice(k, 0, 10 + k, "queued");
-        putInJail(1, 2);
-        releaseFromJail(1);
-        EXPECT_EQ((V{game.noticeAmount[6], game.noticeAmount[7]}), (V{16, jailFee})) << queued;
     }
 }
 
