@@ -28,7 +28,7 @@ TEST(Invariants, LegalStatesPassAndEachBrokenRuleIsNamed) {
     game.houseCount = -1, game.boardCursor = jailCell;
     EXPECT_EQ(violation(), "");
     const std::pair<void (*)(), const char*> cases[] = {
-        {[] { game.houses[3] = 1; }, "bank property"},
+        {[] { game.houses[0] = 1; }, "bank property"},
         {[] { giveProperty(0, 23, 1); }, "transport or utility"},
         {[] { giveProperty(5, 3); }, "owner"},  // seat 5 is not in play
         {[] { giveProperty(1, 3), game.bankrupt[1] = true, game.money[1] = 0; }, "bankrupt seat owns"},
