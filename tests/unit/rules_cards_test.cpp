@@ -160,20 +160,15 @@ TEST_F(CardRules, HeldJailCardLeavesTheCycleAndComesBack) {
     EXPECT_EQ(cycleOf15, 15);
 }
 
-// A roll past GO onto a card that moves past GO again, then rent: three notices in order, and a
-// chain of salary notices longer than the queue stays inside it.
+// A card that moves past GO queues its salary notice behind the roll's, and the landing's rent
+// notice follows; a chain of salary notices longer than the queue stays inside it.
 TEST_F(CardRules, SalaryAndRentNoticesQueueInOrder) {
-    giveProperty(1, 22), game.position[0] = 37;
-    rollWith(3, 5);  // past GO to square 7
+    giveProperty(1, 22), game.noticeIndex = 1;  // a roll has queued its passing-GO notice in slot 0
+    writeNotice(0, 0, -200, "passing GO");
+    draw(1, 11, 7);  // to square 5, past GO again, onto seat 1's transport
     runBoardSteps();
-    setTopCard(1, 11);  // to square 5: passing GO again
-    applyCard();
-    runBoardSteps();
-    for (int amount : {-200, -200, 25}) {
-        EXPECT_EQ((V{game.noticeAmount[0], game.currentPlayer}), (V{amount, 0}));
-        dismissNotice();
-    }
-    EXPECT_EQ((V{game.currentPlayer, game.money[0]}), (V{1, 1500 + 400 - 25}));
+    EXPECT_EQ((V{game.noticeAmount[0], game.noticeAmount[1], game.noticeAmount[2], game.money[0]}),
+              (V{-200, -200, 25, 1500 + 200 - 25}));
     for (int i = 0; i < 12; ++i) {
         draw(1, 11, 36, 1);
         EXPECT_LE(game.noticeIndex, noticeSlots - 1);
