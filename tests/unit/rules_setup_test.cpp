@@ -12,6 +12,7 @@
 #include "game/invariants.h"
 #include "game/random.h"
 #include "game/rules.h"
+#include "game/stats.h"
 #include "game/tables.h"
 #include "support/fixtures.h"
 
@@ -60,13 +61,15 @@ TEST_F(SetupRules, DealGivesMoneyTokenPlacesAndSeedsThePot) {
         for (int option = 0; option <= 2; ++option) {
             const int seats = slot.size() == 8 ? 8 : static_cast<int>(slot.size()) - 1,
                       humans = (seats + 1) / 2;
+            stats.turns = 7;  // a new deal starts the statistics again
             dealAt(5000 + option, humans, seats - humans, option);
             EXPECT_EQ(V(game.tokenSlot, game.tokenSlot + slot.size()), slot) << seats;
             for (int s = 0; s < maxSeats; ++s) {
                 EXPECT_EQ(game.money[s], s < seats ? 1500 : 0);
                 EXPECT_EQ(game.isHuman[s], s < seats && game.entryIndex[s] < humans);
             }
-            EXPECT_EQ((V{game.middlePot, game.screen}), (V{option == 2 ? 500 : 0, NameEntry}));
+            EXPECT_EQ((V{game.middlePot, game.screen, stats.turns}),
+                      (V{option == 2 ? 500 : 0, NameEntry, 0}));
             EXPECT_TRUE(stateIsValid());  // seating and decks are permutations, all is the bank's
         }
     const GameState first = game;
@@ -100,15 +103,16 @@ TEST_F(SetupRules, ResetClearsTheGameButKeepsOptionsDecksAndGeometry) {
     EXPECT_TRUE(stateIsValid());
 }
 
-// One spot per edge, the jail's visitors and GO's first place, in pixels of the 1024 board (109 - 3 x 68/3 =
-// 41); eight distinct places on every square, and prisoners never stand on a visitor's place.
+// One spot per edge, the jail's visitors, GO's first place and the Go to Jail corner, in pixels of the 1024
+// board (109 - 3 x 68/3 = 41); eight distinct places on every square, and prisoners never stand on a
+// visitor's place.
 TEST_F(SetupRules, GeometryPlacesSpotsOnTheirEdges) {
     computeBoardGeometry();
     const std::vector<float> spots{game.propertySpotX[0],  game.propertySpotY[21], game.propertySpotY[11],
                                    game.propertySpotX[11], game.squareSpotX[29],   game.propertySpotY[5],
                                    game.tokenSpotY[10][3], game.tokenSpotX[10][7], game.tokenSpotY[10][7],
-                                   game.tokenSpotX[0][0],  game.tokenSpotY[0][0]};
-    const std::vector<int> pixels{1024 - 211, 1024 - 867, 869, 159, 815, 159, 41, 41, 5, 920, 73};
+                                   game.tokenSpotX[0][0],  game.tokenSpotY[0][0],  game.squareSpotY[30]};
+    const std::vector<int> pixels{1024 - 211, 1024 - 867, 869, 159, 815, 159, 41, 41, 5, 920, 73, 947};
     for (size_t i = 0; i < spots.size(); ++i) EXPECT_NEAR(spots[i] * 1024, pixels[i], 1e-3) << i;
     const auto at = [](int q, int k) { return std::pair{game.tokenSpotX[q][k], game.tokenSpotY[q][k]}; };
     for (int k = 0; k < maxSeats; ++k) {
