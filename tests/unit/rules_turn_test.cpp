@@ -166,15 +166,12 @@ TEST_F(TurnRules, HandOffSkipsBankruptSeatsAndPreparesTheNext) {
     nextTurn();
     EXPECT_EQ((V{game.currentPlayer, game.doublesCount, game.computerDelay}), (V{3, 0, 0}));
     nextTurn();
-    EXPECT_EQ(game.currentPlayer, 0);
-    startTestGame(1, 1);  // a computer's turn wakes it
+    EXPECT_EQ(game.currentPlayer, 0);  // round the table
+    startTestGame(1, 1);               // a computer's turn wakes it
     game.position[1] = 15;
     nextTurn();
     EXPECT_EQ((V{game.computerDelay, game.boardCursor}), (V{computerThinkTicks, 15}));
-    putInJail(0, 1);
-    nextTurn();
-    game.doublesCount = 1;
-    continueOrPass();
+    putInJail(0, 1), nextTurn(), game.doublesCount = 1, continueOrPass();
     EXPECT_EQ(game.boardCursor, jailSquare);
 }
 
@@ -218,9 +215,7 @@ TEST_F(TurnRules, LeaveJailActionAndTheForcedRelease) {
     }
     for (int failed = 1; failed <= 2; ++failed) {
         startTestGame(3);
-        game.money[1] = 10, putInJail(1, failed);
-        nextTurn();
-        afterBankruptcyNotice();
+        game.money[1] = 10, putInJail(1, failed), nextTurn(), afterBankruptcyNotice();
         EXPECT_EQ((V{game.position[1], game.bankrupt[1], game.currentPlayer}),
                   (V{failed == 1 ? jailCell : jailSquare, failed == 2, 2}));
     }
