@@ -61,8 +61,7 @@ TEST_F(AuctionRules, BuyingAndWinningAreJudgedOnNetWorth) {
         if (auction) humanBid(1), settle();
         EXPECT_EQ(
             (V{game.inDebt, game.bankrupt[seat], game.owner[property], game.money[seat], game.auctionOpen}),
-            (V{covered, !covered, covered ? seat : bankOwner, covered ? -30 : 0, 0}))
-            << cash;
+            (V{covered, !covered, covered ? seat : bankOwner, covered ? -30 : 0, 0}));
     }
 }
 
@@ -221,16 +220,15 @@ TEST_F(AssetRules, TradeMovesEverythingChargesInterestAndAsksTheReceiver) {
            game.money[0], game.money[1], game.noticeAmount[0], game.initiatorMortgagedCount}),
         (V{1, 0, -1, 1, 0, 1500 - 100 + 30 - 17, 1570, 17, 1}));
     EXPECT_STREQ(game.noticeReason[0], "Mortgage Interest");
-    EXPECT_FALSE(game.tradeOfferOpen || game.selected[20] || game.initiatorSelected[0] ||
-                 game.jailCardSelected[0] || game.tradePartnerSide || game.endTurnAfterNotice);
-    EXPECT_EQ((V{game.tradeMoney, game.initiatorMoney, game.menuIndex, game.screen}), (V{0, 0, 0, Board}));
+    EXPECT_EQ((V{game.tradeOfferOpen, game.selected[20], game.initiatorSelected[0], game.jailCardSelected[0],
+                 game.tradePartnerSide, game.endTurnAfterNotice, game.tradeMoney, game.initiatorMoney,
+                 game.menuIndex, game.screen}),
+              (V{0, 0, 0, 0, 0, 0, 0, 0, 0, Board}));
     answerUnmortgageQuestion(true);
     EXPECT_EQ((V{game.houses[20], game.money[0]}), (V{0, 1413 - 175}));
-}
-
-// Both sides receive mortgages: each pays its interest (7 + 17; 20), the partner's questions come
-// first, each list from its last entry; with no question left an answer does nothing.
-TEST_F(AssetRules, BothSidesPayInterestAndAnswerInOrder) {
+    // Both sides receive mortgages: each pays its interest (7 + 17; 20), the partner's questions come
+    // first, each list from its last entry; with no question left an answer does nothing.
+    startTestGame(2);
     giveProperty(0, 21, -1), giveProperty(1, 5, -1), giveProperty(1, 20, -1);
     trade({21}, 0, {5, 20}, 0);
     EXPECT_EQ((V{game.noticeAmount[0], game.noticePlayer[1], game.noticeAmount[1]}), (V{24, 1, 20}));
@@ -250,9 +248,8 @@ TEST_F(AssetRules, BothSidesPayInterestAndAnswerInOrder) {
 TEST_F(AssetRules, InterestCanOpenDebtOrWipeCash) {
     for (int keeps = 1; keeps >= 0; --keeps) {
         startTestGame(2);
-        giveProperty(0, 20, -1), giveProperty(0, 21, -1);
-        if (keeps) giveProperty(1, 5);
-        game.money[1] = 15;
+        giveProperty(0, 20, -1), giveProperty(0, 21, -1), giveProperty(1, 5, keeps - 1),
+            game.money[1] = 15;  // mortgaged: worth nothing
         trade({20, 21}, 0, {}, 5);
         EXPECT_EQ((V{game.money[1], game.inDebt, game.screen}),
                   (keeps ? V{-27, 1, AssetMenu} : V{0, 0, Board}));
@@ -261,9 +258,7 @@ TEST_F(AssetRules, InterestCanOpenDebtOrWipeCash) {
     game.money[0] = 10, giveProperty(0, 1), giveProperty(0, 21, -1), giveProperty(1, 20, -1);
     trade({21}, 0, {20}, 0);
     EXPECT_EQ((V{game.money[0], game.inDebt, game.menuPlayer}), (V{-7, 1, 0}));
-    answerUnmortgageQuestion(true);
-    game.money[0] = 174;
-    answerUnmortgageQuestion(true);
+    answerUnmortgageQuestion(true), game.money[0] = 174, answerUnmortgageQuestion(true);
     EXPECT_EQ((V{game.houses[21], game.money[1], game.houses[20], game.money[0]}), (V{0, 1280, -1, 174}));
 }
 
