@@ -74,9 +74,7 @@ TEST_F(MoneyRules, NoticeQueue) {
     for (int doubles = 0; doubles <= 1; ++doubles) {
         startTestGame(1, 2);
         game.currentPlayer = 1, game.position[1] = 5, game.doublesCount = doubles, game.noticeIndex = 1;
-        writeNotice(0, 1, 200, "Fenwick ");
-        game.endTurnAfterNotice = true;
-        dismissNotice();
+        writeNotice(0, 1, 200, "Fenwick "), game.endTurnAfterNotice = true, dismissNotice();
         EXPECT_EQ((V{game.currentPlayer, game.boardCursor, game.computerDelay, game.noticeIndex,
                      game.endTurnAfterNotice}),
                   (V{doubles ? 1 : 2, doubles ? 5 : 0, computerThinkTicks, 0, 0}));
@@ -112,8 +110,7 @@ TEST_F(MoneyRules, BankruptcyPassesCashAndDeedsOnAndClosesTheDebtState) {
         EXPECT_EQ((V{game.middlePot, game.money[2], game.owner[20], game.houses[20], game.houses[3],
                      game.jailCardHolder[0], game.lastCreditor, game.initiatorMortgagedCount,
                      game.initiatorMortgaged[0], game.screen, game.inDebt, game.menuPlayer}),
-                  c.expected)
-            << c.creditor << " " << c.cash;
+                  c.expected);
         EXPECT_EQ((V{game.money[1], game.bankrupt[1]}), (V{0, 1}));
         EXPECT_TRUE(stateIsValid());
     }
@@ -137,8 +134,7 @@ TEST_F(MoneyRules, GameEndsAtTheLastButOneBankruptcyOtherwiseTheTurnGoesOn) {
         afterBankruptcyNotice();
         EXPECT_EQ((V{game.bankruptTimer, game.lastBankrupt, game.gameOver,
                      over ? game.winner : game.currentPlayer}),
-                  (V{bankruptNoticeTicks, debtor, over, next}))
-            << seats;
+                  (V{bankruptNoticeTicks, debtor, over, next}));
     }
     giveGroup(1, 1, 2, 5, 3), giveProperty(1, 22, -1);  // the statistics' count of a seat's holdings
     const Holdings h = holdingsOf(1);

@@ -225,8 +225,7 @@ TEST_F(TurnRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
         runBoardSteps();
         EXPECT_EQ((V{game.currentPlayer, game.position[1], game.noticeAmount[0], game.noticePlayer[1],
                      game.noticeAmount[1]}),
-                  (V{1, jailSquare, -goSalary, 1, jailFee}))
-            << from;
+                  (V{1, jailSquare, -goSalary, 1, jailFee}));
         dismissNotice();
         EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
     }
@@ -301,21 +300,18 @@ TEST_F(CardRules, PaymentsBeyondCashOrNetWorth) {
               (V{-60, 1550, 0, 1, 0}));
 }
 
-// Go back three from each square: onto the income tax, a property with rent, and the other deck's square.
-TEST_F(CardRules, GoBackThreeLandsOnWhateverIsThere) {
+// Go back three from each square: onto the income tax, a property with rent, and the other deck's
+// square. Advancing to the nearest utility or transport owned by another seat charges extra.
+TEST_F(CardRules, MovesBackAndToTheNearest) {
     for (int square : cardSquares[1]) {
-        startTestGame(3);
-        giveProperty(1, 10);
+        startTestGame(3), giveProperty(1, 10);
         draw(1, 12, square);
         runBoardSteps();
         EXPECT_EQ((V{game.position[0], game.deckOrder[1][15], game.taxPromptOpen, game.money[1],
                      game.activeDeck == 0 && game.cardTimer == cardDisplayTicks}),
                   (V{square - 3, 12, square == 7, square == 22 ? 1516 : 1500, square == 36}));
     }
-}
-
-TEST_F(CardRules, NearestUtilityAndTransportCharged) {
-    giveProperty(2, 27);  // another seat's utility: a new roll, ten times the dice
+    startTestGame(3), giveProperty(2, 27);  // another seat's utility: a new roll, ten times the dice
     draw(1, 13, 22);
     EXPECT_EQ((V{game.utilityRollPending, game.settleTimer}), (V{1, 0}));
     fixClock(secondForDice(1, 2)), rollForUtilityRent(),
@@ -330,8 +326,7 @@ TEST_F(CardRules, NearestUtilityAndTransportCharged) {
     for (const auto& [square, seat, doubled, roll] : cases) {
         draw(1, 14, square, seat);
         draw(1, 13, square, seat);
-        EXPECT_EQ((V{game.transportDoubleRent, game.utilityRollPending}), (V{doubled, roll}))
-            << square << seat;
+        EXPECT_EQ((V{game.transportDoubleRent, game.utilityRollPending}), (V{doubled, roll}));
         game.transportDoubleRent = game.utilityRollPending = false;
     }
     startTestGame(3);  // the second card from square 36: salary, then twice the rent of four
