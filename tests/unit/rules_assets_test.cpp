@@ -255,9 +255,10 @@ TEST_F(AssetRules, InterestCanOpenDebtOrWipeCash) {
                   (keeps ? V{-27, 1, AssetMenu} : V{0, 0, Board}));
     }
     startTestGame(2);
-    game.money[0] = 10, giveProperty(0, 1), giveProperty(0, 21, -1), giveProperty(1, 20, -1);
+    game.money[0] = -13, giveProperty(0, 1), giveProperty(0, 21, -1), giveProperty(1, 20, -1);
     trade({21}, 0, {20}, 0);
-    EXPECT_EQ((V{game.money[0], game.inDebt, game.menuPlayer}), (V{-7, 1, 0}));
+    EXPECT_EQ((V{game.money[0], game.inDebt, game.menuPlayer}),
+              (V{-30, 1, 0}));  // net worth exactly 0: the debt stays
     answerUnmortgageQuestion(true), game.money[0] = 174, answerUnmortgageQuestion(true);
     EXPECT_EQ((V{game.houses[21], game.money[1], game.houses[20], game.money[0]}), (V{0, 1280, -1, 174}));
 }

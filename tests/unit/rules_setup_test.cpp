@@ -54,10 +54,9 @@ TEST_F(SetupRules, DealGivesMoneyTokenPlacesAndSeedsThePot) {
             stats.turns = 7;  // a new deal starts the statistics again
             dealAt(5000 + option, humans, seats - humans, option);
             EXPECT_EQ(V(game.tokenSlot, game.tokenSlot + slot.size()), slot) << seats;
-            for (int s = 0; s < maxSeats; ++s) {
-                EXPECT_EQ(game.money[s], s < seats ? 1500 : 0);
-                EXPECT_EQ(game.isHuman[s], s < seats && game.entryIndex[s] < humans);
-            }
+            for (int s = 0; s < maxSeats; ++s)
+                EXPECT_EQ((V{game.money[s], game.isHuman[s]}),
+                          (V{s < seats ? 1500 : 0, s < seats && game.entryIndex[s] < humans}));
             EXPECT_EQ((V{game.middlePot, game.screen, stats.turns}),
                       (V{option == 2 ? 500 : 0, NameEntry, 0}));
             EXPECT_TRUE(stateIsValid());  // seating and decks are permutations, all is the bank's
@@ -101,8 +100,9 @@ TEST_F(SetupRules, GeometryPlacesSpotsOnTheirEdges) {
     const std::vector<float> spots{game.propertySpotX[0],  game.propertySpotY[21], game.propertySpotY[11],
                                    game.propertySpotX[11], game.squareSpotX[29],   game.propertySpotY[5],
                                    game.tokenSpotY[10][3], game.tokenSpotX[10][7], game.tokenSpotY[10][7],
-                                   game.tokenSpotX[0][0],  game.tokenSpotY[0][0],  game.squareSpotY[30]};
-    const std::vector<int> pixels{1024 - 211, 1024 - 867, 869, 159, 815, 159, 41, 41, 5, 920, 73, 947};
+                                   game.tokenSpotX[0][0],  game.tokenSpotY[0][0],  game.squareSpotY[30],
+                                   game.tokenSpotX[30][0]};
+    const std::vector<int> pixels{1024 - 211, 1024 - 867, 869, 159, 815, 159, 41, 41, 5, 920, 73, 947, 951};
     for (size_t i = 0; i < spots.size(); ++i) EXPECT_NEAR(spots[i] * 1024, pixels[i], 1e-3) << i;
     const auto at = [](int q, int k) { return std::pair{game.tokenSpotX[q][k], game.tokenSpotY[q][k]}; };
     for (int k = 0; k < maxSeats; ++k) {
@@ -146,6 +146,7 @@ TEST(Invariants, LegalStatesPassAndEachBrokenRuleIsNamed) {
         {[] { game.initiatorMortgagedCount = 1, game.initiatorMortgaged[0] = 28; }, "initiatorMortgaged"},
         {[] { std::memset(game.playerNames[2], 'x', playerNameSize); }, "NUL"},
         {[] { game.zoom = 2.0f; }, "zoom"},
+        {[] { game.tokenSpotX[0][0] = 1.5f; }, "token spot"},
         {[] { game.humanCount = 8, game.computerCount = 1; }, "total"},
         {[] { game.humanCount = 2147483647, game.computerCount = 1; }, "humanCount"},
         {[] { game.cardTimer = 500; }, "cardTimer"},

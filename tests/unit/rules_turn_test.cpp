@@ -70,7 +70,8 @@ TEST_F(TurnRules, CameraAimsAtTheEdgeOfEachSide) {
 
 // Seat 0 (cash as given, and a deed worth 30) lands; seat 1 owns a street with a hotel (rent 2000).
 // Rows: middle option, pot, seat 0's cash, square, doubles pending; then seat 0's and seat 1's cash,
-// the pot, the seat on turn, the debt state, seat 0 bankrupt, the notice's amount, the creditor. In
+// the pot, the seat on turn, the debt state, seat 0 bankrupt, the notice's amount, the creditor, the
+// turn waiting for the notice (a bankruptcy's own notice hands it on instead). In
 // order: free parking pays out the pot, reseeded at 500 under option 2; empty or off, the turn
 // passes. The luxury tax goes into the pot when the middle is on; beyond net worth the seat goes
 // bankrupt to the middle (cash and deed's value into the pot), or to the bank while it is off. Rent
@@ -98,10 +99,9 @@ TEST_F(TurnRules, Landings) {
         game.middleOption = option, game.middlePot = pot, game.doublesCount = doubles;
         landOn(square);
         EXPECT_EQ((V{game.money[0], game.money[1], game.middlePot, game.currentPlayer, game.inDebt,
-                     game.bankrupt[0], game.noticeAmount[0], game.lastCreditor}),
-                  (V{m0, m1, potAfter, next, debt, out, notice, creditor}))
+                     game.bankrupt[0], game.noticeAmount[0], game.lastCreditor, game.endTurnAfterNotice}),
+                  (V{m0, m1, potAfter, next, debt, out, notice, creditor, notice != 0}))
             << square << " " << cash << " " << option;
-        EXPECT_EQ(game.endTurnAfterNotice, notice != 0);  // the bankruptcy notice hands the turn on instead
     }
     // Own and mortgaged deeds charge nothing, and a card's doubled rents never linger past the landing.
     giveProperty(0, 11), giveProperty(1, 12, -1), game.doublesCount = 1;
@@ -120,7 +120,7 @@ TEST_F(TurnRules, Landings) {
 }
 
 // Rent as the deeds build up, each row on top of the last: a street alone, its whole group
-// (doubled unless one is mortgaged), houses and a hotel, none to itself; transports doubling for
+// (doubled unless one is mortgaged), a house and a hotel, none to itself; transports doubling for
 // each other the owner holds unmortgaged, the card's doubling used once; a utility four times the
 // dice (8), ten times with both or by the card.
 TEST_F(TurnRules, RentOfStreetsTransportsAndUtilities) {
@@ -131,7 +131,7 @@ TEST_F(TurnRules, RentOfStreetsTransportsAndUtilities) {
         {[] { giveProperty(1, 8); }, 8, 14},
         {[] { giveGroup(1, 3); }, 8, 28},
         {[] { game.houses[10] = -1; }, 8, 14},
-        {[] { giveGroup(1, 3, 0, 2, 5); }, 9, 200},
+        {[] { giveGroup(1, 3, 1, 2, 5); }, 8, 70},
         {[] {}, 10, 1000},
         {[] { game.currentPlayer = 1; }, 9, 0},
         {[] { game.currentPlayer = 0, giveProperty(1, 22); }, 22, 25},
