@@ -247,12 +247,14 @@ TEST_F(AssetRules, TradeMovesEverythingChargesInterestAndAsksTheReceiver) {
 // open. The question is charged to the deed's owner, and an unaffordable one is declined.
 TEST_F(AssetRules, InterestCanOpenDebtOrWipeCash) {
     for (int keeps = 1; keeps >= 0; --keeps) {
+        // Seat 1, already 33 in debt, gives a deed for two mortgaged ones (37 interest); its other deed
+        // (worth 70, or nothing mortgaged) leaves it worth exactly 0, or less.
         startTestGame(2);
-        giveProperty(0, 20, -1), giveProperty(0, 21, -1), giveProperty(1, 5, keeps - 1),
-            game.money[1] = 15;  // mortgaged: worth nothing
-        trade({20, 21}, 0, {}, 5);
+        giveProperty(0, 20, -1), giveProperty(0, 21, -1), giveProperty(1, 26), giveProperty(1, 5, keeps - 1);
+        game.money[1] = -33;
+        trade({20, 21}, 0, {26}, 0);
         EXPECT_EQ((V{game.money[1], game.inDebt, game.screen}),
-                  (keeps ? V{-27, 1, AssetMenu} : V{0, 0, Board}));
+                  (keeps ? V{-70, 1, AssetMenu} : V{0, 0, Board}));
     }
     startTestGame(2);
     game.money[0] = -13, giveProperty(0, 1), giveProperty(0, 21, -1), giveProperty(1, 20, -1);

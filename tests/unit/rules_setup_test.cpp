@@ -101,8 +101,9 @@ TEST_F(SetupRules, GeometryPlacesSpotsOnTheirEdges) {
                                    game.propertySpotX[11], game.squareSpotX[29],   game.propertySpotY[5],
                                    game.tokenSpotY[10][3], game.tokenSpotX[10][7], game.tokenSpotY[10][7],
                                    game.tokenSpotX[0][0],  game.tokenSpotY[0][0],  game.squareSpotY[30],
-                                   game.tokenSpotX[30][0]};
-    const std::vector<int> pixels{1024 - 211, 1024 - 867, 869, 159, 815, 159, 41, 41, 5, 920, 73, 947, 951};
+                                   game.tokenSpotX[30][0], game.squareSpotY[20]};
+    const std::vector<int> pixels{1024 - 211, 1024 - 867, 869, 159, 815, 159, 41,
+                                  41,         5,          920, 73,  947, 951, 947};
     for (size_t i = 0; i < spots.size(); ++i) EXPECT_NEAR(spots[i] * 1024, pixels[i], 1e-3) << i;
     const auto at = [](int q, int k) { return std::pair{game.tokenSpotX[q][k], game.tokenSpotY[q][k]}; };
     for (int k = 0; k < maxSeats; ++k) {
@@ -147,6 +148,7 @@ TEST(Invariants, LegalStatesPassAndEachBrokenRuleIsNamed) {
         {[] { std::memset(game.playerNames[2], 'x', playerNameSize); }, "NUL"},
         {[] { game.zoom = 2.0f; }, "zoom"},
         {[] { game.tokenSpotX[0][0] = 1.5f; }, "token spot"},
+        {[] { game.cursorFrom = jailCell + 1; }, "cursorFrom"},
         {[] { game.humanCount = 8, game.computerCount = 1; }, "total"},
         {[] { game.humanCount = 2147483647, game.computerCount = 1; }, "humanCount"},
         {[] { game.cardTimer = 500; }, "cardTimer"},
