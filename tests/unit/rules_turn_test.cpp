@@ -32,9 +32,9 @@ using CardRules = TurnRules;
 // Rolls of seat 0 from a square, or from the cell after `failed` rolls (-1: not jailed). Rows: start,
 // failed, doubles so far, dice; then jail turns, square, seat on turn, cash, buy question, a card
 // drawn. In order: third doubles go to jail, no salary past GO; a plain roll (ending a run of
-// doubles) over GO onto a card square; onto GO,
-// the salary once; doubles free a prisoner without an extra roll; a failed roll counts and the turn
-// passes; two is the most a stay counts; jailed in a run of doubles, more doubles keep it there.
+// doubles) over GO onto a card square; onto GO, the salary once; doubles free a prisoner without an
+// extra roll; a failed roll counts and the turn passes; two is the most a stay counts; jailed in a
+// run of doubles, more doubles keep it there.
 TEST_F(TurnRules, RollsThirdDoublesAndJail) {
     const std::array<int, 11> rolls[] = {
         {36, -1, 2, 3, 3, 0, jailCell, 1, 1500, 0, 0}, {38, -1, 1, 0, 2, 0, 2, 0, 1700, 0, 1},
