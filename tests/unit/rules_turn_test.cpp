@@ -1,5 +1,10 @@
-// Dice, the token's walk, landings, rent and passing the turn.
+// Dice, the token's walk, landings, rent, passing the turn, leaving jail, and every card of both
+// decks from each square that draws it, with the deck cycle.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
 
 #include "game/random.h"
 #include "game/rules.h"
@@ -8,240 +13,358 @@
 
 namespace {
 
+using V = std::vector<int>;
+
 class TurnRules : public ::testing::Test {
 protected:
-    void SetUp() override {
-        game = GameState{};
-        startTestGame(3);
-    }
+    void SetUp() override { startTestGame(3); }
     void TearDown() override { setClock(nullptr); }
+    // The seat on `square` draws `card` of `deck`, which then takes effect.
+    static void draw(int deck, int card, int square, int seat = 0) {
+        game.currentPlayer = seat, game.position[seat] = square, game.activeDeck = deck;
+        setTopCard(deck, card);
+        applyCard();
+    }
 };
 
-TEST_F(TurnRules, TwoRollsInTheSameSecondShowTheSameDice) {
-    fixClock(123456);
-    rollDice();
-    const int first[2] = {game.dice[0], game.dice[1]};
-    startTestGame(3);
-    rollDice();
-    EXPECT_EQ(game.dice[0], first[0]);
-    EXPECT_EQ(game.dice[1], first[1]);
-}
+using CardRules = TurnRules;
 
-TEST_F(TurnRules, PlainRollWalksThenTheLandingDraws) {
-    game.doublesCount = 1;  // a plain roll ends a run of doubles
-    rollWith(2, 3);
-    EXPECT_EQ(game.doublesCount, 0);
-    for (int tick = 0; tick < 129; ++tick) {
-        advanceMove();
-        advanceSettle();
-    }
-    EXPECT_EQ(game.position[0], 7);
-    EXPECT_EQ(game.cardTimer, 0);  // dice, glide and rest come before the landing
-    advanceMove();
-    EXPECT_FALSE(game.moving);
-    EXPECT_EQ(game.activeDeck, 1);
-    EXPECT_EQ(game.cardTimer, cardDisplayTicks);
-}
-
-// Third doubles, and rolls from the cell.
-TEST_F(TurnRules, ThirdDoublesAndJailRolls) {
-    const struct {
-        int failed, doubles, a, b, turns, player;
-        bool freed;
-    } cases[] = {{-1, 2, 3, 3, 0, 1, false},  // from 36: straight to jail, no salary for passing GO
-                 {1, 0, 1, 1, 0, 0, true},    // doubles free it from square 10 without an extra roll
-                 {0, 0, 1, 4, 1, 1, false},   // a failed roll counts and the turn passes
-                 {0, 2, 5, 5, 0, 1, false}};  // jailed during a run of doubles: more doubles keep it there
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.failed << " " << c.doubles);
+// Rolls of seat 0 from a square, or from the cell after `failed` rolls (-1: not jailed). Rows: start,
+// failed, doubles so far, dice; then jail turns, square, seat on turn, cash, buy question, a card
+// drawn. In order: third doubles go to jail, no salary past GO; a plain roll (ending a run of
+// doubles) over GO onto a card square; onto GO, the salary once; doubles free a prisoner without an
+// extra roll; a failed roll counts and the turn passes; two is the most a stay counts; jailed in a
+// run of doubles, more doubles keep it there.
+TEST_F(TurnRules, RollsThirdDoublesAndJail) {
+    const std::array<int, 11> rolls[] = {
+        {36, -1, 2, 3, 3, 0, jailCell, 1, 1500, 0, 0}, {38, -1, 1, 0, 2, 0, 2, 0, 1700, 0, 1},
+        {33, -1, 0, 2, 3, 0, 0, 1, 1700, 0, 0},        {0, 1, 0, 1, 1, 0, 14, 0, 1500, 1, 0},
+        {0, 0, 0, 1, 4, 1, jailCell, 1, 1500, 0, 0},   {0, 2, 0, 1, 4, 2, jailCell, 1, 1500, 0, 0},
+        {0, 0, 2, 5, 5, 0, jailCell, 1, 1500, 0, 0}};
+    for (const auto& [from, failed, doubles, a, b, turns, square, next, cash, asked, card] : rolls) {
         startTestGame(3);
-        game.position[0] = 36;
-        if (c.failed >= 0) putInJail(0, c.failed);
-        game.doublesCount = c.doubles;
-        rollWith(c.a, c.b);
-        EXPECT_EQ(game.jailTurns[0], c.turns);
+        game.position[0] = from, game.doublesCount = doubles;
+        if (failed >= 0) putInJail(0, failed);
+        rollWith(a, b);
+        EXPECT_EQ((V{game.jailTurns[0], game.doublesCount}), (V{turns, 0}));
         runBoardSteps();
-        EXPECT_EQ(game.position[0], c.freed ? 14 : jailCell);
-        EXPECT_EQ(game.buyPromptOpen, c.freed);
-        EXPECT_EQ(game.currentPlayer, c.player);
-        EXPECT_EQ(game.money[0], 1500);
-        if (c.player == 1) {
-            EXPECT_EQ(game.boardCursor, 0);
-        }  // seat 1 is on GO
-        EXPECT_TRUE(stateIsValid());
+        // A landing notice would queue behind the salary's.
+        EXPECT_EQ((V{game.position[0], game.currentPlayer, game.money[0], game.buyPromptOpen,
+                     game.cardTimer > 0, game.boardCursor, game.noticeIndex}),
+                  (V{square, next, cash, asked, card, 0, cash > 1500}))
+            << from << " " << failed << " " << doubles;
     }
 }
 
-TEST_F(TurnRules, PassingOrEndingOnGoPaysTheSalaryOnce) {
-    const struct { int from, a, b; } cases[] = {{38, 0, 2}, {33, 2, 3}};  // over GO to a card square; onto GO
-    for (const auto& c : cases) {
+// The camera aims at the edge of each side, the jail's corner for the cell.
+TEST_F(TurnRules, CameraAimsAtTheEdgeOfEachSide) {
+    const std::array<float, 3> views[] = {{0, .25f, -.25f}, {9, -.2f, -.25f},  {10, -.25f, -.25f},
+                                          {15, -.25f, 0},   {20, -.25f, .25f}, {25, 0, .25f},
+                                          {30, .25f, .25f}, {35, .25f, 0},     {jailCell, -.25f, -.25f}};
+    for (const auto& [square, x, z] : views) {
+        aimCamera(static_cast<int>(square));
+        EXPECT_NEAR(game.cameraTargetX, x, 1e-6) << square;
+        EXPECT_NEAR(game.cameraTargetZ, z, 1e-6) << square;
+    }
+}
+
+// Seat 0 (cash as given, and a deed worth 30) lands; seat 1 owns a street with a hotel (rent 2000).
+// Rows: middle option, pot, seat 0's cash, square, doubles pending; then seat 0's and seat 1's cash,
+// the pot, the seat on turn, the debt state, seat 0 bankrupt, the notice's amount, the creditor, the
+// turn waiting for the notice (a bankruptcy's own notice hands it on instead). In
+// order: free parking pays out the pot, reseeded at 500 under option 2; empty or off, the turn
+// passes. The luxury tax goes into the pot when the middle is on; beyond net worth the seat goes
+// bankrupt to the middle (cash and deed's value into the pot), or to the bank while it is off. Rent
+// within net worth is paid, into debt when cash runs short, even when it equals the net worth
+// exactly (1970 and a deed of 30); one less bankrupts the payer to the owner.
+TEST_F(TurnRules, Landings) {
+    const std::array<int, 13> cases[] = {
+        {1, 300, 1500, 20, 0, 1800, 1500, 0, 0, 0, 0, -300, 0},
+        {2, 650, 1500, 20, 0, 2150, 1500, 500, 0, 0, 0, -650, 0},
+        {1, 0, 1500, 20, 0, 1500, 1500, 0, 1, 0, 0, 0, 0},
+        {0, 300, 1500, 20, 1, 1500, 1500, 300, 0, 0, 0, 0, 0},
+        {1, 0, 1500, 38, 0, 1425, 1500, 75, 0, 0, 0, 75, 0},
+        {0, 0, 1500, 38, 0, 1425, 1500, 0, 0, 0, 0, 75, 0},
+        {0, 0, 40, 38, 0, 0, 1500, 0, 0, 0, 1, 0, bankOwner},
+        {1, 0, 40, 38, 0, 0, 1500, 70, 0, 0, 1, 0, middleCreditor},
+        {2, 500, 40, 38, 0, 0, 1500, 570, 0, 0, 1, 0, middleCreditor},
+        {0, 0, 1969, 39, 0, 0, 3469, 0, 0, 0, 1, 0, 1},
+        {0, 0, 1990, 39, 0, -10, 3500, 0, 0, 1, 0, 2000, 0},
+        {0, 0, 1970, 39, 0, -30, 3500, 0, 0, 1, 0, 2000, 0},
+    };
+    for (const auto& [option, pot, cash, square, doubles, m0, m1, potAfter, next, debt, out, notice,
+                      creditor] : cases) {
         startTestGame(3);
-        game.position[0] = c.from;
-        rollWith(c.a, c.b);
-        runBoardSteps();
-        EXPECT_EQ(game.money[0], 1700) << c.from;
-        EXPECT_EQ(game.cardTimer, c.from == 38 ? cardDisplayTicks : 0);  // then the card square draws
+        giveProperty(0, 0), giveProperty(1, 21, 5), game.money[0] = cash;
+        game.middleOption = option, game.middlePot = pot, game.doublesCount = doubles;
+        landOn(square);
+        EXPECT_EQ((V{game.money[0], game.money[1], game.middlePot, game.currentPlayer, game.inDebt,
+                     game.bankrupt[0], game.noticeAmount[0], game.lastCreditor, game.endTurnAfterNotice}),
+                  (V{m0, m1, potAfter, next, debt, out, notice, creditor, notice != 0}))
+            << square << " " << cash << " " << option;
     }
-}
-
-TEST_F(TurnRules, CameraGlideWaitsForTheDiceAndEndsOnTheEdgeOfEachSide) {
-    game.diceTimer = 2;
-    aimCamera(15);
-    for (int i = 0; i < 2; ++i) advanceMove();
-    EXPECT_FLOAT_EQ(game.panX, 0.0f);
-    for (int i = 0; i < 5; ++i) advanceMove();
-    EXPECT_NEAR(game.panX, -0.25f, 1e-6);
-    const struct {
-        int square;
-        float x, z;
-    } cases[] = {{0, 0.25f, -0.25f}, {9, -0.2f, -0.25f}, {15, -0.25f, 0.0f},
-                 {25, 0.0f, 0.25f},  {35, 0.25f, 0.0f},  {jailCell, -0.25f, -0.25f}};
-    for (const auto& c : cases) {
-        aimCamera(c.square);
-        EXPECT_NEAR(game.cameraTargetX, c.x, 1e-6) << c.square;
-        EXPECT_NEAR(game.cameraTargetZ, c.z, 1e-6) << c.square;
+    // Own and mortgaged deeds charge nothing, and a card's doubled rents never linger past the landing.
+    giveProperty(0, 11), giveProperty(1, 12, -1), game.doublesCount = 1;
+    for (int square : {21, 23}) {
+        game.transportDoubleRent = game.utilityTenTimes = true;
+        landOn(square);
+        EXPECT_EQ((V{game.money[0], game.money[1], game.currentPlayer, game.transportDoubleRent,
+                     game.utilityTenTimes}),
+                  (V{-30, 3500, 0, 0, 0}));
     }
+    landOn(30);  // to jail: the cursor on square 10, the camera on the jail; doubles keep the turn
+    EXPECT_EQ((V{game.position[0], game.boardCursor}), (V{jailCell, jailSquare}));
+    EXPECT_FLOAT_EQ(game.cameraTargetZ, -0.25f);
+    runBoardSteps();
+    EXPECT_EQ(game.currentPlayer, 0);
 }
 
-TEST_F(TurnRules, SquareThirtyJailsAndKeepsPendingDoubles) {
-    for (int doubles = 0; doubles <= 1; ++doubles) {
-        startTestGame(3);
-        game.doublesCount = doubles;
-        landOn(30);
-        EXPECT_EQ(game.position[0], jailCell);
-        EXPECT_EQ(game.boardCursor, jailSquare);
-        runBoardSteps();
-        EXPECT_EQ(game.currentPlayer, 1 - doubles);  // with doubles pending it rolls again, from the cell
-    }
-    rollWith(2, 2);
-    EXPECT_EQ(game.position[0], jailSquare);
-}
-
-TEST_F(TurnRules, FreeParkingAndTaxesPerMiddleOption) {
-    const struct {
-        int option, pot, square, money, potAfter;
-    } cases[] = {{1, 300, 20, 1800, 0},
-                 {2, 650, 20, 2150, 500},
-                 {1, 0, 20, 1500, 0},
-                 {1, 0, 38, 1425, 75},
-                 {0, 0, 38, 1425, 0}};
-    for (const auto& c : cases) {
-        startTestGame(3);
-        game.middleOption = c.option;
-        game.middlePot = c.pot;
-        landOn(c.square);
-        EXPECT_EQ(game.money[0], c.money) << c.square << "/" << c.option;
-        EXPECT_EQ(game.middlePot, c.potAfter) << c.square << "/" << c.option;
-        // A payment waits for its notice; an empty pot passes the turn at once.
-        EXPECT_EQ(game.currentPlayer, c.money == 1500 ? 1 : 0);
-    }
-}
-
-TEST_F(TurnRules, OwnOrMortgagedPropertyDoesNothing) {
-    giveProperty(0, 11);
-    giveProperty(1, 12, -1);
-    game.doublesCount = 1;
-    landOn(21);
-    landOn(23);
-    EXPECT_EQ(game.money[0], 1500);
-    EXPECT_EQ(game.money[1], 1500);
-    EXPECT_EQ(game.currentPlayer, 0);  // doubles pending
-    game.doublesCount = 0;
-    landOn(23);
-    EXPECT_EQ(game.currentPlayer, 1);
-}
-
-// Guards a card's doubled transport rent outliving its landing when the transport changed hands.
-TEST_F(TurnRules, StaleDoubleTransportRentDoesNotOutliveItsLanding) {
-    giveProperty(0, 23);
-    giveProperty(1, 22);
-    game.transportDoubleRent = true;
-    landOn(15);
-    EXPECT_FALSE(game.transportDoubleRent);
-    landOn(5, 2);
-    EXPECT_EQ(game.money[2], 1475);
-}
-
+// Rent as the deeds build up, each row on top of the last: a street alone, its whole group
+// (doubled unless one is mortgaged), a house and a hotel, none to itself; transports doubling for
+// each other the owner holds unmortgaged, the card's doubling used once; a utility four times the
+// dice (8), ten times with both or by the card.
 TEST_F(TurnRules, RentOfStreetsTransportsAndUtilities) {
-    giveProperty(1, 8);
-    EXPECT_EQ(computeRent(8), 14);
-    giveGroup(1, 3);
-    EXPECT_EQ(computeRent(8), 28);  // a whole group doubles
-    game.houses[10] = -1;
-    EXPECT_EQ(computeRent(8), 14);  // ... unless one is mortgaged
-    giveGroup(1, 3, 0, 2, 2);
-    EXPECT_EQ(computeRent(9), 200);
-
-    const int transport[4] = {25, 50, 100, 200};
-    for (int n = 1; n <= 4; ++n) {
-        giveProperty(1, 21 + n);
-        EXPECT_EQ(computeRent(22), transport[n - 1]) << n;
+    const struct {
+        void (*then)();
+        int property, rent;
+    } steps[] = {
+        {[] { giveProperty(1, 8); }, 8, 14},
+        {[] { giveGroup(1, 3); }, 8, 28},
+        {[] { game.houses[10] = -1; }, 8, 14},
+        {[] { giveGroup(1, 3, 1, 2, 5); }, 8, 70},
+        {[] {}, 10, 1000},
+        {[] { game.currentPlayer = 1; }, 9, 0},
+        {[] { game.currentPlayer = 0, giveProperty(1, 22); }, 22, 25},
+        {[] { giveProperty(1, 23), giveProperty(1, 24), giveProperty(1, 25); }, 22, 200},
+        {[] { game.houses[25] = -1; }, 22, 100},
+        {[] { game.transportDoubleRent = true; }, 23, 200},
+        {[] {}, 23, 100},
+        {[] { giveProperty(1, 26), game.dice[0] = 2, game.dice[1] = 4; }, 26, 32},
+        {[] { game.utilityTenTimes = true; }, 26, 80},
+        {[] { game.utilityTenTimes = false, giveProperty(1, 27); }, 27, 80},
+    };
+    for (const auto& step : steps) {
+        step.then();
+        EXPECT_EQ(computeRent(step.property), step.rent) << &step - steps;
     }
-    game.transportDoubleRent = true;
-    EXPECT_EQ(computeRent(23), 400);
-    EXPECT_EQ(computeRent(23), 200);  // the doubling is used up
-
-    game.dice[0] = 2;
-    game.dice[1] = 4;  // total 8
-    giveProperty(1, 26);
-    EXPECT_EQ(computeRent(26), 32);
-    giveProperty(1, 27);
-    EXPECT_EQ(computeRent(26), 80);
-    game.utilityTenTimes = true;
-    EXPECT_EQ(computeRent(26), 80);
-}
-
-TEST_F(TurnRules, RentIsPaidIntoDebtOrBankruptsToTheOwner) {
-    giveProperty(1, 27);
-    game.dice[0] = game.dice[1] = 0;
     landOn(28);
-    EXPECT_EQ(game.money[0], 1492);
-    EXPECT_EQ(game.money[1], 1508);
     EXPECT_STREQ(game.noticeReason[0], "rent of Iron Moon II ");
-
-    for (int mortgaged = 0; mortgaged <= 1; ++mortgaged) {
-        startTestGame(3);
-        giveProperty(1, 21, 5);
-        giveProperty(0, 0, -mortgaged);
-        game.money[0] = 1990 + 9 * mortgaged;
-        landOn(39);  // 2000 rent: within net worth it is paid and the debt state opens
-        EXPECT_EQ(game.inDebt, mortgaged == 0);
-        EXPECT_EQ(game.bankrupt[0], mortgaged == 1);
-        EXPECT_EQ(game.money[0], mortgaged ? 0 : -10);
-        EXPECT_EQ(game.money[1], mortgaged ? 1500 + 1999 : 3500);
-        EXPECT_TRUE(stateIsValid());
-    }
 }
 
+// The hand-off skips bankrupt seats and wraps round, and wakes a computer (its trade cooldowns one
+// turn shorter); a jailed seat's cursor is on square 10, never 40.
 TEST_F(TurnRules, HandOffSkipsBankruptSeatsAndPreparesTheNext) {
     startTestGame(4);
-    game.bankrupt[2] = true;
-    game.currentPlayer = 1;
-    game.doublesCount = 1;
+    game.bankrupt[2] = true, game.currentPlayer = 1, game.doublesCount = 1;
     nextTurn();
-    EXPECT_EQ(game.currentPlayer, 3);
-    EXPECT_EQ(game.doublesCount, 0);
-
-    startTestGame(1, 2);
-    game.proposeCooldown[1][0] = 3;
-    game.proposeCooldown[2][0] = 3;  // another seat's memory is left alone
-    game.position[1] = 15;
+    EXPECT_EQ((V{game.currentPlayer, game.doublesCount, game.computerDelay}), (V{3, 0, 0}));
     nextTurn();
-    EXPECT_EQ(game.computerDelay, 50);
-    EXPECT_EQ(game.proposeCooldown[1][0], 2);
-    EXPECT_EQ(game.proposeCooldown[2][0], 3);
-    EXPECT_EQ(game.boardCursor, 15);
+    EXPECT_EQ(game.currentPlayer, 0);  // round the table
+    // A computer's turn wakes it and counts its own cooldowns down.
+    startTestGame(1, 1), game.position[1] = 15, game.proposeCooldown[1][0] = game.answerCooldown[1][0] = 3;
+    nextTurn();
+    EXPECT_EQ(
+        (V{game.computerDelay, game.boardCursor, game.proposeCooldown[1][0], game.answerCooldown[1][0]}),
+        (V{computerThinkTicks, 15, 2, 2}));
+    putInJail(0, 1), nextTurn(), game.doublesCount = 1, continueOrPass();
+    EXPECT_EQ(game.boardCursor, jailSquare);
 }
 
-// Guards boardCursor pointing at square 40 (the cell) for a jailed seat.
-TEST_F(TurnRules, JailedSeatsCursorStaysOnTheBoard) {
-    putInJail(1, 1);
-    nextTurn();
-    EXPECT_EQ(game.boardCursor, jailSquare);
+// Leaving jail (to square 10, the failed rolls forgotten): held cards first (deck 0's, then deck
+// 1's: no fee, no notice), else the fee, into the pot while the middle is on; beyond net worth the
+// seat goes bankrupt to the middle (the bank while it is off). Rows: middle option, cash, deck cards
+// held; then cash, pot, bankrupt, creditor, the cards' holders.
+TEST_F(TurnRules, JailReleaseByCardOrFee) {
+    const std::array<int, 9> cases[] = {
+        {0, 1500, 2, 1500, 0, 0, 0, 16, 1},   {0, 1500, 1, 1500, 0, 0, 0, 16, 16},
+        {1, 1500, 0, 1450, 50, 0, 0, 16, 16}, {0, 1500, 0, 1450, 0, 0, 0, 16, 16},
+        {1, 30, 0, 0, 30, 1, 15, 16, 16},     {0, 30, 0, 0, 0, 1, 16, 16, 16}};
+    for (const auto& [option, cash, cards, after, pot, out, creditor, holder0, holder1] : cases) {
+        startTestGame(3);
+        game.middleOption = option, game.money[1] = cash;
+        if (cards > 0) game.jailCardHolder[1] = 1;
+        if (cards > 1) game.jailCardHolder[0] = 1;
+        putInJail(1, 1);
+        releaseFromJail(1);
+        EXPECT_EQ((V{game.position[1], game.jailTurns[1], game.money[1], game.middlePot, game.bankrupt[1],
+                     game.lastCreditor, game.jailCardHolder[0], game.jailCardHolder[1]}),
+                  (V{jailSquare, 0, after, pot, out, creditor, holder0, holder1}))
+            << option << " " << cash << " " << cards;
+        EXPECT_STREQ(game.noticeReason[0], after == 1450 ? "getting out of Jail" : "");
+    }
+}
+
+// Leave Jail pays the fee and puts the bar back on Roll, or into debt with the debt menu showing; a
+// seat not in jail is neither moved nor charged. At the turn's start a seat with two failed rolls is
+// released (one is not enough); a fee it cannot pay bankrupts it and the notice passes the turn.
+TEST_F(TurnRules, LeaveJailActionAndTheForcedRelease) {
+    const std::array<int, 6> cases[] = {{jailCell, 1500, jailSquare, 1450, 0, 0},
+                                        {23, 1500, 23, 1500, 0, 0},
+                                        {jailCell, 20, jailSquare, -30, int(KindMortgage), 1}};
+    for (const auto& [at, cash, to, after, menu, debt] : cases) {
+        startTestGame(3);
+        giveProperty(0, 0), game.position[0] = at, game.money[0] = cash, game.menuIndex = 4;
+        leaveJail();
+        EXPECT_EQ((V{game.position[0], game.money[0], game.menuIndex, game.inDebt}),
+                  (V{to, after, menu, debt}));
+    }
+    for (int failed = 1; failed <= 2; ++failed) {
+        startTestGame(3);
+        game.money[1] = 10, putInJail(1, failed), nextTurn(), afterBankruptcyNotice();
+        EXPECT_EQ((V{game.position[1], game.bankrupt[1], game.currentPlayer}),
+                  (V{failed == 1 ? jailCell : jailSquare, failed == 2, 2}));
+    }
+}
+
+// A move that passes GO and lands without a notice of its own (onto GO, or seat 0's own deed)
+// hands the turn at once to a seat whose forced release charges the fee: both notices are shown,
+// the salary's first.
+TEST_F(TurnRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
+    for (int from : {37, 38}) {
+        startTestGame(3);
+        giveProperty(0, 0), putInJail(1, 2), game.position[0] = from;
+        rollWith(0, 1);
+        runBoardSteps();
+        EXPECT_EQ((V{game.currentPlayer, game.position[1], game.noticeAmount[0], game.noticePlayer[1],
+                     game.noticeAmount[1]}),
+                  (V{1, jailSquare, -goSalary, 1, jailFee}));
+        dismissNotice();
+        EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
+    }
+}
+
+// Money, movement and jail cards from each of the deck's three squares (the pot on, so fees show
+// in it). Rows: deck, card, amount, target per card square (-1: the token stays); a move that
+// wraps past GO adds the salary. The drawer has three houses, a hotel and a mortgaged deed, and
+// another seat four houses: repairs cost 3 x 40 + 115, or 3 x 25 + 100.
+TEST_F(CardRules, MoneyMovementAndJailCardsFromEverySquare) {
+    constexpr int J = jailCell;
+    const std::array<int, 6> cases[] = {
+        {0, 0, 0, J, J, J},        {1, 0, 0, J, J, J},       {0, 1, 200, -1, -1, -1},
+
+        {0, 10, -150, -1, -1, -1}, {0, 12, -50, -1, -1, -1}, {0, 13, 200, 0, 0, 0},
+        {1, 1, 150, -1, -1, -1},   {1, 2, 50, -1, -1, -1},   {1, 3, -15, -1, -1, -1},
+        {1, 5, 200, 0, 0, 0},      {1, 8, 0, 24, 24, 24},    {1, 9, 0, 11, 11, 11},
+        {1, 11, 0, 5, 5, 5},       {1, 13, 0, 12, 28, 12},   {1, 14, 0, 15, 25, 5},
+        {1, 15, 0, 15, 25, 5},     {0, 15, 0, -1, -1, -1},   {0, 14, -235, -1, -1, -1},
+        {1, 6, -175, -1, -1, -1},
+    };
+    for (const auto& [deck, card, amount, t0, t1, t2] : cases)
+        for (int k = 0; k < 3; ++k) {
+            const int square = cardSquares[deck][k], target = k == 0 ? t0 : k == 1 ? t1 : t2;
+            startTestGame(3);
+            giveProperty(0, 0, 1), giveProperty(0, 1, 2), giveProperty(0, 20, 5), giveProperty(0, 6, -1);
+            giveProperty(1, 8, 4), game.middleOption = 1;
+            draw(deck, card, square);
+            const int money = 1500 + amount + (target > 0 && target < square ? goSalary : 0);
+            // Back at the bottom, or kept as the jail card; the cursor follows the token (or goes to
+            // the next seat, on GO); jail turns the camera to its corner.
+            EXPECT_EQ((V{game.money[0], game.middlePot, game.position[0], game.deckOrder[deck][15],
+                         game.jailCardHolder[deck], game.boardCursor}),
+                      (V{money, std::max(-amount, 0), target < 0 ? square : target, card,
+                         card == jailCardNumber[deck] ? 0 : bankOwner,
+                         target == J ? jailSquare : std::max(target, 0)}))
+                << "deck " << deck << " card " << card << " from " << square;
+            EXPECT_EQ(game.cameraTargetX == -0.25f && game.cameraTargetZ == -0.25f, target == J);
+            runBoardSteps();
+            // A move lands on the bank's property; otherwise the turn has passed.
+            EXPECT_TRUE(target > 0 && target < squareCount ? game.buyPromptOpen : game.currentPlayer == 1);
+            EXPECT_EQ(game.money[0], money);
+        }
+}
+
+// Payments beyond net worth: a fee bankrupts the drawer to the middle; paying every player pays
+// them first, then the drawer goes bankrupt to the bank; the bankruptcy notice hands the turn on.
+// Collecting from every player: one pays into debt, one cannot pay and goes bankrupt to the drawer
+// (who still counts its 50), one is worth exactly 50 and pays. Paying every player skips a bankrupt
+// seat and may put the drawer into debt.
+TEST_F(CardRules, PaymentsBeyondCashOrNetWorth) {
+    const std::array<int, 7> cases[] = {{0, 10, 17, 120, int(middleCreditor), 120, 3000},
+                                        {1, 4, 7, 90, bankOwner, 0, 3100}};
+    for (const auto& [deck, card, square, cash, creditor, pot, others] : cases) {
+        startTestGame(3);
+        game.middleOption = 1, game.money[0] = cash;
+        draw(deck, card, square);
+        EXPECT_EQ((V{game.bankrupt[0], game.lastCreditor, game.middlePot, game.money[1] + game.money[2],
+                     game.currentPlayer}),
+                  (V{1, creditor, pot, others, 0}));
+    }
+    startTestGame(4);
+    game.money[1] = 20, game.money[2] = 30, game.money[3] = 50, giveProperty(1, 5);
+    draw(0, 9, 33);
+    EXPECT_EQ((V{game.money[0], game.money[1], game.money[3], game.menuPlayer, game.inDebt, game.bankrupt[2],
+                 game.bankrupt[3], game.currentPlayer}),
+              (V{1500 + 50 + 30 + 50 + 50, -30, 0, 1, 1, 1, 0, 0}));
+    startTestGame(4);
+    game.bankrupt[2] = true, game.money[2] = 0, game.money[0] = 40, giveProperty(0, 5);
+    draw(1, 4, 22);
+    EXPECT_EQ((V{game.money[0], game.money[1], game.money[2], game.inDebt, game.menuPlayer}),
+              (V{-60, 1550, 0, 1, 0}));
+}
+
+// Go back three from each square: onto the income tax, a property with rent, and the other deck's
+// square. Advancing to the nearest utility or transport owned by another seat charges extra.
+TEST_F(CardRules, MovesBackAndToTheNearest) {
+    for (int square : cardSquares[1]) {
+        startTestGame(3), giveProperty(1, 10);
+        draw(1, 12, square);
+        runBoardSteps();
+        EXPECT_EQ((V{game.position[0], game.deckOrder[1][15], game.taxPromptOpen, game.money[1],
+                     game.activeDeck == 0 && game.cardTimer == cardDisplayTicks}),
+                  (V{square - 3, 12, square == 7, square == 22 ? 1516 : 1500, square == 36}));
+    }
+    startTestGame(3), giveProperty(2, 27);  // another seat's utility: a new roll, ten times the dice
+    draw(1, 13, 22);
+    EXPECT_EQ((V{game.utilityRollPending, game.settleTimer}), (V{1, 0}));
+    fixClock(secondForDice(1, 2)), rollForUtilityRent(),
+        runBoardSteps();  // the rent roll does not move the token
+    EXPECT_EQ(
+        (V{game.money[0], game.money[2], game.position[0], game.utilityRollPending, game.utilityTenTimes}),
+        (V{1450, 1550, 28, 0, 0}));
+    // The drawer's own transport or utility, or a mortgaged one: no doubling, no roll; seat 0's: both.
+    startTestGame(3);
+    giveProperty(0, 23), giveProperty(2, 24, -1), giveProperty(0, 26), giveProperty(2, 27, -1);
+    const std::array<int, 4> cases[] = {{7, 0, 0, 0}, {22, 0, 0, 0}, {7, 1, 1, 1}};
+    for (const auto& [square, seat, doubled, roll] : cases) {
+        draw(1, 14, square, seat);
+        draw(1, 13, square, seat);
+        EXPECT_EQ((V{game.transportDoubleRent, game.utilityRollPending}), (V{doubled, roll}));
+        game.transportDoubleRent = game.utilityRollPending = false;
+    }
+    startTestGame(3);  // the second card from square 36: salary, then twice the rent of four
+    for (int t = 22; t <= 25; ++t) giveProperty(1, t);
+    draw(1, 15, 36);
+    runBoardSteps();
+    EXPECT_EQ((V{game.money[0], game.transportDoubleRent}), (V{1700 - 400, 0}));
+}
+
+// A held jail card stays out of the cycle (the other 15 go round); once used it comes up from the
+// bottom, after the card that lay above it.
+TEST_F(CardRules, HeldJailCardLeavesTheCycleAndComesBack) {
+    draw(0, 15, 2);
+    V tops;
+    for (int i = 0; i < 16; ++i) tops.push_back(game.deckOrder[0][0]), recycleTopCard(0);
+    putInJail(0), releaseFromJail(0);
+    for (int i = 0; i < 16; ++i) recycleTopCard(0), tops.push_back(game.deckOrder[0][0]);
+    EXPECT_EQ(tops, (V{0, 1, 2, 3, 4, 5, 6, 7, 8,  9,  10, 11, 12, 13, 14, 0,
+                       2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0,  15, 1}));
+}
+
+// A card that moves past GO queues its salary notice behind the roll's, and the landing's rent
+// notice follows; a chain of salary notices longer than the queue stays inside it.
+TEST_F(CardRules, SalaryAndRentNoticesQueueInOrder) {
+    giveProperty(1, 22), game.noticeIndex = 1;  // a roll has queued its passing-GO notice in slot 0
+    writeNotice(0, 0, -200, "passing GO");
+    draw(1, 11, 7);  // to square 5, past GO again, onto seat 1's transport
+    runBoardSteps();
+    EXPECT_EQ((V{game.noticeAmount[0], game.noticeAmount[1], game.noticeAmount[2], game.money[0]}),
+              (V{-200, -200, 25, 1500 + 200 - 25}));
+    for (int i = 0; i < 12; ++i) {
+        draw(1, 11, 36, 1);
+        EXPECT_LE(game.noticeIndex, noticeSlots - 1);
+    }
+    EXPECT_EQ((V{game.money[1], game.noticeAmount[noticeSlots - 1]}), (V{1525 + 12 * 200, -200}));
     EXPECT_TRUE(stateIsValid());
-    game.doublesCount = 1;
-    continueOrPass();
-    EXPECT_EQ(game.boardCursor, jailSquare);
 }
 
 }  // namespace
