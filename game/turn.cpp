@@ -162,9 +162,7 @@ void rollDice() {
             game.position[seat] = jailCell;
             game.cursorFrom = jailCell;
             game.moveTarget = jailCell;
-            game.cameraTargetX = -0.25f;
-            game.cameraTargetZ = -0.25f;
-            game.cameraGlide = game.moving ? 10 : 5;
+            aimCamera(jailCell);
             startMove(thirdDoubleRestTicks);
             return;
         }
