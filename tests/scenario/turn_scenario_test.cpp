@@ -67,6 +67,20 @@ TEST_F(TurnSession, TheActionBarAndTheSeatDigits) {
               std::make_tuple(AssetMenu, 0, KindHouses, 1));
 }
 
+// Z zooms in and X out by 0.01 a frame, A/D and S/W pan; each stops at its limit.
+TEST_F(TurnSession, CameraKeysStepAndStopAtTheirLimits) {
+    startBoardGame(2);
+    keys("z*10 a*5 s*5");
+    EXPECT_NEAR(game.zoom, 0.9f, 1e-4);
+    EXPECT_NEAR(game.panX, -0.05f, 1e-4);
+    EXPECT_NEAR(game.panY, -0.05f, 1e-4);
+    keys("z*60 x*10 a*30 s*30");
+    EXPECT_EQ(std::make_tuple(game.panX, game.panY), std::make_tuple(-0.25f, -0.25f));
+    EXPECT_NEAR(game.zoom, 0.6f, 1e-4);
+    keys("x*60 d*60 w*60");
+    EXPECT_EQ(std::make_tuple(game.zoom, game.panX, game.panY), std::make_tuple(1.0f, 0.25f, 0.25f));
+}
+
 // A person wins an auction beyond their worth while the computer on turn has doubles pending:
 // once the bankruptcy notice is over, the computer rolls again by itself.
 TEST_F(TurnSession, ComputerWithDoublesPendingRollsAgainAfterAnAuction) {
