@@ -4,53 +4,27 @@
 // round trips in save_robustness_test.cpp cover the other direction.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 #include "save/save_file.h"
 
-namespace {
-
-// One row of the format table: 'i' int32, 'f' float, 'b' flag byte, 't' text byte, 'r' reserved
-// (zero); `count` elements, two-dimensional arrays row by row.
-struct Field {
-    char kind;
-    void* at;
-    int count = 1;
-};
-
-// A record built by hand: each element gets a fresh value in the state and its bytes at the
-// next place in `bytes`.
-struct HandRecord {
+// Each element of the table gets a fresh value in a state and its bytes at the next place in
+// `expected`; the state must encode to exactly those bytes.
+TEST(SaveLayout, EveryFieldInFormatOrderLittleEndian) {
     GameState s;
     char name[30] = {};
-    unsigned char bytes[2 * slotSize] = {};  // room for a table that runs long
-    int at = 0;
-    uint32_t seed = 0x2545F491u;
-
-    void put(const Field& f) {
-        const int size = (f.kind == 'i' || f.kind == 'f') ? 4 : 1;
-        for (int i = 0; i < f.count; ++i) {
-            seed = seed * 1664525u + 1013904223u;
-            uint32_t value = f.kind == 'r' ? 0 : seed ^ (seed >> 13);
-            if (f.kind == 'f') value &= 0xBFFFFFFFu;  // exponent below all-ones: a finite float
-            if (f.kind == 'b') value = (value >> 7) & 1, static_cast<bool*>(f.at)[i] = value;
-            if (f.kind == 't')
-                value = '!' + value % 90, static_cast<char*>(f.at)[i] = static_cast<char>(value);
-            if (size == 4) std::memcpy(static_cast<char*>(f.at) + 4 * i, &value, 4);
-            for (int k = 0; k < size; ++k) bytes[at++] = static_cast<unsigned char>(value >> (8 * k));
-        }
-    }
-};
-
-}  // namespace
-
-TEST(SaveLayout, EveryFieldInFormatOrderLittleEndian) {
-    HandRecord h;
-    GameState& s = h.s;
+    // One row of the format table: 'i' int32, 'f' float, 'b' flag byte, 't' text byte, 'r'
+    // reserved (zero); `count` elements, two-dimensional arrays row by row.
+    struct Field {
+        char kind;
+        void* at;
+        int count = 1;
+    };
     // clang-format off
     const Field table[] = {
-        {'t', h.name, 29}, {'r', nullptr} /* the name's terminator */, {'i', &s.screen},
+        {'t', name, 29}, {'r', nullptr} /* the name's terminator */, {'i', &s.screen},
         {'i', &s.menuIndex}, {'i', &s.returnScreen}, {'i', &s.partnerMortgagedCount},
         {'i', &s.initiatorMortgagedCount}, {'i', &s.noticeTimer}, {'i', s.noticePlayer, 8},
         {'i', s.noticeAmount, 8}, {'i', s.partnerMortgaged, 28}, {'i', s.initiatorMortgaged, 28},
@@ -80,20 +54,33 @@ TEST(SaveLayout, EveryFieldInFormatOrderLittleEndian) {
         {'i', s.menuNavColumns, 8}, {'i', s.deckOrder, 2 * 16},
     };
     // clang-format on
-    for (const Field& f : table) h.put(f);
-    ASSERT_EQ(h.at, slotSize);  // the table's sizes add up to the record
+    unsigned char expected[2 * slotSize] = {};  // room for a table that runs long
+    int at = 0;
+    uint32_t seed = 0x2545F491u;
+    for (const Field& f : table) {
+        const int size = (f.kind == 'i' || f.kind == 'f') ? 4 : 1;
+        for (int i = 0; i < f.count; ++i) {
+            seed = seed * 1664525u + 1013904223u;
+            uint32_t value = f.kind == 'r' ? 0 : seed ^ (seed >> 13);
+            if (f.kind == 'f') value &= 0xBFFFFFFFu;  // exponent below all-ones: a finite float
+            if (f.kind == 'b') value = (value >> 7) & 1, static_cast<bool*>(f.at)[i] = value;
+            if (f.kind == 't') static_cast<char*>(f.at)[i] = static_cast<char>(value = '!' + value % 90);
+            if (size == 4) std::memcpy(static_cast<char*>(f.at) + 4 * i, &value, 4);
+            for (int k = 0; k < size; ++k) expected[at++] = static_cast<unsigned char>(value >> (8 * k));
+        }
+    }
+    ASSERT_EQ(at, slotSize);  // the table's sizes add up to the record
 
     unsigned char encoded[slotSize];
     std::memset(encoded, 0xAB, sizeof encoded);
-    encodeSlot(h.s, h.name, encoded);
-    for (int i = 0; i < slotSize; ++i)
-        ASSERT_EQ(encoded[i], h.bytes[i]) << "first wrong byte at offset " << i;
+    encodeSlot(s, name, encoded);
+    EXPECT_EQ(std::mismatch(encoded, encoded + slotSize, expected).first - encoded, slotSize)
+        << "first wrong byte";
 
     // A name filling its whole field still ends in its last byte, or the slot could never load.
-    std::memset(h.name, 'x', sizeof h.name);
-    encodeSlot(h.s, h.name, encoded);
-    EXPECT_EQ(encoded[28], 'x');
-    EXPECT_EQ(encoded[29], 0);
+    std::memset(name, 'x', sizeof name);
+    encodeSlot(s, name, encoded);
+    EXPECT_TRUE(encoded[28] == 'x' && encoded[29] == 0);
 
 #if defined(__x86_64__)
     // A field added to the state without a place in the record would silently not be saved:
