@@ -22,27 +22,28 @@ TEST(SaveLayout, EveryFieldInFormatOrderLittleEndian) {
         void* at;
         int count = 1;
     };
+    // The name's last byte, its terminator, is the first reserved byte.
     // clang-format off
     const Field table[] = {
-        {'t', name, 29}, {'r', nullptr} /* the name's terminator */, {'i', &s.screen},
-        {'i', &s.menuIndex}, {'i', &s.returnScreen}, {'i', &s.partnerMortgagedCount},
-        {'i', &s.initiatorMortgagedCount}, {'i', &s.noticeTimer}, {'i', s.noticePlayer, 8},
-        {'i', s.noticeAmount, 8}, {'i', s.partnerMortgaged, 28}, {'i', s.initiatorMortgaged, 28},
-        {'i', &s.noticeIndex}, {'b', &s.quitConfirmOpen}, {'b', &s.quitYes}, {'b', &s.tradeOfferOpen},
-        {'b', &s.promptYes}, {'b', &s.choosingTradePartner}, {'b', &s.tradePartnerSide}, {'b', &s.inDebt},
-        {'b', &s.moving}, {'b', &s.passedGo}, {'r', nullptr}, {'b', &s.endTurnAfterNotice},
-        {'b', &s.buyPromptOpen}, {'b', &s.auctionOpen}, {'b', &s.taxPromptOpen}, {'b', &s.transportDoubleRent},
-        {'b', &s.utilityRollPending}, {'b', &s.utilityTenTimes}, {'b', &s.gameOver}, {'b', &s.skipLanding},
-        {'t', s.noticeReason, 8 * 50}, {'f', &s.zoom}, {'f', &s.panX}, {'f', &s.panY}, {'f', &s.cameraTargetX},
-        {'f', &s.cameraTargetZ}, {'i', &s.humanCount}, {'i', &s.computerCount}, {'i', &s.middleOption},
-        {'i', s.entryIndex, 8}, {'b', s.isHuman, 8}, {'b', s.bankrupt, 8}, {'i', s.position, 8},
-        {'i', &s.boardCursor}, {'i', &s.cursorFrom}, {'i', &s.moveTarget}, {'i', &s.assetCursor},
-        {'i', &s.menuPlayer}, {'i', &s.tradeInitiator}, {'i', &s.amountDigit}, {'i', &s.diceTimer},
-        {'r', nullptr, 4}, {'i', &s.activeDeck}, {'i', &s.lastCreditor}, {'i', &s.lastBankrupt},
-        {'i', &s.bankruptTimer}, {'i', &s.computerDelay}, {'i', &s.currentPlayer}, {'i', &s.doublesCount},
-        {'i', s.jailTurns, 8}, {'i', s.dice, 2}, {'i', &s.pulseStep}, {'i', &s.cameraGlide},
-        {'i', &s.auctionTimer}, {'i', &s.arrivalTimer}, {'i', &s.cardTimer}, {'i', &s.settleTimer},
-        {'i', s.owner, 28}, {'i', s.jailCardHolder, 2}, {'b', s.selected, 28}, {'b', s.initiatorSelected, 28},
+        {'t', name, 29}, {'r', nullptr}, {'i', &s.screen}, {'i', &s.menuIndex}, {'i', &s.returnScreen},
+        {'i', &s.partnerMortgagedCount}, {'i', &s.initiatorMortgagedCount}, {'i', &s.noticeTimer},
+        {'i', s.noticePlayer, 8}, {'i', s.noticeAmount, 8}, {'i', s.partnerMortgaged, 28},
+        {'i', s.initiatorMortgaged, 28}, {'i', &s.noticeIndex}, {'b', &s.quitConfirmOpen}, {'b', &s.quitYes},
+        {'b', &s.tradeOfferOpen}, {'b', &s.promptYes}, {'b', &s.choosingTradePartner},
+        {'b', &s.tradePartnerSide}, {'b', &s.inDebt}, {'b', &s.moving}, {'b', &s.passedGo}, {'r', nullptr},
+        {'b', &s.endTurnAfterNotice}, {'b', &s.buyPromptOpen}, {'b', &s.auctionOpen}, {'b', &s.taxPromptOpen},
+        {'b', &s.transportDoubleRent}, {'b', &s.utilityRollPending}, {'b', &s.utilityTenTimes},
+        {'b', &s.gameOver}, {'b', &s.skipLanding}, {'t', s.noticeReason, 8 * 50}, {'f', &s.zoom},
+        {'f', &s.panX}, {'f', &s.panY}, {'f', &s.cameraTargetX}, {'f', &s.cameraTargetZ},
+        {'i', &s.humanCount}, {'i', &s.computerCount}, {'i', &s.middleOption}, {'i', s.entryIndex, 8},
+        {'b', s.isHuman, 8}, {'b', s.bankrupt, 8}, {'i', s.position, 8}, {'i', &s.boardCursor},
+        {'i', &s.cursorFrom}, {'i', &s.moveTarget}, {'i', &s.assetCursor}, {'i', &s.menuPlayer},
+        {'i', &s.tradeInitiator}, {'i', &s.amountDigit}, {'i', &s.diceTimer}, {'r', nullptr, 4},
+        {'i', &s.activeDeck}, {'i', &s.lastCreditor}, {'i', &s.lastBankrupt}, {'i', &s.bankruptTimer},
+        {'i', &s.computerDelay}, {'i', &s.currentPlayer}, {'i', &s.doublesCount}, {'i', s.jailTurns, 8},
+        {'i', s.dice, 2}, {'i', &s.pulseStep}, {'i', &s.cameraGlide}, {'i', &s.auctionTimer},
+        {'i', &s.arrivalTimer}, {'i', &s.cardTimer}, {'i', &s.settleTimer}, {'i', s.owner, 28},
+        {'i', s.jailCardHolder, 2}, {'b', s.selected, 28}, {'b', s.initiatorSelected, 28},
         {'b', s.jailCardSelected, 2}, {'i', &s.tradeMoney}, {'i', &s.initiatorMoney}, {'i', &s.houseCount},
         {'i', &s.auctionBid}, {'i', &s.auctionBidder}, {'i', &s.bidIncrement}, {'i', &s.middlePot},
         {'i', &s.winner}, {'i', s.houses, 28}, {'t', s.playerNames, 8 * 15}, {'i', s.money, 8},
@@ -56,12 +57,10 @@ TEST(SaveLayout, EveryFieldInFormatOrderLittleEndian) {
     // clang-format on
     unsigned char expected[2 * slotSize] = {};  // room for a table that runs long
     int at = 0;
-    uint32_t seed = 0x2545F491u;
     for (const Field& f : table) {
         const int size = (f.kind == 'i' || f.kind == 'f') ? 4 : 1;
         for (int i = 0; i < f.count; ++i) {
-            seed = seed * 1664525u + 1013904223u;
-            uint32_t value = f.kind == 'r' ? 0 : seed ^ (seed >> 13);
+            uint32_t value = f.kind == 'r' ? 0 : (at + 1) * 2654435761u;  // scrambled by position
             if (f.kind == 'f') value &= 0xBFFFFFFFu;  // exponent below all-ones: a finite float
             if (f.kind == 'b') value = (value >> 7) & 1, static_cast<bool*>(f.at)[i] = value;
             if (f.kind == 't') static_cast<char*>(f.at)[i] = static_cast<char>(value = '!' + value % 90);

@@ -86,8 +86,8 @@ GameState moment(int m) {
         g.tradePartnerSide = g.tradeOfferOpen = g.promptYes = g.initiatorSelected[2] = g.selected[23] = true;
     } else if (m == AtAuction) {  // with unmortgage questions pending after a trade
         g.position[0] = 16, g.auctionOpen = true, g.auctionBid = 130, g.auctionBidder = 1,
-        g.auctionTimer = 87;
-        g.bidLimit[3] = 175, g.partnerMortgaged[0] = 13, g.partnerMortgagedCount = 1, giveProperty(1, 13, -1);
+        g.bidLimit[3] = 175;
+        g.auctionTimer = 87, g.partnerMortgaged[0] = 13, g.partnerMortgagedCount = 1, giveProperty(1, 13, -1);
     }
     return g;
 }
@@ -105,7 +105,6 @@ protected:
     }
     void TearDown() override {
         fs::current_path(previous);
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dir);
     }
 };
@@ -147,18 +146,17 @@ TEST_F(SaveRobustness, AwkwardMomentsRoundTripAndPlayOn) {
 // of it is in the file) and never loads; a name starting with NUL is an empty slot; reserved
 // bytes are ignored. Loading never writes.
 TEST_F(SaveRobustness, ShortOrForeignRecordsNeverLoad) {
-    const std::string notice = (moment(AtNotice), snapshot());
-    saveInto(2, "cut");
+    const std::string notice = (moment(AtNotice), saveInto(2, "cut"), snapshot());
     const Bytes whole = fileBytes();
     const int end = 3 * slotSize, name = 2 * slotSize;
     // The file cut to `kept` bytes, then `size` bytes from `at` set to `value`: the name listed.
     const std::tuple<int, int, int, int, const char*, LoadResult> rows[] = {
         // clang-format off
         {name, 0, 0, 0, "", Empty}, {name + 1, 0, 0, 0, "", Damaged}, {name + 29, 0, 0, 0, "", Damaged},
-        {name + 30, 0, 0, 0, "cut", Damaged}, {end - 1, 0, 0, 0, "cut", Damaged}, {end, 0, 0, 0, "cut", Loaded},
-        {end, name + 353, 1, 2, "cut", Damaged}, {end, name + 981, 1, 20, "cut", Damaged},  // flag 2, pulse 20
+        {name + 30, 0, 0, 0, "cut", Damaged}, {end - 1, 0, 0, 0, "cut", Damaged},
+        {end, 0, 0, 0, "cut", Loaded}, {end, name + 2035, 4, 0x80, "cut", Loaded},  // a reserved word ignored
+        {end, name + 353, 1, 2, "cut", Damaged}, {end, name + 981, 1, 20, "cut", Damaged},  // a flag; a pulse
         {end, name, 30, 'A', "AAAAAAAAAAAAAAAAAAAAAAAAAAAAA", Damaged}, {end, name, 1, 0, "", Empty},
-        {end, name + 2035, 4, 0x80, "cut", Loaded},  // a reserved word
         // clang-format on
     };
     for (auto [kept, at, size, value, listed, result] : rows) {
@@ -211,9 +209,9 @@ TEST(SlotCheck, LimitsOfALoadableRecord) {
     }
 }
 
-// A slot outside the table, a directory named like the file, a link or a directory where the new
-// file goes: nothing is made, loaded or written through; with no new file possible beside it the
-// file is written in place. No operation leaves a file open.
+// A slot outside the table or a directory named like the file: nothing is made, loaded or written
+// through; with no new file possible beside it the file is written in place. No operation leaves
+// a file open.
 TEST_F(SaveRobustness, ObstructedOrLinkedPathsAndSlotsOutsideTheTable) {
     const auto openFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
     const auto filesBefore = openFiles();
@@ -228,9 +226,6 @@ TEST_F(SaveRobustness, ObstructedOrLinkedPathsAndSlotsOutsideTheTable) {
     EXPECT_TRUE(saveInto(0, "first") == 0 && fileBytes() == withSlot(Bytes(newSize), 0));  // in place
     Bytes before = fileBytes();
     EXPECT_TRUE(saveInto(2, "third") == 0 && fileBytes() == withSlot(before, 2));
-    fs::remove(temp), std::ofstream("victim") << "keep";
-    fs::create_symlink("victim", temp);
-    EXPECT_TRUE(saveInto(1, "second") == 0 && fileBytes("victim") == Bytes({'k', 'e', 'e', 'p'}));
     EXPECT_TRUE(loadOver(running, 2) == Loaded && openFiles() == filesBefore);
 
     // A save file that is a chain of links, relative from another directory and absolute, even
@@ -243,9 +238,8 @@ TEST_F(SaveRobustness, ObstructedOrLinkedPathsAndSlotsOutsideTheTable) {
     ensureSaveFile(shell.slotNames, shell.slotDamaged);  // makes the file, every slot empty
     EXPECT_STREQ(shell.slotNames[4], "");
     const std::string saved = (moment(AtNotice), snapshot());
-    EXPECT_TRUE(saveInto(5, "linked") == 0 &&
-                fileBytes("store/deep/game.sav") == withSlot(Bytes(newSize), 5));
-    for (const char* link : {saveFileName, "store/link.sav", "store/deep/abs.sav"})
+    EXPECT_TRUE(!saveInto(5, "linked") && fileBytes("store/deep/game.sav") == withSlot(Bytes(newSize), 5));
+    for (auto link : {saveFileName, "store/link.sav", "store/deep/abs.sav"})
         EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_FALSE(fs::exists("store/deep/game.sav.tmp") || fs::exists(temp));
     EXPECT_TRUE(loadOver(moment(AtAuction), 5) == Loaded && snapshot() == saved);
