@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -85,8 +86,7 @@ GameState moment(int m) {
         g.screen = AssetMenu, g.menuIndex = KindTrade, g.assetCursor = CursorAmount, g.initiatorMoney = 150;
         g.tradePartnerSide = g.tradeOfferOpen = g.promptYes = g.initiatorSelected[2] = g.selected[23] = true;
     } else if (m == AtAuction) {  // with unmortgage questions pending after a trade
-        g.position[0] = 16, g.auctionOpen = true, g.auctionBid = 130, g.auctionBidder = 1,
-        g.bidLimit[3] = 175;
+        g.position[0] = 16, g.auctionOpen = true, g.auctionBid = 130, g.auctionBidder = 1, g.bidLimit[3] = 9;
         g.auctionTimer = 87, g.partnerMortgaged[0] = 13, g.partnerMortgagedCount = 1, giveProperty(1, 13, -1);
     }
     return g;
@@ -232,16 +232,15 @@ TEST_F(SaveRobustness, ObstructedOrLinkedPathsAndSlotsOutsideTheTable) {
     // dangling: the slots are read and written at its target, the new file made beside it, and the
     // links stay links. A loop of links is never written.
     fs::remove(saveFileName), fs::remove(temp);
-    fs::create_directories("store/deep"), fs::create_symlink("deep/abs.sav", "store/link.sav");
-    fs::create_symlink(fs::absolute("store/deep/game.sav"), "store/deep/abs.sav");
-    fs::create_symlink("store/link.sav", saveFileName), std::strcpy(shell.slotNames[4], "stale");
+    fs::create_directories("dir/sub"), fs::create_symlink("sub/abs.sav", "dir/link.sav");
+    fs::create_symlink(fs::absolute("dir/sub/game.sav"), "dir/sub/abs.sav");
+    fs::create_symlink("dir/link.sav", saveFileName), std::strcpy(shell.slotNames[4], "stale");
     ensureSaveFile(shell.slotNames, shell.slotDamaged);  // makes the file, every slot empty
     EXPECT_STREQ(shell.slotNames[4], "");
     const std::string saved = (moment(AtNotice), snapshot());
-    EXPECT_TRUE(!saveInto(5, "linked") && fileBytes("store/deep/game.sav") == withSlot(Bytes(newSize), 5));
-    for (auto link : {saveFileName, "store/link.sav", "store/deep/abs.sav"})
-        EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_FALSE(fs::exists("store/deep/game.sav.tmp") || fs::exists(temp));
+    EXPECT_TRUE(!saveInto(5, "linked") && fileBytes("dir/sub/game.sav") == withSlot(Bytes(newSize), 5));
+    for (auto link : {saveFileName, "dir/link.sav", "dir/sub/abs.sav"}) EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_FALSE(fs::exists("dir/sub/game.sav.tmp") || fs::exists(temp));
     EXPECT_TRUE(loadOver(moment(AtAuction), 5) == Loaded && snapshot() == saved);
     fs::remove(saveFileName), fs::create_symlink(saveFileName, saveFileName);
     EXPECT_TRUE(saveInto(5, "loop") == ELOOP && fs::is_symlink(saveFileName));
@@ -273,7 +272,7 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
 // the other slots and foreign bytes past the table are kept. A short file is padded with zeros.
 TEST_F(SaveRobustness, SavingKeepsEveryOtherByteEvenWhenItDies) {
     const std::string notice = (moment(AtNotice), snapshot());
-    game = moment(AtTrade);
+    moment(AtTrade);
     EXPECT_TRUE(saveInto(3, "inside") == 0 && fileBytes() == withSlot(Bytes(newSize), 3));
     fs::permissions(saveFileName, static_cast<fs::perms>(0604));
     EXPECT_TRUE(saveInto(29, "last") == 0 && fileBytes().size() == fullSize);
