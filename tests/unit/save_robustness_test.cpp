@@ -86,7 +86,7 @@ GameState moment(int m) {
         g.screen = AssetMenu, g.menuIndex = KindTrade, g.assetCursor = CursorAmount, g.initiatorMoney = 150;
         g.tradePartnerSide = g.tradeOfferOpen = g.promptYes = g.initiatorSelected[2] = g.selected[23] = true;
     } else if (m == AtAuction) {  // with unmortgage questions pending after a trade
-        g.position[0] = 16, g.auctionOpen = true, g.auctionBid = 130, g.auctionBidder = 1, g.bidLimit[3] = 9;
+        g.position[0] = 16, g.auctionOpen = true, g.auctionBid = 90, g.auctionBidder = 1, g.bidLimit[3] = 175;
         g.auctionTimer = 87, g.partnerMortgaged[0] = 13, g.partnerMortgagedCount = 1, giveProperty(1, 13, -1);
     }
     return g;
