@@ -146,7 +146,7 @@ TEST_F(SaveRobustness, AwkwardMomentsRoundTripAndPlayOn) {
 // of it is in the file) and never loads; a name starting with NUL is an empty slot; reserved
 // bytes are ignored. Loading never writes.
 TEST_F(SaveRobustness, ShortOrForeignRecordsNeverLoad) {
-    const std::string notice = (moment(AtNotice), saveInto(2, "cut"), snapshot());
+    const std::string notice = (moment(AtNotice), saveInto(0, "one"), saveInto(2, "cut"), snapshot());
     const Bytes whole = fileBytes();
     const int end = 3 * slotSize, name = 2 * slotSize;
     // The file cut to `kept` bytes, then `size` bytes from `at` set to `value`: the name listed.
@@ -163,7 +163,8 @@ TEST_F(SaveRobustness, ShortOrForeignRecordsNeverLoad) {
         Bytes file(whole.begin(), whole.begin() + kept);
         std::fill_n(file.begin() + at, size, value), writeFile(file);
         ensureSaveFile(shell.slotNames, shell.slotDamaged);
-        EXPECT_STREQ(shell.slotNames[2], listed) << kept << " " << at;
+        EXPECT_EQ(shell.slotNames[0] + std::string("+") + shell.slotNames[2], std::string("one+") + listed)
+            << at;
         EXPECT_EQ(shell.slotDamaged[2], result == Damaged && listed[0]) << kept << " " << at;
         EXPECT_EQ(loadOver(moment(AtTrade), 2), result) << kept << " " << at;
         EXPECT_TRUE((result != Loaded || snapshot() == notice) && fileBytes() == file);
@@ -182,7 +183,8 @@ TEST_F(SaveRobustness, ShortOrForeignRecordsNeverLoad) {
 TEST(SlotCheck, LimitsOfALoadableRecord) {
     const std::pair<bool, void (*)()> rows[] = {
         // clang-format off
-        {true, [] { startTestGame(8); }}, {true, [] { game.pulseStep = 19; }},
+        {true, [] { startTestGame(1, 2); }}, {true, [] { startTestGame(8); }},  // one person; eight
+        {false, [] { game.humanCount = 0; }}, {true, [] { game.pulseStep = 19; }},
         {false, [] { game.pulseStep = 20; }}, {false, [] { game.pulseStep = -1; }},
         // Negative cash only in the debt state and covered by what the seat could sell: street 0
         // mortgages for 30, a house on it sells for 25; a mortgaged street adds nothing.
@@ -272,7 +274,6 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
 // the other slots and foreign bytes past the table are kept. A short file is padded with zeros.
 TEST_F(SaveRobustness, SavingKeepsEveryOtherByteEvenWhenItDies) {
     const std::string notice = (moment(AtNotice), snapshot());
-    moment(AtTrade);
     EXPECT_TRUE(saveInto(3, "inside") == 0 && fileBytes() == withSlot(Bytes(newSize), 3));
     fs::permissions(saveFileName, static_cast<fs::perms>(0604));
     EXPECT_TRUE(saveInto(29, "last") == 0 && fileBytes().size() == fullSize);
@@ -281,7 +282,6 @@ TEST_F(SaveRobustness, SavingKeepsEveryOtherByteEvenWhenItDies) {
     const Bytes before = fileBytes();
     // A write that fails (the file-size limit, its signal ignored) gives up; with the signal the
     // child dies once the new file passes 100,000 bytes. The next save clears up after it.
-    game = moment(AtNotice);
     const rlimit cut{100000, 100000};
     for (bool ignoreSignal : {true, false}) {
         const auto body = [&] {
