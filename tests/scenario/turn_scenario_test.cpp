@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <tuple>
 
 #include "app/aids.h"
@@ -151,6 +152,12 @@ TEST_F(TurnSession, SavedShowsOnlyWhenTheSaveLanded) {
         confirmSaveName();
         saveIntoSlot(3);
         EXPECT_EQ(aids.savedTicks, lands ? savedShownTicks : 0);
+        // A failed save keeps the slot grid open with the reason under it.
+        const std::string message = shell.saveMessage;
+        EXPECT_EQ(std::make_tuple(shell.saveNameDone,
+                                  message.rfind("Could not save: ", 0) == 0 && message.size() > 16),
+                  std::make_tuple(!lands, !lands))
+            << message;
         tick(savedShownTicks - 1);
         EXPECT_EQ(aids.savedTicks, lands ? 1 : 0);
         tick();
