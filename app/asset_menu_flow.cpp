@@ -124,7 +124,7 @@ void changeAssetAmount(int direction) {
                 amount += p;
             }
         } else {
-            if (digit == 0 || amount - p < 0) {
+            if (digit == 0) {  // a digit above 0 leaves at least p to take away
                 if (amount + 9 * p <= money) amount += 9 * p;
             } else {
                 amount -= p;

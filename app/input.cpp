@@ -9,19 +9,16 @@
 
 InputState input;
 
-bool editTextField(char* field, int maxChars, int maxWidth, unsigned char key) {
+void editTextField(char* field, int maxChars, int maxWidth, unsigned char key) {
     const int length = static_cast<int>(std::strlen(field));
     if (key == keyCodeBackspace) {
-        if (length == 0) return false;
-        field[length - 1] = '\0';
-        return true;
+        if (length > 0) field[length - 1] = '\0';
+        return;
     }
     const int width = charWidth(key);  // -1: no glyph, never typed
-    if (width < 0) return false;
-    if (length >= maxChars || measureText(field) + width >= maxWidth) return false;
+    if (width < 0 || length >= maxChars || measureText(field) + width >= maxWidth) return;
     field[length] = static_cast<char>(key);
     field[length + 1] = '\0';
-    return true;
 }
 
 namespace {

@@ -59,8 +59,7 @@ inline bool takePress(bool latch, bool& handled) {
 // Text entry into a NUL-terminated field: BACKSPACE removes the last character; a character
 // with a glyph, or the space, is appended while the field stays below maxChars characters and
 // its measured width below maxWidth. ENTER and characters without a glyph change nothing.
-// Returns true when the field changed.
-bool editTextField(char* field, int maxChars, int maxWidth, unsigned char key);
+void editTextField(char* field, int maxChars, int maxWidth, unsigned char key);
 
 constexpr int saveNameMaxChars = 20;
 constexpr int saveNameMaxWidth = 650;

@@ -109,13 +109,12 @@ void payEveryPlayer(int seat, int each) {
 }
 
 // The first square after `from` holding a property of the kind, round past GO if need be.
+// (Every kind asked for stands on the board, so the walk ends.)
 int nextSquareAhead(int from, bool (*ofKind)(int property)) {
-    for (int step = 1; step < squareCount; ++step) {
-        const int square = (from + step) % squareCount;
-        const int property = propertyAtSquare(square);
-        if (property >= 0 && ofKind(property)) return square;
-    }
-    return from;
+    int square = from;
+    do square = (square + 1) % squareCount;
+    while (!ofKind(propertyAtSquare(square)));
+    return square;
 }
 
 void advanceToNearestUtility(int seat) {

@@ -15,7 +15,7 @@ constexpr int emptySeatSlot = 9;
 // Token places by number of seats: read from the last digit, each digit is the place + 1
 // of seats 0, 1, 2 ... so few tokens stand far apart on a square.
 constexpr int32_t tokenPlaceTable[maxSeats + 1] = {
-    0, 0, 62, 631, 7531, 75321, 765321, 7654321, 87654321,
+    0, 1, 62, 631, 7531, 75321, 765321, 7654321, 87654321,
 };
 
 void dealSeating(int seats) {
@@ -38,7 +38,7 @@ void dealSeating(int seats) {
 void assignTokenPlaces(int seats) {
     int32_t digits = tokenPlaceTable[seats];
     for (int seat = 0; seat < seats; ++seat) {
-        game.tokenSlot[seat] = digits > 0 ? digits % 10 - 1 : seat;
+        game.tokenSlot[seat] = digits % 10 - 1;
         digits /= 10;
     }
 }

@@ -95,3 +95,20 @@ TEST_F(ComputerTurnFlow, AssetCursorMovesBetweenUtilitiesAndTransports) {
 }
 
 }  // namespace
+
+namespace {
+
+// The unmortgage questions after a trade are put only to people: a computer's are dropped on the
+// next frame, a person's stay.
+TEST_F(ComputerTurnFlow, OnlyPeopleAreAskedToLiftAMortgage) {
+    for (const int initiator : {0, 1}) {
+        seats(1);
+        giveProperty(initiator, 5, -1);
+        game.menuPlayer = 1 - initiator, game.tradeInitiator = initiator;
+        game.initiatorMortgaged[0] = 5, game.initiatorMortgagedCount = 1;
+        tick();
+        EXPECT_EQ(game.initiatorMortgagedCount, initiator == 0 ? 1 : 0) << initiator;
+    }
+}
+
+}  // namespace

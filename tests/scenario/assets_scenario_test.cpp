@@ -85,6 +85,18 @@ TEST_F(AssetSession, TradeBetweenTwoPeopleThroughTheMenu) {
               std::make_tuple(Board, 1, 0, 1, 1));
 }
 
+// Seat 1's offer goes to seat 0 by its digit: the first seat is a partner like any other.
+TEST_F(AssetSession, TheFirstSeatIsChosenAsPartnerByItsDigit) {
+    startBoardGame(2);
+    giveProperty(1, 5);
+    game.screen = AssetMenu, game.menuIndex = KindTrade, game.currentPlayer = game.menuPlayer = 1;
+    game.selected[5] = game.choosingTradePartner = true;
+    keys("1");
+    EXPECT_EQ(std::make_tuple(game.menuPlayer, game.tradeInitiator, game.tradePartnerSide,
+                              game.initiatorSelected[5]),
+              std::make_tuple(0, 1, true, true));
+}
+
 // Seat 0's menu, with a street, a jail card and money picked, switched to seat 1 by its digit
 // or a click on its panel: every pick is dropped, the cursor goes to seat 1's first property
 // and the house count restarts for the kind. Neither switches in the debt state, on a trade's

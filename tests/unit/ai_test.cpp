@@ -412,7 +412,8 @@ TEST_F(Computer, TurnDecisionsComeInOrderOncePerRoll) {
     EXPECT_TRUE(step(1) && !game.tradeOfferOpen);
     computerStep();
     EXPECT_TRUE(game.tradeOfferOpen && game.selected[4] && game.computerDelay == 0);
-    closeAssetMenu();  // the person says no
+    EXPECT_TRUE(game.promptYes);  // the person's answer starts on YES
+    closeAssetMenu();             // the person says no
     EXPECT_TRUE(step(4) && step(0) && game.position[1] == 10);
     EXPECT_TRUE(game.tradeTried && game.buildTried && game.unmortgageTried && !game.moving);
     computerStep();

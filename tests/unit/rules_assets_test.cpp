@@ -102,6 +102,8 @@ TEST_F(AuctionRules, BidsRestartTheTimerAndTheHighestBidderPays) {
         (V{bankOwner, 0, 0, defaultBidIncrement, auctionTicks}));
     for (int i = 0; i < auctionTicks + 500; ++i) advanceAuction();
     EXPECT_EQ(game.auctionTimer, 2);
+    advanceAuction();  // and stays there, frame after frame
+    EXPECT_EQ(game.auctionTimer, 2);
     // Bankrupt seats, seats not in play (a stale flag on seat 3), computer seat 2 and bad numbers may
     // not bid.
     game.bankrupt[1] = game.isHuman[3] = true;

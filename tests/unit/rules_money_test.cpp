@@ -133,9 +133,9 @@ TEST_F(MoneyRules, GameEndsAtTheLastButOneBankruptcyOtherwiseTheTurnGoesOn) {
                      over ? game.winner : game.currentPlayer}),
                   (V{bankruptNoticeTicks, debtor, over, next}));
     }
-    giveGroup(1, 1, 2, 5, 3), giveProperty(1, 22, -1);  // the statistics' count of a seat's holdings
+    giveGroup(1, 1, 1, 5, 3), giveProperty(1, 22, -1);  // the statistics' count of a seat's holdings
     const Holdings h = holdingsOf(1);
-    EXPECT_EQ((V{h.owned, h.mortgaged, h.houses, h.hotels}), (V{4, 1, 5, 1}));
+    EXPECT_EQ((V{h.owned, h.mortgaged, h.houses, h.hotels}), (V{4, 1, 4, 1}));
     game.bankrupt[0] = true;  // a seat out before the history began is out at turn 0
     resetStats(false);
     EXPECT_EQ((V{stats.seat[0].outAtTurn, stats.seat[1].outAtTurn}), (V{0, -1}));

@@ -135,6 +135,7 @@ TEST(Invariants, LegalStatesPassAndEachBrokenRuleIsNamed) {
         {[] { game.screen = 5; }, "screen"},
         {[] { game.currentPlayer = 9; }, "currentPlayer"},
         {[] { game.noticeIndex = 8; }, "noticeIndex"},
+        {[] { game.noticePlayer[3] = maxSeats; }, "notice seat"},
         {[] { game.dice[1] = 6; }, "dice"},
         {[] { game.activeDeck = 2; }, "activeDeck"},
         {[] { game.panX = 0.3f; }, "pan"},

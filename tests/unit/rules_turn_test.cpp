@@ -231,6 +231,11 @@ TEST_F(TurnRules, ForcedReleaseFeeNoticeQueuesBehindPassingGo) {
         dismissNotice();
         EXPECT_STREQ(game.noticeReason[0], "getting out of Jail");
     }
+    startTestGame(3);  // a queue full but for its last slot: the fee takes that slot
+    putInJail(1, 2);
+    for (int i = 0; i < noticeSlots - 1; ++i) game.noticeAmount[i] = 1;
+    releaseFromJail(1);
+    EXPECT_EQ((V{game.noticeAmount[noticeSlots - 2], game.noticeAmount[noticeSlots - 1]}), (V{1, jailFee}));
 }
 
 // Money, movement and jail cards from each of the deck's three squares (the pot on, so fees show
@@ -295,6 +300,10 @@ TEST_F(CardRules, PaymentsBeyondCashOrNetWorth) {
     EXPECT_EQ((V{game.money[0], game.money[1], game.money[3], game.menuPlayer, game.inDebt, game.bankrupt[2],
                  game.bankrupt[3], game.currentPlayer}),
               (V{1500 + 50 + 30 + 50 + 50, -30, 0, 1, 1, 1, 0, 0}));
+    startTestGame(3);  // a net worth of exactly what is owed pays it
+    game.money[0] = 100;
+    draw(1, 4, 22);
+    EXPECT_EQ((V{game.money[0], game.money[1], game.bankrupt[0]}), (V{0, 1550, 0}));
     startTestGame(4);
     game.bankrupt[2] = true, game.money[2] = 0, game.money[0] = 40, giveProperty(0, 5);
     draw(1, 4, 22);
