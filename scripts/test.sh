@@ -16,9 +16,9 @@ cmake --build "$root/build-sanitize" -j"$jobs"
 
 status=0
 echo "== headless suites under AddressSanitizer + UndefinedBehaviorSanitizer =="
-(cd "$root/build-sanitize" && ctest --output-on-failure -L 'unit|scenario|soak|fuzz') || status=1
+(cd "$root/build-sanitize" && ctest -j2 --output-on-failure -L 'unit|scenario|soak|fuzz') || status=1
 echo "== full suite (release build, virtual X server) =="
-(cd "$root/build" && "$root/scripts/with-xvfb.sh" ctest --output-on-failure) || status=1
+(cd "$root/build" && "$root/scripts/with-xvfb.sh" ctest -j2 --output-on-failure) || status=1
 echo "== coverage-guided fuzzing (clang sanitizer build) =="
 "$root/scripts/fuzz.sh" "${TENANTRY_FUZZ_SECONDS:-60}" || status=1
 exit $status

@@ -80,6 +80,9 @@ TEST_F(TurnSession, CameraKeysStepAndStopAtTheirLimits) {
     EXPECT_NEAR(game.zoom, 0.6f, 1e-4);
     keys("x*60 d*60 w*60");
     EXPECT_EQ(std::make_tuple(game.zoom, game.panX, game.panY), std::make_tuple(1.0f, 0.25f, 0.25f));
+    keys("DOWN");  // the cursor steps back from GO onto square 39 and the camera turns to it
+    EXPECT_EQ(std::make_tuple(game.boardCursor, game.cameraTargetX, game.cameraTargetZ),
+              std::make_tuple(39, 0.25f, 0.25f - 0.05f * 9));
 }
 
 // A person wins an auction beyond their worth while the computer on turn has doubles pending:

@@ -93,6 +93,10 @@ TEST_F(Computer, BidLimitsFollowTheFormula) {
         const int* limit = game.bidLimit;
         EXPECT_TRUE(limit[1] == row.limit && limit[0] + limit[2] + limit[3] == 0) << row.what;
     }
+    setUp("", 1000, 1);  // a computer in the first seat gets its limit too
+    game.isHuman[0] = false;
+    computeBidLimits();
+    EXPECT_GT(game.bidLimit[0], 0);
 }
 
 // One frame of computer bidding with the raise draw r: + 5 x (r + 1), up to the best limit.

@@ -136,6 +136,8 @@ TEST(Invariants, LegalStatesPassAndEachBrokenRuleIsNamed) {
         {[] { game.currentPlayer = 9; }, "currentPlayer"},
         {[] { game.noticeIndex = 8; }, "noticeIndex"},
         {[] { game.noticePlayer[3] = maxSeats; }, "notice seat"},
+        {[] { game.tradeInitiator = maxSeats; }, "tradeInitiator"},
+        {[] { game.tokenSlot[2] = maxSeats; }, "tokenSlot"},
         {[] { game.dice[1] = 6; }, "dice"},
         {[] { game.activeDeck = 2; }, "activeDeck"},
         {[] { game.panX = 0.3f; }, "pan"},
