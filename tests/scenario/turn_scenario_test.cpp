@@ -68,6 +68,16 @@ TEST_F(TurnSession, TheActionBarAndTheSeatDigits) {
               std::make_tuple(AssetMenu, 0, KindHouses, 1));
 }
 
+// The purchase question takes LEFT and RIGHT between YES and NO.
+TEST_F(TurnSession, PurchaseQuestionTakesLeftAndRight) {
+    startBoardGame(2);
+    game.position[0] = propertySquare[1], game.buyPromptOpen = game.promptYes = true;
+    keys("RIGHT");
+    EXPECT_FALSE(game.promptYes);
+    keys("LEFT");
+    EXPECT_TRUE(game.promptYes && game.buyPromptOpen);
+}
+
 // Z zooms in and X out by 0.01 a frame, A/D and S/W pan; each stops at its limit.
 TEST_F(TurnSession, CameraKeysStepAndStopAtTheirLimits) {
     startBoardGame(2);
