@@ -287,3 +287,17 @@ TEST_F(Menus, RightButtonAndAHalfSizeWindow) {
     resetProgram(), setWindowSize({600, 350});
     clickSteps({{{startHit.x0 / 2, startHit.y0 / 2, startHit.x1 / 2, startHit.y1 / 2}, screen, NameEntry}});
 }
+
+namespace {
+
+// F2 opens the statistics over a game, never over the start or the options menu.
+TEST_F(Menus, StatisticsOnlyOverAGame) {
+    for (const int screen : {StartMenu, OptionsMenu, Board}) {
+        startBoardGame(2);
+        game.screen = screen;
+        keys("F2");
+        EXPECT_EQ(shell.statsOpen, screen == Board) << screen;
+    }
+}
+
+}  // namespace

@@ -89,7 +89,9 @@ TEST_F(SetupRules, ResetClearsTheGameButKeepsOptionsDecksAndGeometry) {
               (V{StartMenu, bankOwner, bankOwner, 3, 2, 2, 0, 120, 77}));
     EXPECT_TRUE(same(game.entryIndex, dealt.entryIndex) && same(game.deckOrder, dealt.deckOrder) &&
                 same(game.tokenSlot, dealt.tokenSlot) && same(game.propertySpotX, dealt.propertySpotX) &&
-                same(game.squareSpotY, dealt.squareSpotY) && same(game.tokenSpotY, dealt.tokenSpotY));
+                same(game.propertySpotY, dealt.propertySpotY) && same(game.squareSpotX, dealt.squareSpotX) &&
+                same(game.squareSpotY, dealt.squareSpotY) && same(game.tokenSpotX, dealt.tokenSpotX) &&
+                same(game.tokenSpotY, dealt.tokenSpotY));
 }
 
 // One spot per edge, the jail's visitors, GO's first place and the Go to Jail corner, in pixels of the 1024

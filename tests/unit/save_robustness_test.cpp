@@ -6,6 +6,7 @@
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -274,7 +275,10 @@ TEST_F(SaveRobustness, AReadOnlyDirectoryOrAnUnreadableFile) {
 // the other slots and foreign bytes past the table are kept. A short file is padded with zeros.
 TEST_F(SaveRobustness, SavingKeepsEveryOtherByteEvenWhenItDies) {
     const std::string notice = (moment(AtNotice), snapshot());
+    const mode_t mask = umask(022);  // a new file is readable by all, writable by its owner
     EXPECT_TRUE(saveInto(3, "inside") == 0 && fileBytes() == withSlot(Bytes(newSize), 3));
+    umask(mask);
+    EXPECT_EQ(fs::status(saveFileName).permissions(), static_cast<fs::perms>(0644));
     fs::permissions(saveFileName, static_cast<fs::perms>(0604));
     EXPECT_TRUE(saveInto(29, "last") == 0 && fileBytes().size() == fullSize);
     EXPECT_EQ(fs::status(saveFileName).permissions(), static_cast<fs::perms>(0604));
