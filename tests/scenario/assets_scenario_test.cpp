@@ -51,6 +51,9 @@ TEST_F(AssetSession, CursorWalksTheSeatsOwnCells) {
         keys(key);
         EXPECT_EQ(game.assetCursor, expected) << from << " " << key;
     }
+    game.assetCursor = CursorAmount, game.amountDigit = 1;  // RIGHT on the amount: down to the last digit
+    keys("RIGHT");
+    EXPECT_EQ(std::make_tuple(game.assetCursor, game.amountDigit), std::make_tuple(int{CursorAmount}, 0));
 }
 
 // A whole trade: seat 0 gives property 0, both jail cards and $120, seat 1 property 5 and $8.

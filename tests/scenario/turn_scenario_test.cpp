@@ -66,6 +66,9 @@ TEST_F(TurnSession, TheActionBarAndTheSeatDigits) {
     keys("1");
     EXPECT_EQ(std::make_tuple(game.screen, game.menuPlayer, game.menuIndex, game.houseCount),
               std::make_tuple(AssetMenu, 0, KindHouses, 1));
+    startBoardGame(1, 1);  // the last kind, Mortgage, opens as itself too
+    keys("LEFT 1");
+    EXPECT_EQ(std::make_tuple(game.screen, game.menuIndex), std::make_tuple(AssetMenu, KindMortgage));
 }
 
 // The purchase question takes LEFT and RIGHT between YES and NO.

@@ -139,6 +139,7 @@ TEST(Invariants, LegalStatesPassAndEachBrokenRuleIsNamed) {
         {[] { game.noticeIndex = 8; }, "noticeIndex"},
         {[] { game.noticePlayer[3] = maxSeats; }, "notice seat"},
         {[] { game.tradeInitiator = maxSeats; }, "tradeInitiator"},
+        {[] { game.middleOption = 3; }, "middleOption"},
         {[] { game.tokenSlot[2] = maxSeats; }, "tokenSlot"},
         {[] { game.dice[1] = 6; }, "dice"},
         {[] { game.activeDeck = 2; }, "activeDeck"},
