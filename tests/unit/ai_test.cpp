@@ -325,6 +325,12 @@ TEST_F(Computer, ProposesTradesOfThreeKinds) {
     game.proposeCooldown[1][2] = 1;
     fixProposalDraws(0, 3, 0, -1);
     EXPECT_TRUE(!proposeTrade() && game.tradeTried && game.proposeCooldown[1][2] == 1);
+    // Two seats trade too, and an offer starts from nothing selected.
+    setUp("1:2,3 0:4");
+    game.computerCount = 1, game.selected[10] = game.initiatorSelected[11] = true;
+    fixProposalDraws(0, 3, 0, -1, 0);
+    EXPECT_TRUE(proposeTrade() && game.menuPlayer == 0 && game.selected[4] && game.initiatorMoney == 336);
+    EXPECT_FALSE(game.selected[10] || game.initiatorSelected[11]);
 }
 
 // Seat 2 judging seat 1's offer worth `diff` = gain - loss to it: with r1 = 10 it accepts while
