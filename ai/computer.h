@@ -5,8 +5,7 @@
 
 // --- controller.cpp: the paced entry point ---
 // One action of the computer seat whose turn, offer or debt it is; called by the frame step
-// when computerDelay runs out. Re-arms computerDelay for the next action (0 while a person
-// must answer or an auction runs).
+// when computerDelay runs out. The frame step alone arms and re-arms that countdown.
 void computerStep();
 // Whether a jailed current player pays (or uses a card) rather than rolling for doubles.
 bool decideLeaveJail();

@@ -115,18 +115,7 @@ void takeOneAction() {
 }  // namespace
 
 void computerStep() {
-    if (game.gameOver) {
-        game.computerDelay = 0;  // the game is decided: nobody acts under the "WINS" screen
-        return;
-    }
-    takeOneAction();
-
-    const bool offerToComputer = game.tradeOfferOpen && seatIsComputer(game.menuPlayer);
-    if (seatIsComputer(game.currentPlayer) || offerToComputer) game.computerDelay = computerThinkTicks;
-    if (game.tradeOfferOpen && !offerToComputer)
-        game.computerDelay = 0;  // wait for the person's answer
-    else if (game.auctionOpen || game.gameOver)
-        game.computerDelay = 0;  // computers bid only through computerAutoBid
+    if (!game.gameOver) takeOneAction();  // the game is decided: nobody acts under "WINS"
 }
 
 bool decideLeaveJail() {

@@ -232,7 +232,6 @@ void confirmAssetMenu() {
             } else {
                 game.tradeOfferOpen = true;
                 game.promptYes = true;
-                if (seatIsComputer(game.menuPlayer)) game.computerDelay = computerThinkTicks;
             }
             break;
         case KindHouses:

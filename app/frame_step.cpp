@@ -12,28 +12,29 @@ static bool somethingMoves() {
            game.cardTimer > 0 || game.bankruptTimer > 0;
 }
 
-// The current computer has nothing open and nothing running on the board, yet no step is
-// coming. (A sold auction with doubles pending ends this way: the purchase notice hands the
-// turn back to the seat without re-arming it.)
-static bool computerTurnStalled() {
-    const int seat = game.currentPlayer;
-    if (game.computerDelay != 0 || game.screen != Board || !seatIsComputer(seat) || game.bankrupt[seat])
-        return false;
-    return !noticeUp() && !somethingMoves() && !unmortgageQuestionPending() && !game.auctionOpen &&
-           !game.tradeOfferOpen && !game.choosingTradePartner && !game.gameOver;
+// The one owner of a computer's countdown: it runs while a computer holds the next move and
+// starts from the full pause whenever one newly does (after a person's menu over its turn, too).
+// Called before the countdown and after anything the frame's rules or a computer's action did,
+// so the rules only change the game and never wake anyone themselves.
+static void armComputerDelay() {
+    if (!computerHoldsTheMove())
+        game.computerDelay = 0;
+    else if (game.computerDelay == 0)
+        game.computerDelay = computerThinkTicks;
 }
 
 static void computerBookkeeping() {
-    const bool computerInDebt = game.screen == AssetMenu && game.inDebt && seatIsComputer(game.menuPlayer);
-    if (computerInDebt && game.computerDelay == 0) game.computerDelay = computerThinkTicks;
-    if (computerTurnStalled()) game.computerDelay = computerThinkTicks;
+    armComputerDelay();
     // The unmortgage questions are only ever put to people.
     if (game.partnerMortgagedCount > 0 && seatIsComputer(game.menuPlayer)) game.partnerMortgagedCount = 0;
     if (game.initiatorMortgagedCount > 0 && seatIsComputer(game.tradeInitiator))
         game.initiatorMortgagedCount = 0;
 
     if (!computerGateHolds() || somethingMoves()) return;
-    if (--game.computerDelay == 1) computerStep();
+    if (--game.computerDelay != 1) return;
+    computerStep();
+    game.computerDelay = 0;  // the next action waits the whole pause again
+    armComputerDelay();
 }
 
 static void boardStep() {
@@ -97,4 +98,5 @@ void frameStep() {
     } else {
         promptStep();
     }
+    armComputerDelay();
 }

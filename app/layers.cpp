@@ -59,18 +59,23 @@ bool boardBusy() {
 
 bool digitInterruptOpen() {
     return game.screen == Board && game.menuIndex == 0 && !noticeUp() && !game.buyPromptOpen &&
-           !game.taxPromptOpen && !game.utilityRollPending && game.computerDelay >= 1 &&
+           !game.taxPromptOpen && !game.utilityRollPending && computerHoldsTheMove() &&
            game.diceTimer == 0 && game.arrivalTimer == 0 && game.settleTimer == 0 && game.cardTimer == 0 &&
            game.bankruptTimer == 0 && !unmortgageQuestionPending();
 }
 
+bool computerHoldsTheMove() {
+    if (game.gameOver) return false;  // nobody acts under "WINS"
+    // A debt is raised, and an offer answered, by its own seat whoever's turn it is.
+    if (game.screen == AssetMenu && game.inDebt) return seatIsComputer(game.menuPlayer);
+    if (game.tradeOfferOpen) return seatIsComputer(game.menuPlayer);
+    // Computers bid only through computerAutoBid; a person's menu over the board holds the turn.
+    if (game.auctionOpen || game.screen != Board) return false;
+    return seatIsComputer(game.currentPlayer) && !game.bankrupt[game.currentPlayer];
+}
+
 bool computerGateHolds() {
-    if (game.computerDelay <= 0 || noticeUp() || game.bankruptTimer > 0 || unmortgageQuestionPending())
-        return false;
-    const bool menuScreen = game.screen == AssetMenu || game.screen == PropertyCard;
-    const bool offerToComputer = game.tradeOfferOpen && seatIsComputer(game.menuPlayer);
-    const bool computerInDebt = game.screen == AssetMenu && game.inDebt && seatIsComputer(game.menuPlayer);
-    return !menuScreen || offerToComputer || computerInDebt;
+    return computerHoldsTheMove() && !noticeUp() && game.bankruptTimer == 0 && !unmortgageQuestionPending();
 }
 
 InputGate inputGate() {

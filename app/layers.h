@@ -55,6 +55,9 @@ bool layerIsDialog(Layer layer);
 bool boardBusy();
 // A computer's pending action lets a person in only by digit or panel.
 bool digitInterruptOpen();
+// A computer seat has the next move (its turn, its answer to an offer or its debt), whatever
+// is shown over it; the frame step keeps its countdown running exactly while this holds.
+bool computerHoldsTheMove();
 // A computer is about to act, and nothing else takes input: the one predicate of it.
 bool computerGateHolds();
 // F2 opens the statistics view over any screen of a game (the menus before one have none).

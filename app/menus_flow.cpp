@@ -92,7 +92,6 @@ void stepNameEntry() {
 void leaveTurnOrder() {
     aimCamera(0);
     game.screen = Board;
-    if (seatIsComputer(0)) game.computerDelay = computerThinkTicks;
 }
 
 void stepTurnOrder() {

@@ -8,12 +8,6 @@ namespace {
 
 bool isMortgaged(int property) { return game.houses[property] < 0; }
 
-// Whoever's turn it is gets its thinking pause back when a menu closes on a computer's turn.
-void pauseForComputer() {
-    const int seat = game.currentPlayer;
-    if (isSeat(seat) && !game.isHuman[seat]) game.computerDelay = computerThinkTicks;
-}
-
 // Streets of the property's group (none for transports and utilities).
 int streetsOfGroup(int property, int out[4]) { return groupStreets(groupOf(property), out); }
 
@@ -264,7 +258,6 @@ void executeTrade() {
 
     game.houseCount = 0;
     game.amountDigit = 0;
-    pauseForComputer();
 }
 
 void closeAssetMenu() {
@@ -278,7 +271,6 @@ void closeAssetMenu() {
     game.choosingTradePartner = false;  // the partner choice belongs to the menu
     game.houseCount = 0;
     game.amountDigit = 0;
-    pauseForComputer();
 }
 
 void answerUnmortgageQuestion(bool yes) {

@@ -52,7 +52,6 @@ void settleAuction() {
     if (!isSeat(seat)) return;
     // Doubles: the same seat rolls again from where it stands.
     game.boardCursor = game.position[seat];
-    if (!game.isHuman[seat]) game.computerDelay = computerThinkTicks;
 }
 
 }  // namespace
@@ -92,7 +91,6 @@ void decidePurchase() {
     game.auctionBidder = bankOwner;
     game.auctionBid = 0;
     game.bidIncrement = defaultBidIncrement;
-    game.computerDelay = 0;
 }
 
 void raiseBidIncrement() {

@@ -78,9 +78,6 @@ void dismissNotice() {
             nextTurn();
         } else {
             game.boardCursor = squareOfSeat(game.currentPlayer);
-            // A computer rolling again must be woken: an auction it won zeroed its delay.
-            const int seat = game.currentPlayer;
-            if (!game.isHuman[seat] && game.computerDelay == 0) game.computerDelay = computerThinkTicks;
         }
     }
     game.noticeIndex = 0;

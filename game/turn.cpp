@@ -254,7 +254,6 @@ int computeRent(int property) {
 
 void nextTurn() {
     statsTurnEnded(game.currentPlayer);
-    game.computerDelay = 0;
     game.doublesCount = 0;
     const int seats = std::min(playersInPlay(), maxSeats);
     if (seats <= 0) return;
@@ -272,7 +271,6 @@ void nextTurn() {
     if (game.position[seat] == jailCell && game.jailTurns[seat] == 2) releaseFromJail(seat);
     game.boardCursor = squareOfSeat(seat);
     aimCamera(game.position[seat]);
-    if (!game.isHuman[seat]) game.computerDelay = computerThinkTicks;
 }
 
 void continueOrPass() {

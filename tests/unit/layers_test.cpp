@@ -109,7 +109,7 @@ TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
         {[] { game.buyPromptOpen = true; }, HelpNone},    {[] { game.taxPromptOpen = true; }, HelpNone},
         {[] { game.utilityRollPending = true; }, HelpNone}, {openNotice, HelpNotice},
         {[] { openNotice(), game.cardTimer = 5; }, HelpNotice}, {openUnmortgageQuestion, HelpUnmortgage},
-        {[] { game.computerDelay = 0; }, HelpBoard},      {[] { game.screen = PropertyCard; }, HelpPropertyCard},
+        {[] { game.currentPlayer = 0; }, HelpBoard},      {[] { game.screen = PropertyCard; }, HelpPropertyCard},
         {[] { game.screen = AssetMenu, game.menuPlayer = 0, game.cameraGlide = 5; }, HelpAssetMenu},  // no glide
         {[] { game.screen = AssetMenu, game.tradeOfferOpen = true, game.menuPlayer = 1; }, HelpNone},
         {[] { game.screen = AssetMenu, game.tradeOfferOpen = true, game.menuPlayer = 0; }, HelpTradeOffer},
@@ -135,8 +135,44 @@ TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
         }
     }
     // Nor does a computer act under a bankruptcy notice.
-    fresh(1, 1), game.computerDelay = 30, game.bankruptTimer = 5;
+    fresh(1, 1), game.currentPlayer = 1, game.computerDelay = 30, game.bankruptTimer = 5;
     EXPECT_FALSE(computerGateHolds());
+}
+
+// The frame step alone arms a computer's countdown: exactly while a computer holds the next move
+// (its turn on the board, an offer put to it, its debt), frozen under a notice, never under a
+// person's menu, an auction, a bankrupt seat or "WINS". Rows: the state, and whether it holds.
+TEST_F(Layers, TheFrameStepArmsAComputerExactlyWhileItHoldsTheMove) {
+    const std::pair<void (*)(), bool> cases[] = {
+        // clang-format off
+        {[] {}, true},                                    {[] { game.currentPlayer = 0; }, false},
+        {[] { game.bankrupt[1] = true; }, false},         {[] { game.gameOver = true; }, false},
+        {[] { game.auctionOpen = true; }, false},         {[] { game.screen = PropertyCard; }, false},
+        {[] { game.screen = AssetMenu, game.menuPlayer = 0; }, false},
+        {[] { game.tradeOfferOpen = true, game.menuPlayer = 0; }, false},
+        {[] { game.currentPlayer = 0, game.screen = AssetMenu, game.tradeOfferOpen = true; }, true},
+        {[] { game.currentPlayer = 0, game.screen = AssetMenu, game.inDebt = true; }, true},
+        {[] { game.screen = AssetMenu, game.inDebt = true, game.menuPlayer = 0; }, false},
+        {[] { openNotice(); }, true}};
+    // clang-format on
+    int row = 0;
+    for (auto [set, holds] : cases) {
+        SCOPED_TRACE(row++);
+        fresh(1, 1), game.currentPlayer = game.menuPlayer = 1, game.computerDelay = 20, set();
+        frameStep();
+        // Counting only where nothing is shown over the move.
+        const int counted = holds && !noticeUp() ? 19 : 20;
+        EXPECT_EQ(game.computerDelay, holds ? counted : 0);
+        game.computerDelay = 0, frameStep();
+        EXPECT_EQ(game.computerDelay, holds ? computerThinkTicks - (counted < 20) : 0);
+    }
+    // A person's menu over the computer's turn gives it the whole pause back once closed; its
+    // action re-arms the next one in full.
+    fresh(1, 1), game.currentPlayer = 1, game.computerDelay = 20;
+    game.screen = AssetMenu, game.menuPlayer = 0, frameStep(), closeAssetMenu(), frameStep();
+    EXPECT_EQ(game.computerDelay, computerThinkTicks - 1);
+    game.computerDelay = 2, frameStep();
+    EXPECT_EQ(std::make_pair(game.diceTimer > 0, game.computerDelay), std::make_pair(true, computerThinkTicks));
 }
 
 // A notice that runs out by itself into an unmortgage question: an ENTER or a click on YES

@@ -66,7 +66,7 @@ TEST_F(AuctionRules, BuyingAndWinningAreJudgedOnNetWorth) {
 }
 
 // Declined and not sold, with or without an auction, or a question over a deed that is no longer
-// the bank's: the turn passes unless doubles are pending, when a computer is woken to roll again.
+// the bank's: the turn passes unless doubles are pending.
 // Rows: bidding, computers, the seat answering, doubles, property, the seat on turn after.
 TEST_F(AuctionRules, UnsoldPropertyStaysAndTheTurnPassesUnlessDoubles) {
     const std::array<int, 6> cases[] = {{0, 0, 0, 0, 27, 1}, {0, 0, 0, 1, 27, 0}, {1, 0, 0, 0, 27, 1},
@@ -78,8 +78,8 @@ TEST_F(AuctionRules, UnsoldPropertyStaysAndTheTurnPassesUnlessDoubles) {
         answer(seat, property, property == 0);
         EXPECT_EQ(game.auctionOpen, bidding && property != 0);
         if (game.auctionOpen) settle();
-        EXPECT_EQ((V{game.owner[property], game.money[0], game.currentPlayer, game.computerDelay}),
-                  (V{property == 0 ? 1 : bankOwner, 1500, next, computers ? computerThinkTicks : 0}));
+        EXPECT_EQ((V{game.owner[property], game.money[0], game.currentPlayer}),
+                  (V{property == 0 ? 1 : bankOwner, 1500, next}));
     }
 }
 
@@ -95,11 +95,10 @@ TEST_F(AuctionRules, BidsRestartTheTimerAndTheHighestBidderPays) {
     steps.push_back(game.bidIncrement);
     EXPECT_EQ(steps,
               (V{60, 70, 80, 90, 100, 120, 140, 120, 100, 90, 80, 70, 60, 50, 40, 30, 20, 10, 5, 5, 10}));
-    game.bidIncrement = 5, game.auctionBid = 99, game.auctionBidder = 1, game.computerDelay = 30;
+    game.bidIncrement = 5, game.auctionBid = 99, game.auctionBidder = 1;
     answer(0, 27, false);
-    EXPECT_EQ(
-        (V{game.auctionBidder, game.auctionBid, game.computerDelay, game.bidIncrement, game.auctionTimer}),
-        (V{bankOwner, 0, 0, defaultBidIncrement, auctionTicks}));
+    EXPECT_EQ((V{game.auctionBidder, game.auctionBid, game.bidIncrement, game.auctionTimer}),
+              (V{bankOwner, 0, defaultBidIncrement, auctionTicks}));
     for (int i = 0; i < auctionTicks + 500; ++i) advanceAuction();
     EXPECT_EQ(game.auctionTimer, 2);
     advanceAuction();  // and stays there, frame after frame
@@ -267,8 +266,8 @@ TEST_F(AssetRules, InterestCanOpenDebtOrWipeCash) {
     EXPECT_EQ((V{game.houses[21], game.money[1], game.houses[20], game.money[0]}), (V{0, 1280, -1, 174}));
 }
 
-// Closing the menu clears it and wakes a computer on turn; an offer from no seat is dropped.
-TEST_F(AssetRules, CloseAssetMenuClearsEverythingAndWakesAComputer) {
+// Closing the menu clears it; an offer from no seat is dropped.
+TEST_F(AssetRules, CloseAssetMenuClearsEverything) {
     startTestGame(1, 1);
     game.currentPlayer = 1, game.screen = AssetMenu, game.menuIndex = KindTrade;
     game.initiatorSelected[0] = game.selected[5] = game.jailCardSelected[1] = game.choosingTradePartner =
@@ -279,8 +278,8 @@ TEST_F(AssetRules, CloseAssetMenuClearsEverythingAndWakesAComputer) {
     EXPECT_EQ(
         (V{game.initiatorSelected[0], game.selected[5], game.jailCardSelected[1], game.choosingTradePartner,
            game.tradeOfferOpen, game.tradePartnerSide, game.tradeMoney, game.initiatorMoney, game.houseCount,
-           game.amountDigit, game.menuIndex, game.screen, game.computerDelay}),
-        (V{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Board, computerThinkTicks}));
+           game.amountDigit, game.menuIndex, game.screen}),
+        (V{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Board}));
     giveProperty(1, 3), game.tradeInitiator = 9, game.selected[3] = game.tradeOfferOpen = true;
     executeTrade();
     EXPECT_EQ((V{game.tradeOfferOpen, game.selected[3], game.screen, game.owner[3]}), (V{0, 0, Board, 1}));

@@ -61,8 +61,7 @@ TEST_F(MoneyRules, IncomeTax) {
 }
 
 // Slots beyond the queue and a full queue all stay inside the eight slots, each notice
-// shown once. The last notice hands the turn on, or keeps it with doubles pending and wakes a
-// computer that bought at auction (its delay was zeroed) to roll again.
+// shown once. The last notice hands the turn on, or keeps it with doubles pending.
 TEST_F(MoneyRules, NoticeQueue) {
     writeNotice(noticeSlots + 3, 1, 99, "late");
     EXPECT_EQ(game.noticeAmount[noticeSlots - 1], 99);
@@ -75,9 +74,8 @@ TEST_F(MoneyRules, NoticeQueue) {
         startTestGame(1, 2);
         game.currentPlayer = 1, game.position[1] = 5, game.doublesCount = doubles, game.noticeIndex = 1;
         writeNotice(0, 1, 200, "Fenwick "), game.endTurnAfterNotice = true, dismissNotice();
-        EXPECT_EQ((V{game.currentPlayer, game.boardCursor, game.computerDelay, game.noticeIndex,
-                     game.endTurnAfterNotice}),
-                  (V{doubles ? 1 : 2, doubles ? 5 : 0, computerThinkTicks, 0, 0}));
+        EXPECT_EQ((V{game.currentPlayer, game.boardCursor, game.noticeIndex, game.endTurnAfterNotice}),
+                  (V{doubles ? 1 : 2, doubles ? 5 : 0, 0, 0}));
     }
 }
 

@@ -151,21 +151,19 @@ TEST_F(TurnRules, RentOfStreetsTransportsAndUtilities) {
     EXPECT_STREQ(game.noticeReason[0], "rent of Iron Moon II ");
 }
 
-// The hand-off skips bankrupt seats and wraps round, and wakes a computer (its trade cooldowns one
-// turn shorter); a jailed seat's cursor is on square 10, never 40.
+// The hand-off skips bankrupt seats and wraps round, and counts a computer's trade cooldowns one
+// turn shorter; a jailed seat's cursor is on square 10, never 40.
 TEST_F(TurnRules, HandOffSkipsBankruptSeatsAndPreparesTheNext) {
     startTestGame(4);
     game.bankrupt[2] = true, game.currentPlayer = 1, game.doublesCount = 1;
     nextTurn();
-    EXPECT_EQ((V{game.currentPlayer, game.doublesCount, game.computerDelay}), (V{3, 0, 0}));
+    EXPECT_EQ((V{game.currentPlayer, game.doublesCount}), (V{3, 0}));
     nextTurn();
     EXPECT_EQ(game.currentPlayer, 0);  // round the table
-    // A computer's turn wakes it and counts its own cooldowns down.
+    // A computer's turn counts its own cooldowns down.
     startTestGame(1, 1), game.position[1] = 15, game.proposeCooldown[1][0] = game.answerCooldown[1][0] = 3;
     nextTurn();
-    EXPECT_EQ(
-        (V{game.computerDelay, game.boardCursor, game.proposeCooldown[1][0], game.answerCooldown[1][0]}),
-        (V{computerThinkTicks, 15, 2, 2}));
+    EXPECT_EQ((V{game.boardCursor, game.proposeCooldown[1][0], game.answerCooldown[1][0]}), (V{15, 2, 2}));
     putInJail(0, 1), nextTurn(), game.doublesCount = 1, continueOrPass();
     EXPECT_EQ(game.boardCursor, jailSquare);
 }
