@@ -14,8 +14,8 @@ static bool somethingMoves() {
 
 // The one owner of a computer's countdown: it runs while a computer holds the next move and
 // starts from the full pause whenever one newly does (after a person's menu over its turn, too).
-// Called before the countdown and after anything the frame's rules or a computer's action did,
-// so the rules only change the game and never wake anyone themselves.
+// Called before the countdown and at the frame's end, after whatever the frame's rules or a
+// computer's action did, so the rules only change the game and never wake anyone themselves.
 static void armComputerDelay() {
     if (!computerHoldsTheMove())
         game.computerDelay = 0;
@@ -33,8 +33,7 @@ static void computerBookkeeping() {
     if (!computerGateHolds() || somethingMoves()) return;
     if (--game.computerDelay != 1) return;
     computerStep();
-    game.computerDelay = 0;  // the next action waits the whole pause again
-    armComputerDelay();
+    game.computerDelay = 0;  // re-armed in full at the frame's end: the next action waits the whole pause
 }
 
 static void boardStep() {

@@ -149,6 +149,7 @@ TEST_F(Layers, TheFrameStepArmsAComputerExactlyWhileItHoldsTheMove) {
         {[] { game.bankrupt[1] = true; }, false},         {[] { game.gameOver = true; }, false},
         {[] { game.auctionOpen = true; }, false},         {[] { game.screen = PropertyCard; }, false},
         {[] { game.screen = AssetMenu, game.menuPlayer = 0; }, false},
+        {[] { game.currentPlayer = 0, game.screen = AssetMenu, game.tradePartnerSide = true; }, false},
         {[] { game.tradeOfferOpen = true, game.menuPlayer = 0; }, false},
         {[] { game.currentPlayer = 0, game.screen = AssetMenu, game.tradeOfferOpen = true; }, true},
         {[] { game.currentPlayer = 0, game.screen = AssetMenu, game.inDebt = true; }, true},
@@ -173,6 +174,9 @@ TEST_F(Layers, TheFrameStepArmsAComputerExactlyWhileItHoldsTheMove) {
     EXPECT_EQ(game.computerDelay, computerThinkTicks - 1);
     game.computerDelay = 2, frameStep();
     EXPECT_EQ(std::make_pair(game.diceTimer > 0, game.computerDelay), std::make_pair(true, computerThinkTicks));
+    // The turn handed to the computer inside a frame finds it armed when the frame ends.
+    fresh(1, 1), openNotice(), game.noticeTimer = 2, game.endTurnAfterNotice = true, frameStep();
+    EXPECT_EQ(std::make_pair(game.currentPlayer, game.computerDelay), std::make_pair(1, computerThinkTicks));
 }
 
 // A notice that runs out by itself into an unmortgage question: an ENTER or a click on YES
