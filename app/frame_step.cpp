@@ -14,26 +14,29 @@ static bool somethingMoves() {
 
 // The one owner of a computer's countdown: it runs while a computer holds the next move and
 // starts from the full pause whenever one newly does (after a person's menu over its turn, too).
-// Called before the countdown and at the frame's end, after whatever the frame's rules or a
-// computer's action did, so the rules only change the game and never wake anyone themselves.
-static void armComputerDelay() {
-    if (!computerHoldsTheMove())
+// Armed here, once a frame before the countdown, so the rules only change the game and never
+// wake anyone themselves; the input gate reads computerHoldsTheMove(), not the countdown, so a
+// click between an event and this frame already finds the gate shut.
+static bool armComputerDelay() {
+    const bool holds = computerHoldsTheMove();
+    if (!holds)
         game.computerDelay = 0;
     else if (game.computerDelay == 0)
         game.computerDelay = computerThinkTicks;
+    return holds;
 }
 
 static void computerBookkeeping() {
-    armComputerDelay();
+    const bool computerHolds = armComputerDelay();
     // The unmortgage questions are only ever put to people.
     if (game.partnerMortgagedCount > 0 && seatIsComputer(game.menuPlayer)) game.partnerMortgagedCount = 0;
     if (game.initiatorMortgagedCount > 0 && seatIsComputer(game.tradeInitiator))
         game.initiatorMortgagedCount = 0;
 
-    if (!computerGateHolds() || somethingMoves()) return;
+    if (!computerGateHolds(computerHolds) || somethingMoves()) return;
     if (--game.computerDelay != 1) return;
     computerStep();
-    game.computerDelay = 0;  // re-armed in full at the frame's end: the next action waits the whole pause
+    game.computerDelay = 0;  // re-armed in full next frame: the next action waits the whole pause
 }
 
 static void boardStep() {
@@ -97,5 +100,4 @@ void frameStep() {
     } else {
         promptStep();
     }
-    armComputerDelay();
 }

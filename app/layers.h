@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/state.h"
+#include "game/tables.h"
 
 // Everything that can lie on top, highest first. The first that applies is the top layer.
 enum Layer : int {
@@ -57,8 +58,18 @@ bool boardBusy();
 bool digitInterruptOpen();
 // A computer seat has the next move (its turn, its answer to an offer or its debt), whatever
 // is shown over it; the frame step keeps its countdown running exactly while this holds.
-bool computerHoldsTheMove();
-// A computer is about to act, and nothing else takes input: the one predicate of it.
+inline bool computerHoldsTheMove() {
+    if (game.gameOver) return false;  // nobody acts under "WINS"
+    // A debt is raised, and an offer answered, by its own seat whoever's turn it is.
+    if (game.screen == AssetMenu && game.inDebt) return seatIsComputer(game.menuPlayer);
+    if (game.tradeOfferOpen) return seatIsComputer(game.menuPlayer);
+    // Computers bid only through computerAutoBid; a person's menu over the board holds the turn.
+    if (game.auctionOpen || game.screen != Board) return false;
+    return seatIsComputer(game.currentPlayer) && !game.bankrupt[game.currentPlayer];
+}
+// A computer is about to act, and nothing else takes input: the one predicate of it. The second
+// form takes computerHoldsTheMove() already worked out.
 bool computerGateHolds();
+bool computerGateHolds(bool computerHolds);
 // F2 opens the statistics view over any screen of a game (the menus before one have none).
 bool statsViewAvailable();

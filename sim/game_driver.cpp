@@ -44,8 +44,9 @@ bool invariantsHold(char* why, size_t size) {
 const char* watchTick(Watch& w, char* why, size_t size) {
     if (!invariantsHold(why, size)) return why;
     const Waiting waiting = waitingOn();
-    // The frame step arms a computer's delay in the frame the need arises.
-    if (waiting == Waiting::Computer && game.computerDelay == 0) return "a computer must act but its delay is not armed";
+    // The frame step arms a computer's delay at the start of the frame after the need arises.
+    w.unarmed = waiting == Waiting::Computer && game.computerDelay == 0 ? w.unarmed + 1 : 0;
+    if (w.unarmed > 1) return "a computer must act but its delay is not armed";
     const bool mayIdle = !w.personActs && (waiting == Waiting::Human || waiting == Waiting::Over);
     w.unchanged = stateChanged(w.lastSeen) || mayIdle ? 0 : w.unchanged + 1;
     const long patience = waiting == Waiting::Computer ? computerThinkTicks + 2

@@ -45,6 +45,7 @@ GameRecord playGame(const GameSetup& setup);
 struct Watch {
     bool personActs = true;
     long unchanged = 0, sinceRoll = 0;
+    int unarmed = 0;
     GameState lastSeen{};
 };
 // The first fault of this tick, null when none (an invariant's text is written to `why`).

@@ -201,8 +201,8 @@ int chooseKey(ScriptedPlayer& p) {
     const Waiting waiting = waitingOn();
     if (waiting == Waiting::Computer) {
         // While a computer is about to act, a person may now and then get in with a digit and trade.
-        if (game.screen != Board || game.menuIndex != 0 || game.computerDelay < 2 || game.buyPromptOpen ||
-            game.taxPromptOpen || game.utilityRollPending || draw(p, 20000) != 0)
+        if (game.screen != Board || game.menuIndex != 0 || game.buyPromptOpen || game.taxPromptOpen ||
+            game.utilityRollPending || draw(p, 20000) != 0)
             return 0;
         const int seat = draw(p, playersInPlay());
         return seatInPlay(seat) && game.isHuman[seat] && startTrade(p, seat) ? digitKey(seat) : 0;

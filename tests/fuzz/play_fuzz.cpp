@@ -58,7 +58,7 @@ const char* flowFault(bool pausedBefore, const unsigned char* frozen) {
     if (pausedBefore && paused && (encodeSlot(game, noName, now), std::memcmp(now, frozen, slotSize) != 0))
         return "the game changed under help or the save menu";
     if (game.quitConfirmOpen && boardBusy()) return "the quit question is open while the board is busy";
-    if (game.quitConfirmOpen && game.computerDelay > 0 && !menuScreen && !noticeUp())
+    if (game.quitConfirmOpen && computerHoldsTheMove() && !menuScreen && !noticeUp())
         return "the quit question is open while a computer's action counts down behind it";
     if ((game.moving || game.settleTimer > 0) && game.screen != Board)
         return "a move is under way off the board";
