@@ -73,7 +73,8 @@ struct SavePath {
     char temp[pathBytes];
 };
 
-bool resolveSavePath(SavePath& path) {
+// 0, or why the name cannot be used (the player reads it after "Could not save: ").
+int resolveSavePath(SavePath& path) {
     std::snprintf(path.file, sizeof path.file, "%s", saveFileName);
     bool resolved = false;
     for (int hop = 0; hop < linkHops && !resolved; ++hop) {
@@ -83,16 +84,16 @@ bool resolveSavePath(SavePath& path) {
             resolved = true;  // a file, something else, or nothing yet: the name to use
             break;
         }
-        if (n <= 0) return false;
+        if (n <= 0) return n < 0 && errno != 0 ? errno : ENOENT;  // a link we cannot read
         // A relative target is relative to the directory holding the link.
         const char* slash = target[0] == '/' ? nullptr : std::strrchr(path.file, '/');
         const size_t keep = slash ? static_cast<size_t>(slash - path.file) + 1 : 0;
-        if (keep + static_cast<size_t>(n) >= sizeof path.file) return false;
+        if (keep + static_cast<size_t>(n) >= sizeof path.file) return ENAMETOOLONG;
         std::memcpy(path.file + keep, target, static_cast<size_t>(n) + 1);
     }
-    if (!resolved) return false;
+    if (!resolved) return ELOOP;
     const int written = std::snprintf(path.temp, sizeof path.temp, "%s%s", path.file, tempSuffix);
-    return written > 0 && written < static_cast<int>(sizeof path.temp);
+    return written > 0 && written < static_cast<int>(sizeof path.temp) ? 0 : ENAMETOOLONG;
 }
 
 // The existing save file, opened for reading.
@@ -208,7 +209,7 @@ bool slotInRange(int slot) { return slot >= 0 && slot < slotCount; }
 
 void ensureSaveFile(char namesOut[slotCount][slotNameBytes], bool damagedOut[slotCount]) {
     SavePath path;
-    if (!resolveSavePath(path)) return;
+    if (resolveSavePath(path) != 0) return;
     ExistingFile file;
     Opened opened = openExisting(path.file, file);
     if (opened == Opened::Missing) {
@@ -243,7 +244,7 @@ int saveGame(int slot, const char name[slotNameBytes]) {
     encodeSlot(game, name, record);
 
     SavePath path;
-    if (!resolveSavePath(path)) return ELOOP;
+    if (const int fault = resolveSavePath(path)) return fault;
     ExistingFile file;
     const Opened opened = openExisting(path.file, file);
     if (opened == Opened::Unusable) return lastError();
@@ -255,7 +256,7 @@ int saveGame(int slot, const char name[slotNameBytes]) {
 LoadResult loadGame(int slot, char nameOut[slotNameBytes]) {
     if (!slotInRange(slot)) return LoadResult::Empty;
     SavePath path;
-    if (!resolveSavePath(path)) return LoadResult::Unreadable;
+    if (resolveSavePath(path) != 0) return LoadResult::Unreadable;
     ExistingFile file;
     if (openExisting(path.file, file) != Opened::Yes) return LoadResult::Unreadable;
     unsigned char record[slotSize];

@@ -105,7 +105,7 @@ TEST_F(Layers, TheComputerGateHoldsKeysAndClicksAlike) {
         {[] {}, HelpComputerTurn},                        {[] { game.menuIndex = 2; }, HelpNone},  // Houses
         {[] { game.diceTimer = 5; }, HelpNone},           {[] { game.arrivalTimer = 5; }, HelpNone},
         {[] { game.settleTimer = 5; }, HelpNone},         {[] { game.cardTimer = 5; }, HelpNone},
-        {[] { game.moving = true; }, HelpNone},           {[] { game.bankruptTimer = 5; }, HelpNone},
+        {[] { game.moving = true; }, HelpNone},           {[] { game.bankruptTimer = 1; }, HelpNone},
         {[] { game.buyPromptOpen = true; }, HelpNone},    {[] { game.taxPromptOpen = true; }, HelpNone},
         {[] { game.utilityRollPending = true; }, HelpNone}, {openNotice, HelpNotice},
         {[] { openNotice(), game.cardTimer = 5; }, HelpNotice}, {openUnmortgageQuestion, HelpUnmortgage},

@@ -247,6 +247,10 @@ TEST_F(SaveRobustness, ObstructedOrLinkedPathsAndSlotsOutsideTheTable) {
     EXPECT_TRUE(loadOver(moment(AtAuction), 5) == Loaded && snapshot() == saved);
     fs::remove(saveFileName), fs::create_symlink(saveFileName, saveFileName);
     EXPECT_TRUE(saveInto(5, "loop") == ELOOP && fs::is_symlink(saveFileName));
+    // A chain whose whole path outgrows the buffer is refused for what it is, not as a loop.
+    fs::remove(saveFileName), fs::create_symlink("dir/long.sav", saveFileName);
+    fs::create_symlink(std::string(4093, 'a'), "dir/long.sav");
+    EXPECT_EQ(saveInto(5, "long"), ENAMETOOLONG);
 }
 
 // A read-only directory with no file yet, or a file we cannot read: the list keeps its names,
