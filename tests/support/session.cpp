@@ -21,25 +21,6 @@ void startBoardGame(int humans, int computers) {
     startTestGame(humans, computers);
 }
 
-bool boardAtRest() {
-    if (promptLayerOpen() || game.screen != Board) return true;
-    return !game.moving && game.diceTimer == 0 && game.arrivalTimer == 0 && game.settleTimer == 0 &&
-           game.cardTimer == 0 && game.cameraGlide == 0;
-}
-
-int tickUntilAtRest(int limit) { return tickUntil(boardAtRest, limit); }
-
-void rollWithKeys(int a, int b) {
-    fixClock(secondForDice(a, b));
-    press(KeyEnter);
-}
-
-void pressSeat(int seat) { press('1' + seat); }
-
-void pressRepeatedly(int key, int times) {
-    for (int i = 0; i < times; ++i) press(key);
-}
-
 std::string snapshot() {
     unsigned char bytes[slotSize];
     const char name[slotNameBytes] = {};
@@ -86,8 +67,15 @@ void keys(const char* sequence) {
 }
 
 void rollAndRest(int a, int b) {
-    rollWithKeys(a, b);
-    tickUntilAtRest();
+    fixClock(secondForDice(a, b));
+    press(KeyEnter);
+    tickUntil(
+        [] {
+            if (promptLayerOpen() || game.screen != Board) return true;
+            return !game.moving && game.diceTimer == 0 && game.arrivalTimer == 0 && game.settleTimer == 0 &&
+                   game.cardTimer == 0 && game.cameraGlide == 0;
+        },
+        3000);
 }
 
 void playSteps(std::initializer_list<KeyStep> steps) {

@@ -17,21 +17,6 @@ protected:
 // Resets the program and deals a game on the Board screen (see startTestGame).
 void startBoardGame(int humans, int computers = 0);
 
-// Nothing on the board moves, settles, shows a card or glides, or a prompt lies over it:
-// either way the keys are taken again.
-bool boardAtRest();
-// Ticks until boardAtRest(); returns the ticks taken, -1 when the limit ran out.
-int tickUntilAtRest(int limit = 3000);
-
-// ENTER on Roll with the clock fixed to a second that deals dice (a, b) (values 0..5).
-void rollWithKeys(int a, int b);
-
-// The digit key of a seat ('1' for seat 0), pressed for one tick.
-void pressSeat(int seat);
-
-// Presses the same key `times` times, one tick each.
-void pressRepeatedly(int key, int times);
-
 // Presses keys by name, one tick each, as "RIGHT RIGHT ENTER": UP DOWN LEFT RIGHT ENTER F1 F2 F4
 // BS or any single character; "KEY*n" presses it n times; "A+B" holds both for one tick.
 void keys(const char* sequence);
@@ -44,7 +29,9 @@ struct KeyStep {
 };
 void playSteps(std::initializer_list<KeyStep> steps);
 
-// rollWithKeys, then ticks until the board is at rest.
+// ENTER on Roll with the clock fixed to a second that deals dice (a, b) (values 0..5), then
+// ticks until nothing on the board moves, settles, shows a card or glides, or a prompt lies
+// over it: either way the keys are taken again.
 void rollAndRest(int a, int b);
 
 // The whole game record in its save encoding, to show that a refused action changed nothing.
