@@ -58,6 +58,13 @@ TEST(Font, RowsRunBottomUpAndPixelsLeftToRight) {
     EXPECT_GT(inkOf('/', slash.hiRow, slash.hiRow).lo, inkOf('/', slash.loRow, slash.loRow).hi);
 }
 
+// The bar of '$' (its top row, above the S) is as heavy as the stem of 'l' within a pixel: a
+// thinner one fell between screen pixels at the sizes text is drawn, and "$30" read "S30".
+TEST(Font, TheDollarBarHasAStemsWeight) {
+    const Ink dollar = inkOf('$');
+    EXPECT_GE(inkOf('$', dollar.hiRow, dollar.hiRow).width() + 1, inkOf('l').width());
+}
+
 // Text is measured as advances plus a 4-pixel gap, a space 34; characters without a glyph
 // measure like a space and never index past the table, and have no width for text entry.
 TEST(TextMetrics, MeasureAndCharWidth) {

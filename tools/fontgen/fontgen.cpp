@@ -16,7 +16,8 @@
 //     blank rows below = (128 - height) / 2, both with integer division (any odd pixel goes
 //     to the right and to the top);
 //   - two shapes are adjusted to suit the advance and drop tables: '1' loses its foot bar
-//     and the tail of 'Q' is flattened (see removeFoot and kQTailSquash).
+//     and the tail of 'Q' is flattened (see removeFoot and kQTailSquash);
+//   - the bar of '$' is widened to a stem's weight (see widenThinRuns).
 // The sheet holds the glyphs in character order, glyphSheetColumns to a row, each upright in
 // its 128 x 128 cell, ink white (255) on black; tools/embed turns it into the text the game reads.
 
@@ -199,6 +200,31 @@ bool rasterise(FT_Face face, int c, int targetWidth, Ink& out, double& naturalWi
     return true;
 }
 
+// Liberation Sans draws the bar of '$' about half as heavy as its stems (5 output pixels against
+// 9 to 11). Text is drawn at a fifth to a seventh of the cell, so at some positions that bar fell
+// between the screen's pixels and "$30" read "S30". Each run of ink along a row narrower than
+// `minRun` is widened about its middle to that width, inside the glyph's own ink columns so the
+// fitted width stays; the bar gets a stem's weight and the curve's thin tips grow alike.
+constexpr int kDollarBarWidth = 9;
+void widenThinRuns(Ink& ink, int minRun) {
+    for (int r = 0; r < ink.height; ++r) {
+        unsigned char* row = &ink.bits[static_cast<size_t>(r) * ink.width];
+        const std::vector<unsigned char> was(row, row + ink.width);
+        for (int x = 0; x < ink.width;) {
+            if (!was[x]) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < ink.width && was[x]) ++x;
+            const int grow = minRun - (x - start);
+            if (grow <= 0) continue;
+            const int from = std::max(0, start - grow / 2), to = std::min(ink.width, x + (grow + 1) / 2);
+            std::fill(row + from, row + to, 1);
+        }
+    }
+}
+
 // Places the ink centred in the cell; returns the cell rows bottom row first.
 std::vector<unsigned char> centre(const Ink& ink) {
     std::vector<unsigned char> cell(kCell * kCell, 0);
@@ -264,6 +290,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "fontgen: no glyph for %s\n", describe(c));
             return 1;
         }
+        if (c == '$') widenThinRuns(ink, kDollarBarWidth);
         if (ink.height > kCell) {
             std::fprintf(stderr, "fontgen: %s is %d px high, taller than the cell\n", describe(c),
                          ink.height);
