@@ -242,7 +242,8 @@ TEST_F(Menus, AssetMenuByMouse) {
     // clang-format on
 }
 
-// Each prompt's button answers it; a click on its right edge does not. A person bids by panel.
+// Each prompt's button answers it; a click on its right edge does not. A person bids by panel
+// and, in the same auction, by keys.
 TEST_F(Menus, DialogsByMouse) {
     // clang-format off
     const std::tuple<void (*)(), Rect, bool (*)()> cases[] = {
@@ -270,6 +271,9 @@ TEST_F(Menus, DialogsByMouse) {
     board(), game.auctionOpen = true, game.bidIncrement = 50;
     // clang-format off
     clickSteps({{panel(1), [] { return game.auctionBidder; }, 1}, {panel(0), [] { return game.auctionBid; }, 100}});
+    // The same by keys: UP and DOWN step the increment, a seat's digit bids, ENTER ends it.
+    playSteps({{"UP", [] { return game.bidIncrement; }, 60}, {"DOWN*2", [] { return game.bidIncrement; }, 40},
+               {"2", [] { return game.auctionBid; }, 140}, {"ENTER", [] { return int{game.auctionOpen}; }, 0}});
     // clang-format on
 }
 
