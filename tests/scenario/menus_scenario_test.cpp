@@ -88,8 +88,8 @@ TEST_F(Menus, OptionsByKeys) {
     // clang-format on
 }
 
-// The same by mouse, then three names confirmed by clicks anywhere and moved to the seats the
-// deal drew for them. A release or the middle button does nothing.
+// The same by mouse, then three names (one typed, a single letter) confirmed by clicks anywhere
+// and moved to the seats the deal drew for them. A release or the middle button does nothing.
 TEST_F(Menus, OptionsAndNamesByMouse) {
     onMouse(mouseLeftButton, 1, int(startHit.x0) + 1, int(startHit.y0) + 1);  // a release on START
     // clang-format off
@@ -97,10 +97,11 @@ TEST_F(Menus, OptionsAndNamesByMouse) {
                 {optionsHit, screen, OptionsMenu}, {decreaseArrowHit(0), options, 8001},
                 {increaseArrowHit(0), options, 2001}, {increaseArrowHit(1), options, 2101},
                 {increaseArrowHit(3), options, 2100}, {decreaseArrowHit(3), menu, 3},
-                {backToMenuHit, menu, 0}, {startHit, screen, NameEntry}, {anywhere, screen, NameEntry},
-                {anywhere, screen, NameEntry}, {anywhere, screen, TurnOrder}});
+                {backToMenuHit, menu, 0}, {startHit, screen, NameEntry}, {anywhere, screen, NameEntry}});
+    typeText("Z");  // a one-letter name is a name
+    clickSteps({{anywhere, screen, NameEntry}, {anywhere, screen, TurnOrder}});
     // clang-format on
-    const char* byEntry[3] = {"P1", "P2", "C1"};
+    const char* byEntry[3] = {"P1", "Z", "C1"};
     for (int s = 0; s < 3; ++s) EXPECT_STREQ(game.playerNames[s], byEntry[game.entryIndex[s]]);
     click(anywhere);  // the turn order ends looking at GO
     EXPECT_EQ(std::make_pair(screen(), game.cameraTargetX), std::make_pair(int{Board}, 0.25f));

@@ -187,16 +187,17 @@ TEST_F(AssetRules, BuildingsBlockMortgageAndSellEvenly) {
     EXPECT_EQ((V{game.money[0], game.inDebt}), (V{50, 0}));
 }
 
-// What a side (here the partner's) may offer: something, only its own, nothing built, no more cash
-// than it has; a seat
-// in debt may still give a deed for nothing; a bankrupt seat offers nothing. Rows: cash offered,
-// properties, the jail card selected (-1 none) and its holder, valid.
+// What a side (here the partner's) may offer: something, only its own (the first street too),
+// nothing built, no more cash than it has; a seat in debt may still give a deed for nothing; a
+// bankrupt seat offers nothing. Rows: cash offered, properties, the jail card selected (-1 none)
+// and its holder, valid.
 TEST_F(AssetRules, TradeSidesMustOfferSomethingTheyOwn) {
-    giveGroup(0, 1, 0, 1, 0), giveProperty(1, 20), game.money[0] = 100, game.tradePartnerSide = true;
+    giveGroup(0, 1, 0, 1, 0), giveProperty(0, 0), giveProperty(1, 20), game.money[0] = 100;
+    game.tradePartnerSide = true;
     const std::tuple<int, V, int, int, bool> cases[] = {
         {0, {}, -1, 0, false},   {1, {}, -1, 0, true},   {100, {}, -1, 0, true}, {101, {}, -1, 0, false},
         {-1, {2}, -1, 0, false}, {0, {3}, -1, 0, false}, {0, {2}, -1, 0, true},  {0, {20}, -1, 0, false},
-        {0, {}, 0, 1, false},    {0, {}, 1, 0, true}};
+        {0, {}, 0, 1, false},    {0, {}, 1, 0, true},    {0, {0}, -1, 0, true}};
     for (const auto& [money, properties, card, holder, ok] : cases) {
         choose(0, properties);
         game.tradeMoney = money, game.jailCardSelected[0] = game.jailCardSelected[1] = false;
@@ -275,11 +276,10 @@ TEST_F(AssetRules, CloseAssetMenuClearsEverything) {
     game.tradeOfferOpen = game.tradePartnerSide = true, game.tradeMoney = game.initiatorMoney = 2;
     game.houseCount = game.amountDigit = 2;
     closeAssetMenu();
-    EXPECT_EQ(
-        (V{game.initiatorSelected[0], game.selected[5], game.jailCardSelected[1], game.choosingTradePartner,
-           game.tradeOfferOpen, game.tradePartnerSide, game.tradeMoney, game.initiatorMoney, game.houseCount,
-           game.amountDigit, game.menuIndex, game.screen}),
-        (V{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Board}));
+    EXPECT_EQ((V{game.initiatorSelected[0], game.selected[5], game.jailCardSelected[1],
+                 game.choosingTradePartner, game.tradeOfferOpen, game.tradePartnerSide, game.tradeMoney,
+                 game.initiatorMoney, game.houseCount, game.amountDigit, game.menuIndex, game.screen}),
+              (V{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Board}));
     giveProperty(1, 3), game.tradeInitiator = 9, game.selected[3] = game.tradeOfferOpen = true;
     executeTrade();
     EXPECT_EQ((V{game.tradeOfferOpen, game.selected[3], game.screen, game.owner[3]}), (V{0, 0, Board, 1}));
