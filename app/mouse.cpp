@@ -279,7 +279,6 @@ void clickScreen(int x, float y) {
     switch (game.screen) {
         case StartMenu:
             if (inside(startHit, x, y)) {
-                game.menuIndex = 0;
                 setUpGame();
             } else if (inside(optionsHit, x, y)) {
                 game.menuIndex = 0;
