@@ -17,7 +17,7 @@
 //     to the right and to the top);
 //   - two shapes are adjusted to suit the advance and drop tables: '1' loses its foot bar
 //     and the tail of 'Q' is flattened (see removeFoot and kQTailSquash);
-//   - the bar of '$' is widened to a stem's weight (see widenThinRuns).
+//   - the thin strokes of '$' and '#' are widened to a stem's weight (see widenThinRuns).
 // The sheet holds the glyphs in character order, glyphSheetColumns to a row, each upright in
 // its 128 x 128 cell, ink white (255) on black; tools/embed turns it into the text the game reads.
 
@@ -201,28 +201,34 @@ bool rasterise(FT_Face face, int c, int targetWidth, Ink& out, double& naturalWi
 }
 
 // Liberation Sans draws the bar of '$' about half as heavy as its stems (5 output pixels against
-// 9 to 11). Text is drawn at a fifth to a seventh of the cell, so at some positions that bar fell
-// between the screen's pixels and "$30" read "S30". Each run of ink along a row narrower than
-// `minRun` is widened about its middle to that width, inside the glyph's own ink columns so the
-// fitted width stays; the bar gets a stem's weight and the curve's thin tips grow alike.
-constexpr int kDollarBarWidth = 9;
-void widenThinRuns(Ink& ink, int minRun) {
-    for (int r = 0; r < ink.height; ++r) {
-        unsigned char* row = &ink.bits[static_cast<size_t>(r) * ink.width];
-        const std::vector<unsigned char> was(row, row + ink.width);
-        for (int x = 0; x < ink.width;) {
-            if (!was[x]) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < ink.width && was[x]) ++x;
-            const int grow = minRun - (x - start);
-            if (grow <= 0) continue;
-            const int from = std::max(0, start - grow / 2), to = std::min(ink.width, x + (grow + 1) / 2);
-            std::fill(row + from, row + to, 1);
+// 9 to 11), and '#' all four of its strokes. Text is drawn at a fifth to a seventh of the cell,
+// so at some positions such a stroke fell between the screen's pixels and "$30" read "S30". Each
+// run of ink narrower than a stem is widened about its middle to a stem's width, inside the
+// glyph's own ink box so the fitted width and the centring stay: along the rows for the bar of
+// '$' (the curve's thin tips grow alike), along the columns too for the bars of '#'.
+constexpr int kStemWidth = 9;
+void widenLine(unsigned char* first, int count, int step, int minRun) {
+    std::vector<unsigned char> was(count);
+    for (int i = 0; i < count; ++i) was[i] = first[i * step];
+    for (int i = 0; i < count;) {
+        if (!was[i]) {
+            ++i;
+            continue;
         }
+        const int start = i;
+        while (i < count && was[i]) ++i;
+        const int grow = minRun - (i - start);
+        if (grow <= 0) continue;
+        for (int k = std::max(0, start - grow / 2); k < std::min(count, i + (grow + 1) / 2); ++k)
+            first[k * step] = 1;
     }
+}
+void widenThinRuns(Ink& ink, bool columnsToo) {
+    unsigned char* bits = ink.bits.data();
+    for (int r = 0; r < ink.height; ++r)
+        widenLine(bits + static_cast<size_t>(r) * ink.width, ink.width, 1, kStemWidth);
+    if (columnsToo)
+        for (int x = 0; x < ink.width; ++x) widenLine(bits + x, ink.height, ink.width, kStemWidth);
 }
 
 // Places the ink centred in the cell; returns the cell rows bottom row first.
@@ -290,7 +296,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "fontgen: no glyph for %s\n", describe(c));
             return 1;
         }
-        if (c == '$') widenThinRuns(ink, kDollarBarWidth);
+        if (c == '$' || c == '#') widenThinRuns(ink, c == '#');
         if (ink.height > kCell) {
             std::fprintf(stderr, "fontgen: %s is %d px high, taller than the cell\n", describe(c),
                          ink.height);
