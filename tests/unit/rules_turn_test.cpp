@@ -47,6 +47,8 @@ TEST_F(TurnRules, RollsThirdDoublesAndJail) {
         if (failed >= 0) putInJail(0, failed);
         rollWith(a, b);
         EXPECT_EQ((V{game.jailTurns[0], game.doublesCount}), (V{turns, 0}));
+        // Third doubles turn the camera to the jail at once.
+        EXPECT_TRUE(failed >= 0 || square != jailCell || game.cameraTargetX + game.cameraTargetZ == -0.5f);
         runBoardSteps();
         // A landing notice would queue behind the salary's.
         EXPECT_EQ((V{game.position[0], game.currentPlayer, game.money[0], game.buyPromptOpen,
